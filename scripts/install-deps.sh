@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the tests and the screenshots need.
+# Quick when everything is already there: it only calls apt-get for what is missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build
+  qt6-base-dev libqt6opengl6-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth fonts-wqy-microhei imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  if [[ $(id -u) -ne 0 ]]; then
+    echo "missing packages: ${missing[*]}; run this as root (or install them with apt-get)" >&2
+    exit 1
+  fi
+  echo "installing: ${missing[*]}"
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,62 @@
+#include "engine/formulas.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "engine/bias_curves.h"
+#include "engine/fp_check.h"
+
+namespace zova {
+
+using detail::checked;
+
+namespace {
+
+// First and last three characters; a shorter text yields itself for both.
+std::string_view seriesCodeOf(std::string_view partNo) { return partNo.substr(0, 3); }
+std::string_view permCodeOf(std::string_view partNo) {
+    return partNo.size() <= 3 ? partNo : partNo.substr(partNo.size() - 3);
+}
+
+}  // namespace
+
+float FieldStrength(std::int16_t n, float i, const CoreRecord& core) {
+    // 1.25664 = 0.4π: ampere-turns per centimetre to oersted.
+    const double h = static_cast<double>(n) * 1.25664 * static_cast<double>(i) /
+                     static_cast<double>(core.PathLength);
+    return checked(static_cast<float>(h), "FieldStrength");
+}
+
+const BiasCurve* CurveOf(const CoreRecord& core) {
+    return FindBiasCurve(permCodeOf(core.PartNo), seriesCodeOf(core.PartNo));
+}
+
+float InductanceAt(std::int16_t n, const CoreRecord& core, float i) {
+    if (i == 0.0f) return InductanceAt(n, core, i, nullptr);
+    return InductanceAt(n, core, i, CurveOf(core));
+}
+
+float InductanceAt(std::int16_t n, const CoreRecord& core, float i, const BiasCurve* curve) {
+    const float turns = static_cast<float>(n);
+    if (i == 0.0f) {
+        // Zero bias: the full initial permeability, no curve consulted.
+        return checked(turns * core.AL * turns / 1000.0f, "InductanceAt");
+    }
+    const float h = FieldStrength(n, i, core);
+    const float percent = curve == nullptr ? 0.0f : CurveLookup(curve->h, curve->percent, h);
+    // nH -> µH is 1/1000; the percentage adds a further 1/100.
+    const float product = checked(turns * core.AL * turns * percent, "InductanceAt");
+    return checked(static_cast<float>(static_cast<double>(product) / 100000.0), "InductanceAt");
+}
+
+float WireDiameter(float i) {
+    const float area = checked(i / 8.0f, "WireDiameter");  // mm² at 8 A/mm²
+    const double root = checked(std::sqrt(static_cast<double>(area) / 3.1416), "WireDiameter");
+    return checked(static_cast<float>(2.0 * root), "WireDiameter");
+}
+
+float InsulationAllowance(float d) {
+    return checked(static_cast<float>(static_cast<double>(d) * 0.045 + 0.007), "InsulationAllowance");
+}
+
+}  // namespace zova

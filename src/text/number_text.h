@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+// Number texts shown to the user. The decimal separator is always the point.
+namespace zova::text {
+
+// At least one digit before the point, exactly `decimals` after it, rounded to
+// the nearest with exact halves away from zero, no digit grouping ("0.000" and
+// "0.00" patterns). A value that rounds to zero is shown without a sign.
+std::string FormatFixed(double v, int decimals);
+
+inline std::string Format000(float v) { return FormatFixed(v, 3); }
+inline std::string Format00(float v) { return FormatFixed(v, 2); }
+
+// The general form of a single: at most seven significant digits, no trailing
+// zeros, no point for whole numbers, "0." below 1 (3.76, 13, 35.1, 0.817).
+std::string GeneralForm(float v);
+
+}  // namespace zova::text

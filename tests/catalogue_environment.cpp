@@ -1,0 +1,18 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/catalogue.h"
+
+namespace {
+
+// The program fills the catalogue once at start-up; so do the tests.
+class CatalogueEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        zova::FillCoreCatalogue();
+        zova::FillCoreDimensions();
+    }
+};
+
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new CatalogueEnvironment);
+
+}  // namespace
