@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string_view>
+
+// Texts the commands show the user, kept together so the windows and the
+// command-line tool say exactly the same thing.
+namespace zova::messages {
+
+inline constexpr std::string_view kAppTitle = "ZOVAMagnetic";
+inline constexpr std::string_view kOutOfRange = "超出计算范围，请您调整计算参数。";
+inline constexpr std::string_view kErrorCaption = "错误提示";
+
+// Inductance calculator, in the order its checks run.
+inline constexpr std::string_view kSelectCore = "对不起，请选择磁芯料号！";
+inline constexpr std::string_view kEnterTurns = "对不起，请输入绕线圈数！";
+inline constexpr std::string_view kTurnsNotNumeric = "对不起，绕线圈数必须为数字！";
+inline constexpr std::string_view kEnterCurrent = "对不起，请输入电流！";
+inline constexpr std::string_view kCurrentNotNumeric = "对不起，电流大小为数字！";
+inline constexpr std::string_view kResultPrefix = "电感量为：";
+inline constexpr std::string_view kResultUnit = "μH";
+
+// Core selection, in the order its checks run.
+inline constexpr std::string_view kCurrentNotPositive = "对不起，请输入电流大小！";
+inline constexpr std::string_view kEnterInductance = "对不起，请输入电感量的大小！";
+inline constexpr std::string_view kInductanceNotNumeric = "对不起，电感量大小为数字，请重新输入！";
+inline constexpr std::string_view kInductanceNotPositive = "对不起，请输入电感量大小！";
+inline constexpr std::string_view kNoCoreFound =
+    "没有计算出能到达您的感量的磁芯，请考虑增加磁芯或减少电感量，如果有疑问请联系我们。";
+inline constexpr std::string_view kStrandedWire = " 建议多股线";
+
+}  // namespace zova::messages
