@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "commands/messages.h"
 #include "commands/selection_command.h"
 #include "support/named_case.h"
 
@@ -15,6 +14,8 @@ namespace {
 
 constexpr const char* kErr = "错误提示";
 constexpr const char* kApp = "ZOVAMagnetic";
+constexpr const char* kOut = "超出计算范围，请您调整计算参数。";
+constexpr const char* kNone = "没有计算出能到达您的感量的磁芯，请考虑增加磁芯或减少电感量，如果有疑问请联系我们。";
 
 struct RefusalCase {
     const char* name;
@@ -41,7 +42,7 @@ TEST_P(SelectionRefusals, ShowOneMessageAndNoLines) {
 INSTANTIATE_TEST_SUITE_P(
     Commands, SelectionRefusals,
     ::testing::Values(
-        RefusalCase{"stackOverflowFirst", "", "", "99999", SelectionEnd::OutOfRange, "超出计算范围，请您调整计算参数。", kApp},
+        RefusalCase{"stackOverflowFirst", "", "", "99999", SelectionEnd::OutOfRange, kOut, kApp},
         RefusalCase{"noCurrent", "", "100", "1", SelectionEnd::Validation, "对不起，请输入电流！", kErr},
         RefusalCase{"currentLetters", "abc", "100", "1", SelectionEnd::Validation, "对不起，电流大小为数字！", kErr},
         RefusalCase{"currentBlanksNotTrimmed", "  ", "100", "1", SelectionEnd::Validation, "对不起，电流大小为数字！", kErr},
@@ -52,15 +53,13 @@ INSTANTIATE_TEST_SUITE_P(
                     "对不起，电感量大小为数字，请重新输入！", kErr},
         RefusalCase{"inductanceZero", "10", "0", "1", SelectionEnd::Validation, "对不起，请输入电感量大小！", kErr},
         RefusalCase{"negativeStack", "10", "100", "-1", SelectionEnd::Validation, "对不起，请输入电感量大小！", kErr},
-        RefusalCase{"stackEmpty", "10", "100", "", SelectionEnd::OutOfRange, "超出计算范围，请您调整计算参数。", kApp},
-        RefusalCase{"stackLetters", "10", "100", "abc", SelectionEnd::OutOfRange, "超出计算范围，请您调整计算参数。", kApp},
-        RefusalCase{"zeroOverZeroStack", "10", "0", "", SelectionEnd::OutOfRange, "超出计算范围，请您调整计算参数。", kApp},
-        RefusalCase{"targetBeyondSingle", "10", "1e300", "1", SelectionEnd::OutOfRange, "超出计算范围，请您调整计算参数。", kApp},
-        RefusalCase{"hugeCurrent", "1e37", "100", "1", SelectionEnd::OutOfRange, "超出计算范围，请您调整计算参数。", kApp},
-        RefusalCase{"nothingReaches", "10", "100000", "1", SelectionEnd::NoResult,
-                    "没有计算出能到达您的感量的磁芯，请考虑增加磁芯或减少电感量，如果有疑问请联系我们。", kApp},
-        RefusalCase{"wireTooThick", "50", "1000", "1", SelectionEnd::NoResult,
-                    "没有计算出能到达您的感量的磁芯，请考虑增加磁芯或减少电感量，如果有疑问请联系我们。", kApp}),
+        RefusalCase{"stackEmpty", "10", "100", "", SelectionEnd::OutOfRange, kOut, kApp},
+        RefusalCase{"stackLetters", "10", "100", "abc", SelectionEnd::OutOfRange, kOut, kApp},
+        RefusalCase{"zeroOverZeroStack", "10", "0", "", SelectionEnd::OutOfRange, kOut, kApp},
+        RefusalCase{"targetBeyondSingle", "10", "1e300", "1", SelectionEnd::OutOfRange, kOut, kApp},
+        RefusalCase{"hugeCurrent", "1e37", "100", "1", SelectionEnd::OutOfRange, kOut, kApp},
+        RefusalCase{"nothingReaches", "10", "100000", "1", SelectionEnd::NoResult, kNone, kApp},
+        RefusalCase{"wireTooThick", "50", "1000", "1", SelectionEnd::NoResult, kNone, kApp}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Selection, TenAmpsHundredMicrohenries) {
