@@ -13,7 +13,7 @@
 namespace zova {
 namespace {
 
-InductanceOutcome shown(std::string_view text) { return {false, std::string(text)}; }
+InductanceOutcome shown(std::string_view text) { return {false, std::string(text), std::nullopt}; }
 
 }  // namespace
 
@@ -42,9 +42,9 @@ InductanceOutcome CalculateInductance(std::string_view selectedPartNo, std::stri
         std::string text(messages::kResultPrefix);
         text += text::Format000(result);
         text += messages::kResultUnit;
-        return shown(text);
+        return {false, std::move(text), InductanceFigures{n, amps, stackCount, perCore, result}};
     } catch (const ArithmeticError&) {
-        return {true, {}};
+        return {true, {}, std::nullopt};
     }
 }
 

@@ -1,11 +1,15 @@
 #include "commands/selection_command.h"
 
+#include <algorithm>
+#include <array>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 
 #include "catalogue/catalogue.h"
 #include "commands/messages.h"
 #include "engine/arithmetic_error.h"
+#include "engine/bias_curves.h"
 #include "engine/formulas.h"
 #include "text/conversions.h"
 #include "text/number_text.h"
@@ -15,30 +19,133 @@ namespace {
 
 constexpr std::string_view kSeparator = "\t\t";
 
+// What every core is tried against in one run.
+struct Demand {
+    float current;    // A, > 0
+    float target;     // µH per core, > 0
+    double wireArea;  // square of the insulated wire's diameter, mm²
+};
+
+// Tries one core; returns the turns of its line, or 0 when it yields none.
+// Throws ArithmeticError exactly where the plain scan would.
+using CoreScan = std::int16_t (*)(const CoreRecord&, const Demand&);
+
 SelectionOutcome refused(std::string_view message) {
-    return {SelectionEnd::Validation, {}, std::string(message), std::string(messages::kErrorCaption)};
+    SelectionOutcome out;
+    out.end = SelectionEnd::Validation;
+    out.message = message;
+    out.caption = messages::kErrorCaption;
+    return out;
 }
 
-std::string resultLine(const CoreRecord& core, std::int16_t turns, const std::string& wireText) {
-    std::string line = core.PartNo;
-    line += kSeparator;
-    line += text::GeneralForm(core.CoatedOD);
-    line += kSeparator;
-    line += text::GeneralForm(core.CoatedID);
-    line += kSeparator;
-    line += text::GeneralForm(core.CoatedHeight);
-    line += kSeparator;
-    line += std::to_string(turns);
-    line += kSeparator;
-    line += '>';
-    line += wireText;
+std::string resultLine(const SelectedCore& selected, const std::string& wireText) {
+    const auto columns = ResultColumns(selected, wireText);
+    std::string line = columns[0];
+    for (std::size_t i = 1; i < columns.size(); ++i) {
+        line += kSeparator;
+        line += columns[i];
+    }
     return line;
 }
 
-}  // namespace
+// Turns the window holds: 55 % of its area over the wire's cross-section.
+double windowFit(const CoreRecord& core, const Demand& d) {
+    const double id = core.CoatedID;
+    return id * id * 0.55 / d.wireArea;
+}
 
-SelectionOutcome SelectCores(std::string_view currentText, std::string_view inductanceText,
-                             std::string_view stackText) {
+// The rule as it reads: 1, 2, 3, ... turns until one reaches the target and fits.
+std::int16_t plainScan(const CoreRecord& core, const Demand& d) {
+    const BiasCurve* curve = CurveOf(core);  // per core, not per turn count
+    for (std::int16_t n = 1; n <= MaxTurns(); ++n) {
+        const float l = InductanceAt(n, core, d.current, curve);
+        if (!(l >= d.target)) continue;
+        const double fit = windowFit(core, d);
+        if (!std::isfinite(fit)) throw ArithmeticError("window fit");
+        if (fit > static_cast<double>(n)) return n;
+    }
+    return 0;
+}
+
+// The largest |percent| a curve gives for any field of 0 Oe or more: fields in
+// its range interpolate between two neighbouring points, fields of 1000 Oe and
+// more take point 1, and fields below the last point follow the line through
+// the last two points, whose largest value on [0, last point] is at one of the
+// ends. Infinity when that line is vertical (the lookup would divide by zero).
+double percentBound(const BiasCurve& c) {
+    constexpr std::size_t last = kCurvePoints - 1;
+    const double h1 = c.h[last - 1], h2 = c.h[last];
+    const double p1 = c.percent[last - 1], p2 = c.percent[last];
+    if (h1 == h2) return INFINITY;
+    double bound = std::fabs(p1 + (0.0 - h1) * (p1 - p2) / (h1 - h2));
+    for (const float p : c.percent) bound = std::max(bound, std::fabs(static_cast<double>(p)));
+    return std::isfinite(bound) ? bound : INFINITY;
+}
+
+double percentBound(const BiasCurve* curve) {
+    if (curve == nullptr) return 0.0;  // no curve: 0 % at every field
+    static const auto bounds = [] {
+        std::array<double, 64> b{};
+        const auto curves = BiasCurves();
+        for (std::size_t k = 0; k < curves.size() && k < b.size(); ++k) b[k] = percentBound(curves[k]);
+        return b;
+    }();
+    const auto index = static_cast<std::size_t>(curve - BiasCurves().data());
+    return index < bounds.size() ? bounds[index] : INFINITY;
+}
+
+// Covers, many times over, the few single-precision roundings between the
+// bound and the inductance InductanceAt returns.
+constexpr double kRoundingMargin = 1.01;
+
+// Whether InductanceAt returns a finite value at every turn count 1..MaxTurns.
+// The field grows with the turns, so it stays finite if it is finite at the
+// limit; the percentage stays within its bound, so the product cannot overflow
+// below the limit either.
+bool quietAtEveryTurnCount(const CoreRecord& core, float current, double bound) {
+    if (!(core.PathLength > 0.0f) || !std::isfinite(core.PathLength)) return false;
+    if (!(core.AL >= 0.0f) || !std::isfinite(core.AL) || !std::isfinite(bound)) return false;
+    const double limit = MaxTurns();
+    if (!(limit * limit * core.AL * bound * kRoundingMargin < FLT_MAX)) return false;
+    try {
+        FieldStrength(MaxTurns(), current, core);
+    } catch (const ArithmeticError&) {
+        return false;
+    }
+    return true;
+}
+
+// The plain scan's outcome, without its hopeless turn counts. On a core where no
+// turn count can fail, a turn count is tried only if
+// - the inductance bound turns^2 × AL × max percent could reach the target
+//   (the turns below cannot, and were they tried they would change nothing), and
+// - the window holds it (the first turn count that reaches the target decides:
+//   if it does not fit, no larger one fits, and no line is written).
+// Any other core is scanned in full, so that it fails where the plain scan fails.
+std::int16_t prunedScan(const CoreRecord& core, const Demand& d) {
+    const BiasCurve* curve = CurveOf(core);
+    const double bound = percentBound(curve);
+    const double fit = windowFit(core, d);
+    if (!std::isfinite(fit) || !quietAtEveryTurnCount(core, d.current, bound)) return plainScan(core, d);
+
+    const int limit = MaxTurns();
+    const double reach = static_cast<double>(core.AL) * bound * kRoundingMargin / 100000.0;
+    if (!(reach > 0.0)) return 0;  // 0 µH at every turn count
+    // Below sqrt(target / reach) turns the bound stays under the target; start a
+    // turn early so the rounding of the root cannot skip a candidate.
+    const double root = std::sqrt(static_cast<double>(d.target) / reach);
+    const int first = root < limit ? std::max(1, static_cast<int>(root) - 1) : limit + 1;
+    const int last = fit < limit ? static_cast<int>(fit) : limit;
+    for (int turns = first; turns <= last; ++turns) {
+        const auto n = static_cast<std::int16_t>(turns);
+        if (!(InductanceAt(n, core, d.current, curve) >= d.target)) continue;
+        return fit > static_cast<double>(n) ? n : 0;
+    }
+    return 0;
+}
+
+SelectionOutcome selectCores(std::string_view currentText, std::string_view inductanceText,
+                             std::string_view stackText, CoreScan scan) {
     SelectionOutcome out;
     try {
         // Converted before any check and never validated itself: "" gives 0 cores,
@@ -60,24 +167,17 @@ SelectionOutcome SelectCores(std::string_view currentText, std::string_view indu
         const float bareDiameter = WireDiameter(current);
         const float overallDiameter = InsulationAllowance(bareDiameter) + bareDiameter;
         if (!std::isfinite(overallDiameter)) throw ArithmeticError("wire diameter");
-        std::string wireText = text::Format00(bareDiameter);
-        if (bareDiameter >= 2.0f) wireText += messages::kStrandedWire;
+        out.bareDiameter = bareDiameter;
+        out.wireText = text::Format00(bareDiameter);
+        if (bareDiameter >= 2.0f) out.wireText += messages::kStrandedWire;
 
-        const double wireArea = static_cast<double>(overallDiameter) * static_cast<double>(overallDiameter);
+        const double wire = overallDiameter;
+        const Demand demand{current, target, wire * wire};
         for (int row = 1; row <= CoreCount(); ++row) {
             const CoreRecord& core = CoreCatalogue(row);
-            const BiasCurve* curve = CurveOf(core);  // per core, not per turn count
-            for (std::int16_t n = 1; n <= MaxTurns(); ++n) {
-                const float l = InductanceAt(n, core, current, curve);
-                if (!(l >= target)) continue;
-                // Turns the window holds: 55 % of its area over the wire's cross-section.
-                const double id = core.CoatedID;
-                const double fit = id * id * 0.55 / wireArea;
-                if (!std::isfinite(fit)) throw ArithmeticError("window fit");
-                if (fit > static_cast<double>(n)) {
-                    out.lines.push_back(resultLine(core, n, wireText));
-                    break;
-                }
+            if (const std::int16_t turns = scan(core, demand); turns > 0) {
+                out.cores.push_back({row, turns});
+                out.lines.push_back(resultLine(out.cores.back(), out.wireText));
             }
         }
         if (!out.lines.empty()) return out;
@@ -91,6 +191,28 @@ SelectionOutcome SelectCores(std::string_view currentText, std::string_view indu
         out.caption = messages::kAppTitle;
         return out;
     }
+}
+
+}  // namespace
+
+std::array<std::string, 6> ResultColumns(const SelectedCore& selected, const std::string& wireText) {
+    const CoreRecord& core = CoreCatalogue(selected.row);
+    return {core.PartNo,
+            text::GeneralForm(core.CoatedOD),
+            text::GeneralForm(core.CoatedID),
+            text::GeneralForm(core.CoatedHeight),
+            std::to_string(selected.turns),
+            ">" + wireText};
+}
+
+SelectionOutcome SelectCores(std::string_view currentText, std::string_view inductanceText,
+                             std::string_view stackText) {
+    return selectCores(currentText, inductanceText, stackText, &prunedScan);
+}
+
+SelectionOutcome SelectCoresPlainScan(std::string_view currentText, std::string_view inductanceText,
+                                      std::string_view stackText) {
+    return selectCores(currentText, inductanceText, stackText, &plainScan);
 }
 
 }  // namespace zova

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,9 +18,21 @@ enum class SelectionEnd {
                  // the lines found before it are kept
 };
 
+// One accepted core: its catalogue row and the smallest turn count that reaches
+// the per-core target and fits the window.
+struct SelectedCore {
+    int row = 0;
+    std::int16_t turns = 0;
+
+    friend bool operator==(const SelectedCore&, const SelectedCore&) = default;
+};
+
 struct SelectionOutcome {
     SelectionEnd end = SelectionEnd::Found;
     std::vector<std::string> lines;  // one per accepted core, in catalogue row order
+    std::vector<SelectedCore> cores;  // the same cores as numbers, line for line
+    std::optional<float> bareDiameter;  // mm, once the wire has been sized from the current
+    std::string wireText;            // the wire column without its ">", once sized
     std::string message;             // empty when end == Found
     std::string caption;             // empty when end == Found
 
@@ -27,7 +42,17 @@ struct SelectionOutcome {
 // The core selection from the texts of its three boxes, taken as they stand
 // (nothing is trimmed). Each line: part number, coated OD, ID, height, turns,
 // ">" + wire diameter, separated by two tabs.
+// The six columns of a result line, as the line writes them: part number,
+// coated OD, ID, height, turns, ">" + wire text.
+std::array<std::string, 6> ResultColumns(const SelectedCore& selected, const std::string& wireText);
+
 SelectionOutcome SelectCores(std::string_view currentText, std::string_view inductanceText,
                              std::string_view stackText);
+
+// The same command trying every core at 1, 2, 3, ... turns, exactly as the rule
+// reads. SelectCores leaves out the turn counts that provably cannot change its
+// outcome; this plain scan is what it is checked against.
+SelectionOutcome SelectCoresPlainScan(std::string_view currentText, std::string_view inductanceText,
+                                      std::string_view stackText);
 
 }  // namespace zova

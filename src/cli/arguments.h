@@ -1,0 +1,54 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// Command-line parsing of zovamagnetic-cli, kept apart from the commands so it
+// can be driven on its own. Options are "--name VALUE" or "--name=VALUE"; the
+// value after "--name" is taken whatever it holds (empty, blanks, a leading
+// "-"), because the tool passes values on as the texts a user would type.
+namespace zova::cli {
+
+struct OptionSpec {
+    std::string_view name;  // without the leading "--"
+    bool required = false;
+    // May be given more than once; each use also takes every following argument
+    // up to the next one that starts with "--" ("--at 10 20" = "--at 10 --at 20").
+    bool many = false;
+    std::span<const std::string_view> choices = {};  // allowed values; empty: any text
+};
+
+struct CommandSpec {
+    std::string_view name;
+    std::span<const OptionSpec> options;
+    std::span<const std::string_view> operands;  // names of the positional arguments, all required
+};
+
+struct Arguments {
+    std::string command;  // empty for the tool's own --help
+    bool help = false;
+    std::vector<std::string> operands;
+    std::vector<std::pair<std::string, std::string>> options;  // name, value; in the order given
+
+    // The value of an option given once, or nothing when it was not given.
+    std::optional<std::string> value(std::string_view name) const;
+    // Every value of an option, in the order given.
+    std::vector<std::string> values(std::string_view name) const;
+};
+
+struct ParseResult {
+    Arguments arguments;
+    std::string error;  // empty when the arguments are usable
+
+    bool ok() const { return error.empty(); }
+};
+
+// args: everything after the program name. With --help (or -h) anywhere the
+// operand and required-option checks are skipped; unknown options still fail.
+ParseResult ParseArguments(std::span<const std::string> args, std::span<const CommandSpec> commands);
+
+}  // namespace zova::cli

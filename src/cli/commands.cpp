@@ -1,0 +1,416 @@
+#include "cli/commands.h"
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "cli/arguments.h"
+#include "cli/output_formats.h"
+#include "commands/core_list.h"
+#include "commands/inductance_command.h"
+#include "commands/messages.h"
+#include "commands/selection_command.h"
+#include "engine/arithmetic_error.h"
+#include "engine/bias_curves.h"
+#include "text/conversions.h"
+#include "text/number_text.h"
+
+namespace zova::cli {
+namespace {
+
+constexpr std::string_view kTool = "zovamagnetic-cli";
+
+constexpr std::string_view kTextJson[] = {"text", "json"};
+constexpr std::string_view kTextJsonCsv[] = {"text", "json", "csv"};
+constexpr std::string_view kPartNoOperand[] = {"PARTNO"};
+constexpr std::string_view kCurveOperands[] = {"SERIES", "PERM"};
+
+constexpr OptionSpec kInductanceOptions[] = {
+    {.name = "core", .required = true},
+    {.name = "turns", .required = true},
+    {.name = "current"},
+    {.name = "stack"},
+    {.name = "format", .choices = kTextJson},
+};
+constexpr OptionSpec kSelectOptions[] = {
+    {.name = "current", .required = true},
+    {.name = "inductance", .required = true},
+    {.name = "stack"},
+    {.name = "format", .choices = kTextJsonCsv},
+};
+constexpr OptionSpec kCoresOptions[] = {{.name = "search"}};
+constexpr OptionSpec kCoreOptions[] = {{.name = "format", .choices = kTextJson}};
+constexpr OptionSpec kCurveOptions[] = {
+    {.name = "at", .many = true},
+    {.name = "format", .choices = kTextJson},
+};
+
+constexpr CommandSpec kCommands[] = {
+    {"inductance", kInductanceOptions, {}},
+    {"select", kSelectOptions, {}},
+    {"cores", kCoresOptions, {}},
+    {"core", kCoreOptions, kPartNoOperand},
+    {"curve", kCurveOptions, kCurveOperands},
+};
+
+// Column captions of the selection window's result list.
+constexpr std::string_view kSelectionCaptions[] = {"可选磁芯",     "磁芯外径(mm)", "磁芯内径(mm)",
+                                                   "磁芯高度(mm)", "绕线圈数",     "线径(mm)"};
+
+constexpr std::string_view kToolHelp = R"(Usage: zovamagnetic-cli COMMAND [OPTIONS]
+
+The answers of the ZOVAMagnetic windows, for scripts. Every value is taken as
+the text a user would type into the window's box and goes through the same
+conversions and checks: turns "2.5" count as 2, an empty stack text counts as
+0 cores, and the messages are the windows' own.
+
+Commands:
+  inductance   inductance of a winding on one core or a stack of cores
+  select       the cores that reach an inductance at a peak current
+  cores        the offered part numbers, optionally narrowed by a search text
+  core         the details of one core
+  curve        a DC-bias permeability curve
+
+Options are written --name VALUE or --name=VALUE. The value may be empty, hold
+blanks or begin with "-" (--current -2). "--" ends the options.
+'zovamagnetic-cli COMMAND --help' describes a command.
+
+Results go to standard output and messages to standard error, both UTF-8.
+Exit codes: 0 result, 1 no core found (select), 2 input refused, 3 out of
+calculation range, 64 usage error.
+)";
+
+struct CommandHelp {
+    std::string_view name;
+    std::string_view synopsis;
+    std::string_view body;
+};
+
+constexpr CommandHelp kHelp[] = {
+    {"inductance",
+     "zovamagnetic-cli inductance --core PARTNO --turns TEXT [--current TEXT] [--stack TEXT] [--format text|json]",
+     R"(The inductance calculator: the inductance of a winding on one core, or on a
+stack of identical cores, at a DC peak current.
+
+  --core PARTNO    an offered part number exactly as 'cores' lists it;
+                   "" stands for "no core selected"
+  --turns TEXT     number of turns
+  --current TEXT   DC peak current in A (default "0")
+  --stack TEXT     number of stacked cores (default "1")
+  --format FORMAT  text (default) or json
+
+The checks run in the calculator's order and the first that fails decides:
+  1. the stack text is converted: a value outside -32768..32767 is out of
+     range (exit 3) whatever the other options hold; an empty or non-numeric
+     stack text counts as 0 cores;
+  2. the core: "" gives "对不起，请选择磁芯料号！" and a text that is not an
+     offered part number is refused as unknown (both exit 2);
+  3. the turns, then the current: the calculator's messages (exit 2);
+  4. the calculation: "电感量为：…μH" (exit 0) or out of range (exit 3).
+Turns and current are trimmed of blanks; the stack and core texts are not.
+
+json: the texts given, the result text, and as numbers the turns, current,
+stack count, the inductance of one core and of the stack (μH).
+)"},
+    {"select",
+     "zovamagnetic-cli select --current TEXT --inductance TEXT [--stack TEXT] [--format text|json|csv]",
+     R"(The core selection: every offered core that reaches the inductance (μH) at the
+DC peak current (A) and whose window holds the winding, one line per core in
+catalogue order, its fields separated by two tabs as in the window's list.
+
+  --current TEXT     DC peak current in A
+  --inductance TEXT  wanted inductance of the whole stack in μH
+  --stack TEXT       number of stacked cores (default "1")
+  --format FORMAT    text (default), json, or csv with a header row
+
+The texts are taken as they stand (not trimmed). The stack text is converted
+first: an overflow there is out of range (exit 3) before any other check.
+Then the selection's own checks (exit 2, message on standard error).
+No core found: exit 1. Out of range during the run: the lines found before
+it, then the message, exit 3.
+)"},
+    {"cores", "zovamagnetic-cli cores [--search TEXT]",
+     R"(The part numbers the calculator's list shows for a search text (trimmed of
+blanks, case-insensitive, found anywhere in the part number), one per line in
+catalogue order. Without --search: all offered part numbers. A search that
+matches nothing prints nothing and still exits 0.
+)"},
+    {"core", "zovamagnetic-cli core PARTNO [--format text|json]",
+     R"(The six lines of a core's details, as the calculator shows them. PARTNO is an
+offered part number exactly as 'cores' lists it; another text is refused
+(exit 2).
+
+json: the six lines, and as numbers the coated outer and inner diameter and
+height (mm), the inductance factor AL (nH) and the path length (cm).
+)"},
+    {"curve", "zovamagnetic-cli curve SERIES PERM [--at H...] [--format text|json]",
+     R"(A DC-bias permeability curve, e.g. 'curve KTA 060'. Without --at: its 45
+points, field strength H (Oe) and percent of the initial permeability, in two
+columns separated by a tab. With --at: the percentage at each H given, one per
+line, in the order given. "--at 10 20" is the same as "--at 10 --at 20".
+
+An unknown curve or an H that is not a number is refused (exit 2); an H
+beyond the single-precision range is out of range (exit 3).
+
+json: {"series": …, "perm": …, "points": [{"h": …, "percent": …}, …]}.
+)"},
+};
+
+const CommandHelp& helpOf(std::string_view command) {
+    return *std::ranges::find(kHelp, command, &CommandHelp::name);
+}
+
+CliResult failure(int code, std::string_view message) {
+    return {code, {}, std::string(message) + "\n"};
+}
+
+CliResult toolFailure(int code, const std::string& message) {
+    return failure(code, std::string(kTool) + ": " + message);
+}
+
+CliResult usageError(const std::string& command, const std::string& error) {
+    std::string err = std::string(kTool) + ": " + error + "\n";
+    if (command.empty()) {
+        err += "Usage: zovamagnetic-cli COMMAND [OPTIONS]; commands: inductance, select, cores, core, curve\n";
+        err += "Run 'zovamagnetic-cli --help' for more.\n";
+    } else {
+        err += "Usage: " + std::string(helpOf(command).synopsis) + "\n";
+        err += "Run 'zovamagnetic-cli " + command + " --help' for more.\n";
+    }
+    return {kExitUsage, {}, err};
+}
+
+std::string joinedLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& line : lines) out += line + "\n";
+    return out;
+}
+
+bool isOffered(std::string_view partNo) { return !partNo.empty() && FindCore(partNo).PartNo == partNo; }
+
+CliResult unknownCore(std::string_view partNo) {
+    return toolFailure(kExitRefused,
+                       "unknown part number '" + std::string(partNo) + "' (see 'zovamagnetic-cli cores')");
+}
+
+bool wantsJson(const Arguments& a) { return a.value("format") == "json"; }
+
+CliResult runInductance(const Arguments& a) {
+    const std::string core = *a.value("core");
+    const std::string turns = *a.value("turns");
+    const std::string current = a.value("current").value_or("0");
+    const std::string stack = a.value("stack").value_or("1");
+
+    // The window can only select an offered part number or nothing. Any other
+    // text is refused where the selection is checked: after the stack text has
+    // been converted (its overflow is reported first), before turns and current.
+    if (!core.empty() && !isOffered(core)) {
+        if (CalculateInductance("", turns, current, stack).outOfRange)
+            return failure(kExitOutOfRange, messages::kOutOfRange);
+        return unknownCore(core);
+    }
+    const InductanceOutcome outcome = CalculateInductance(core, turns, current, stack);
+    if (outcome.outOfRange) return failure(kExitOutOfRange, messages::kOutOfRange);
+    const auto& figures = outcome.figures;
+    if (!figures) return failure(kExitRefused, outcome.resultText);
+    if (!wantsJson(a)) return {kExitOk, outcome.resultText + "\n", {}};
+
+    JsonWriter j;
+    j.beginObject();
+    j.key("core").string(core);
+    j.key("turnsText").string(turns);
+    j.key("currentText").string(current);
+    j.key("stackText").string(stack);
+    j.key("text").string(outcome.resultText);
+    j.key("turns").integer(figures->turns);
+    j.key("current").number(figures->current);
+    j.key("stack").integer(figures->stackCount);
+    j.key("perCore").number(figures->perCore);
+    j.key("inductance").number(figures->total);
+    j.endObject();
+    return {kExitOk, j.text(), {}};
+}
+
+std::string selectionJson(const Arguments& a, const SelectionOutcome& o) {
+    JsonWriter j;
+    j.beginObject();
+    j.key("currentText").string(*a.value("current"));
+    j.key("inductanceText").string(*a.value("inductance"));
+    j.key("stackText").string(a.value("stack").value_or("1"));
+    j.key("end").string(o.end == SelectionEnd::Found ? "found" : "outOfRange");
+    if (o.message.empty())
+        j.key("message").null();
+    else
+        j.key("message").string(o.message);
+    // Lines exist only once the wire has been sized from the current.
+    if (o.lines.empty() || !o.bareDiameter) {
+        j.key("wireDiameter").null();
+    } else {
+        j.key("wireDiameter").number(*o.bareDiameter);
+    }
+    j.key("cores").beginArray();
+    for (std::size_t i = 0; i < o.cores.size(); ++i) {
+        const CoreRecord& core = CoreCatalogue(o.cores[i].row);
+        j.beginObject();
+        j.key("line").string(o.lines[i]);
+        j.key("partNo").string(core.PartNo);
+        j.key("coatedOD").number(core.CoatedOD);
+        j.key("coatedID").number(core.CoatedID);
+        j.key("coatedHeight").number(core.CoatedHeight);
+        j.key("turns").integer(o.cores[i].turns);
+        j.key("wire").string(o.wireText);
+        j.endObject();
+    }
+    j.endArray();
+    j.endObject();
+    return j.text();
+}
+
+std::string selectionCsv(const SelectionOutcome& o) {
+    const std::vector<std::string> header(std::begin(kSelectionCaptions), std::end(kSelectionCaptions));
+    std::string out = CsvRecord(header);
+    for (const SelectedCore& selected : o.cores) {
+        const auto columns = ResultColumns(selected, o.wireText);
+        out += CsvRecord(columns);
+    }
+    return out;
+}
+
+CliResult runSelect(const Arguments& a) {
+    const SelectionOutcome o =
+        SelectCores(*a.value("current"), *a.value("inductance"), a.value("stack").value_or("1"));
+    switch (o.end) {
+        case SelectionEnd::Validation:
+            return failure(kExitRefused, o.message);
+        case SelectionEnd::NoResult:
+            return failure(kExitNoResult, o.message);
+        case SelectionEnd::Found:
+        case SelectionEnd::OutOfRange:
+            break;
+    }
+    CliResult r;
+    const std::string format = a.value("format").value_or("text");
+    r.out = format == "json" ? selectionJson(a, o) : format == "csv" ? selectionCsv(o) : joinedLines(o.lines);
+    if (o.end == SelectionEnd::OutOfRange) {
+        r.exitCode = kExitOutOfRange;
+        r.err = o.message + "\n";
+    }
+    return r;
+}
+
+CliResult runCores(const Arguments& a) {
+    return {kExitOk, joinedLines(FilterCoreList(text::Trimmed(a.value("search").value_or("")))), {}};
+}
+
+CliResult runCore(const Arguments& a) {
+    const std::string& partNo = a.operands[0];
+    if (!isOffered(partNo)) return unknownCore(partNo);
+    std::vector<std::string> lines;
+    const std::string details = CoreDetailsText(partNo);
+    for (std::size_t start = 0;;) {
+        const std::size_t end = details.find('\r', start);
+        lines.push_back(details.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    if (!wantsJson(a)) return {kExitOk, joinedLines(lines), {}};
+
+    const CoreRecord core = FindCore(partNo);
+    JsonWriter j;
+    j.beginObject();
+    j.key("partNo").string(partNo);
+    j.key("lines").beginArray();
+    for (const std::string& line : lines) j.string(line);
+    j.endArray();
+    j.key("coatedOD").number(core.CoatedOD);
+    j.key("coatedID").number(core.CoatedID);
+    j.key("coatedHeight").number(core.CoatedHeight);
+    j.key("AL").number(core.AL);
+    j.key("pathLength").number(core.PathLength);
+    j.endObject();
+    return {kExitOk, j.text(), {}};
+}
+
+struct CurvePoint {
+    float h;
+    float percent;
+};
+
+CliResult runCurve(const Arguments& a) {
+    const std::string& series = a.operands[0];
+    const std::string& perm = a.operands[1];
+    const BiasCurve* curve = FindBiasCurve(perm, series);
+    if (curve == nullptr) {
+        std::string known;
+        for (const BiasCurve& c : BiasCurves()) {
+            known += known.empty() ? " " : ", ";
+            known.append(c.series).append(" ").append(c.perm);
+        }
+        return toolFailure(kExitRefused,
+                           "no curve for series '" + series + "' and permeability '" + perm + "' (curves:" + known + ")");
+    }
+
+    const std::vector<std::string> at = a.values("at");
+    std::vector<CurvePoint> points;
+    if (at.empty()) {
+        for (int i = 0; i < kCurvePoints; ++i) points.push_back({curve->h[i], curve->percent[i]});
+    } else {
+        for (const std::string& h : at)
+            if (!text::IsNumeric(h)) return toolFailure(kExitRefused, "--at needs a number, not '" + h + "'");
+        try {
+            for (const std::string& h : at) {
+                const float field = text::ToSingle(text::LeadingValue(h));
+                points.push_back({field, BiasPercent(perm, field, series)});
+            }
+        } catch (const ArithmeticError&) {
+            return failure(kExitOutOfRange, messages::kOutOfRange);
+        }
+    }
+
+    if (wantsJson(a)) {
+        JsonWriter j;
+        j.beginObject();
+        j.key("series").string(series);
+        j.key("perm").string(perm);
+        j.key("points").beginArray();
+        for (const CurvePoint& p : points) j.beginObject().key("h").number(p.h).key("percent").number(p.percent).endObject();
+        j.endArray();
+        j.endObject();
+        return {kExitOk, j.text(), {}};
+    }
+    std::string out;
+    for (const CurvePoint& p : points) {
+        if (at.empty()) out += text::GeneralForm(p.h) + "\t";
+        out += text::GeneralForm(p.percent) + "\n";
+    }
+    return {kExitOk, out, {}};
+}
+
+using Handler = CliResult (*)(const Arguments&);
+
+struct Command {
+    std::string_view name;
+    Handler run;
+};
+
+constexpr Command kHandlers[] = {
+    {"inductance", runInductance}, {"select", runSelect}, {"cores", runCores},
+    {"core", runCore},             {"curve", runCurve},
+};
+
+}  // namespace
+
+CliResult RunCli(std::span<const std::string> args) {
+    const ParseResult parsed = ParseArguments(args, kCommands);
+    const Arguments& a = parsed.arguments;
+    if (!parsed.ok()) return usageError(a.command, parsed.error);
+    if (a.help) {
+        if (a.command.empty()) return {kExitOk, std::string(kToolHelp), {}};
+        const CommandHelp& help = helpOf(a.command);
+        return {kExitOk, "Usage: " + std::string(help.synopsis) + "\n\n" + std::string(help.body), {}};
+    }
+    return std::ranges::find(kHandlers, a.command, &Command::name)->run(a);
+}
+
+}  // namespace zova::cli

@@ -1,0 +1,21 @@
+// zovamagnetic-cli: the calculator's and the selection's answers for scripts.
+// The windows' program takes no command line; this is the second executable,
+// built on the same library and nothing else.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "cli/commands.h"
+
+int main(int argc, char** argv) {
+    zova::FillCoreCatalogue();
+    zova::FillCoreDimensions();
+
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const zova::cli::CliResult result = zova::cli::RunCli(args);
+    std::fwrite(result.out.data(), 1, result.out.size(), stdout);
+    std::fflush(stdout);
+    std::fwrite(result.err.data(), 1, result.err.size(), stderr);
+    return result.exitCode;
+}

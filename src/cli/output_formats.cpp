@@ -1,0 +1,179 @@
+#include "cli/output_formats.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace zova::cli {
+namespace {
+
+bool continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// Length of the valid UTF-8 sequence starting at s[i], or 0 when the byte there
+// does not start one (overlong forms, surrogates and values past U+10FFFF
+// included).
+std::size_t utf8Length(std::string_view s, std::size_t i) {
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
+    const unsigned char c = b(0);
+    if (c < 0x80) return 1;
+    std::size_t len = 0;
+    unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
+    if (c >= 0xC2 && c <= 0xDF) {
+        len = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        len = 3;
+        if (c == 0xE0) lo = 0xA0;
+        if (c == 0xED) hi = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        len = 4;
+        if (c == 0xF0) lo = 0x90;
+        if (c == 0xF4) hi = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + len > s.size() || b(1) < lo || b(1) > hi) return 0;
+    for (std::size_t k = 2; k < len; ++k)
+        if (!continuation(b(k))) return 0;
+    return len;
+}
+
+}  // namespace
+
+std::string JsonString(std::string_view s) {
+    std::string out = "\"";
+    for (std::size_t i = 0; i < s.size();) {
+        const char c = s[i];
+        const std::size_t len = utf8Length(s, i);
+        if (len == 0) {
+            out += "\\ufffd";
+            ++i;
+            continue;
+        }
+        if (len > 1) {
+            out.append(s, i, len);
+        } else if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
+            out += buf;
+        } else {
+            out += c;
+        }
+        i += len;
+    }
+    out += '"';
+    return out;
+}
+
+void JsonWriter::beforeValue() {
+    if (afterKey_) {
+        afterKey_ = false;
+        return;
+    }
+    if (empty_.empty()) return;
+    if (!empty_.back()) out_ += ',';
+    empty_.back() = false;
+    out_ += '\n';
+    out_.append(2 * empty_.size(), ' ');
+}
+
+void JsonWriter::open(char bracket) {
+    beforeValue();
+    out_ += bracket;
+    empty_.push_back(true);
+}
+
+void JsonWriter::close(char bracket) {
+    const bool wasEmpty = empty_.back();
+    empty_.pop_back();
+    if (!wasEmpty) {
+        out_ += '\n';
+        out_.append(2 * empty_.size(), ' ');
+    }
+    out_ += bracket;
+}
+
+JsonWriter& JsonWriter::beginObject() {
+    open('{');
+    return *this;
+}
+
+JsonWriter& JsonWriter::endObject() {
+    close('}');
+    return *this;
+}
+
+JsonWriter& JsonWriter::beginArray() {
+    open('[');
+    return *this;
+}
+
+JsonWriter& JsonWriter::endArray() {
+    close(']');
+    return *this;
+}
+
+JsonWriter& JsonWriter::key(std::string_view name) {
+    beforeValue();
+    out_ += JsonString(name);
+    out_ += ": ";
+    afterKey_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::string(std::string_view s) {
+    beforeValue();
+    out_ += JsonString(s);
+    return *this;
+}
+
+JsonWriter& JsonWriter::number(float v) {
+    if (!std::isfinite(v)) return null();
+    beforeValue();
+    char buf[32];
+    const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
+    out_.append(buf, end);
+    return *this;
+}
+
+JsonWriter& JsonWriter::integer(long long v) {
+    beforeValue();
+    out_ += std::to_string(v);
+    return *this;
+}
+
+JsonWriter& JsonWriter::null() {
+    beforeValue();
+    out_ += "null";
+    return *this;
+}
+
+std::string CsvRecord(std::span<const std::string> fields) {
+    std::string out;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) out += ',';
+        const std::string& f = fields[i];
+        if (f.find_first_of(",\"\r\n") == std::string::npos) {
+            out += f;
+            continue;
+        }
+        out += '"';
+        for (const char c : f) {
+            if (c == '"') out += '"';
+            out += c;
+        }
+        out += '"';
+    }
+    out += '\n';
+    return out;
+}
+
+}  // namespace zova::cli

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The tool's machine-readable outputs, written by hand to keep the tool free of
+// any library beyond zovacore.
+namespace zova::cli {
+
+// A JSON document built value by value, indented by two spaces. Strings are
+// written as UTF-8; a byte that is not part of valid UTF-8 (a user text can hold
+// anything) becomes U+FFFD so the document stays valid.
+class JsonWriter {
+public:
+    JsonWriter& beginObject();
+    JsonWriter& endObject();
+    JsonWriter& beginArray();
+    JsonWriter& endArray();
+    JsonWriter& key(std::string_view name);
+    JsonWriter& string(std::string_view s);
+    // The shortest decimal text that reads back as the same single.
+    // NaN and infinities, which JSON cannot hold, are written as null.
+    JsonWriter& number(float v);
+    JsonWriter& integer(long long v);
+    JsonWriter& null();
+
+    // The document followed by a line feed.
+    std::string text() const { return out_ + "\n"; }
+
+private:
+    void beforeValue();
+    void open(char bracket);
+    void close(char bracket);
+
+    std::string out_;
+    std::vector<bool> empty_;  // per open container: nothing written in it yet
+    bool afterKey_ = false;
+};
+
+// s as a JSON string literal, quotes included.
+std::string JsonString(std::string_view s);
+
+// One CSV record and its line feed; a field holding a comma, a quote or a line
+// break is quoted, quotes inside doubled.
+std::string CsvRecord(std::span<const std::string> fields);
+
+}  // namespace zova::cli

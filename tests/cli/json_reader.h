@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// A strict reader of JSON documents (RFC 8259), so the tests can check that the
+// tool's JSON parses without bringing in a JSON library.
+namespace zova::test {
+
+struct Json {
+    enum class Kind { Null, Bool, Number, String, Array, Object };
+    Kind kind = Kind::Null;
+    bool boolean = false;
+    std::string text;  // a string's value, or a number exactly as written
+    std::vector<Json> items;
+    std::vector<std::pair<std::string, Json>> members;  // in document order
+
+    // Member by name; throws std::out_of_range when missing or not an object.
+    const Json& operator[](std::string_view key) const;
+    const Json& operator[](std::size_t i) const { return items.at(i); }
+    bool isNull() const { return kind == Kind::Null; }
+    std::vector<std::string> keys() const;
+    // A number read back in single precision; throws unless this is a number.
+    float single() const;
+    long long integer() const;
+    const std::string& str() const;
+};
+
+// The whole text as one document; throws std::runtime_error naming the offset
+// where it stops being valid JSON.
+Json ParseJson(std::string_view text);
+
+}  // namespace zova::test

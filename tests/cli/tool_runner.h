@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Runs the built zovamagnetic-cli as a script would: arguments passed verbatim
+// (no shell), standard output and standard error captured apart.
+namespace zova::test {
+
+struct ToolRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+ToolRun RunTool(const std::vector<std::string>& args);
+
+// The lines of a text, each line feed ending one.
+std::vector<std::string> LinesOf(const std::string& text);
+
+}  // namespace zova::test
