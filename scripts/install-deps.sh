@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the screenshots need.
+# Installs the Debian 12 packages the build, the tests, the Debian package
+# (dpkg-shlibdeps and file, for cpack) and the screenshots (xdotool) need.
 # Quick when everything is already there: it only calls apt-get for what is missing.
 set -euo pipefail
 
@@ -8,6 +9,8 @@ packages=(
   qt6-base-dev libqt6opengl6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-wqy-microhei imagemagick
+  dpkg-dev file
+  xdotool
 )
 
 missing=()

@@ -24,6 +24,13 @@ out=resources
   -stroke '#c8102e' -strokewidth 3 -draw 'line 32,2 32,20' -draw 'line 32,44 32,62' \
   "$out/app-icon.png"
 
+# The same icon drawn at 256 x 256 for the desktop menu, which shows icons larger
+# than the window's title bar does. No time stamps, so redrawing changes nothing.
+"$im" -size 256x256 xc:none \
+  -fill none -stroke '#1f4e8c' -strokewidth 48 -draw 'circle 128,128 128,40' \
+  -stroke '#c8102e' -strokewidth 12 -draw 'line 128,8 128,80' -draw 'line 128,176 128,248' \
+  -define png:exclude-chunks=date,time "$out/app-icon-256.png"
+
 # Hand pointer, 32 x 32, hot spot at the fingertip (9, 1): drawn as a polygon.
 "$im" -size 32x32 xc:none -fill white -stroke black -strokewidth 1 \
   -draw 'polygon 9,1 12,1 13,2 13,11 15,10 17,11 18,12 20,11 22,12 23,13 25,13 27,15 27,23 25,27 24,30 12,30 11,27 6,21 4,18 5,16 7,16 9,18 8,2' \

@@ -5,12 +5,16 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh release
 app=build/release/src/app/zovamagnetic
-if [[ ! -x $app ]]; then
-  echo "built the library and tests; the windowed program is not part of this build yet"
-  exit 0
-fi
-if [[ -z ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} && ${QT_QPA_PLATFORM:-} != offscreen ]]; then
-  echo "no display: the windowed program needs one (try: xvfb-run -a $app)" >&2
+cli=build/release/src/cli/zovamagnetic-cli
+if [[ -z ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} && -z ${QT_QPA_PLATFORM:-} ]]; then
+  cat >&2 <<MSG
+Built $app, but there is no display to show it on
+(neither DISPLAY nor WAYLAND_DISPLAY is set).
+Without a display, use the command-line tool instead:
+  $cli --help
+or start the program on a virtual display:
+  xvfb-run -a $app
+MSG
   exit 1
 fi
 exec "$app" "$@"

@@ -18,6 +18,9 @@ int typedCode(const QKeyEvent* e) {
         return 13;
     case Qt::Key_Delete:  // X11 reports "\x7f", but Delete types nothing
         return -1;
+    case Qt::Key_Tab:  // moves the focus; some platforms attach "\t" as its text
+    case Qt::Key_Backtab:
+        return -1;
     default:
         break;
     }

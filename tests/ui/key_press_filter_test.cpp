@@ -81,6 +81,22 @@ TEST(KeyPressFilter, EnterAndPasteShortcutAreCancelledButPastedTextIsNot) {
     EXPECT_EQ(box.text(), QStringLiteral("abc"));
 }
 
+TEST(KeyPressFilter, TabStillMovesTheFocus) {
+    QWidget form;
+    auto* first = new QLineEdit(&form);
+    auto* second = new QLineEdit(&form);
+    KeyPressFilter::install(first, &IntegerKeyFilter);
+    KeyPressFilter::install(second, &DecimalKeyFilter);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Tab);  // sent with the text "\t", as on Windows
+    EXPECT_EQ(QApplication::focusWidget(), second);
+    QTest::keyClick(second, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), first);
+}
+
 TEST(KeyPressFilter, EditableComboBoxIsFilteredToo) {
     QComboBox combo;
     combo.setEditable(true);

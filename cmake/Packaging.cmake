@@ -1,0 +1,37 @@
+# The Debian package: `cpack -G DEB` in a build directory. It holds whatever the
+# install rules install (the program, the command-line tool, the desktop entry
+# and the icons) under /usr.
+
+# The maker's home page and sales address live in one header; read them from there.
+file(STRINGS ${PROJECT_SOURCE_DIR}/src/commands/maker_info.h zova_maker_lines REGEX "k(HomePage|SalesEmail) = ")
+foreach(line IN LISTS zova_maker_lines)
+  string(REGEX MATCH "k([A-Za-z]+) = \"([^\"]*)\"" _ "${line}")
+  set(zova_maker_${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
+endforeach()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zovamagnetic)
+set(CPACK_PACKAGE_VENDOR "ZOVA")
+set(CPACK_PACKAGE_CONTACT "ZOVA <${zova_maker_SalesEmail}>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "toroidal powder-core inductor design tool (ZOVA磁芯设计工具)")
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Desktop tool for inductors wound on toroidal powder cores. From a built-in
+catalogue of cores and their DC-bias permeability curves it calculates the
+inductance of a winding at a DC peak current, and selects the cores that reach
+a wanted inductance with a winding that fits the core window. The user
+interface is in simplified Chinese. Includes the command-line tool
+zovamagnetic-cli.]=])
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${zova_maker_HomePage}")
+# Library dependencies come from dpkg-shlibdeps. Qt loads its window-system
+# plugin at run time, which no linker sees, and every text is Chinese, which
+# needs a CJK font.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk | fonts-wqy-zenhei")
+
+include(CPack)

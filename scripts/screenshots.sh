@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Starts the program on a virtual display, uses it through its menus and keys as
+# a user would (xdotool), and saves the README's screenshots in docs/screenshots/:
+#   main-selection.png   the main window with a selection of 10 A / 100 μH
+#   calculator.png       the inductance calculator with a result
+#   about.png            the About box
+# Usage: scripts/screenshots.sh [program]   (default: builds and uses the release build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [[ ${1:-} != --on-display ]]; then
+  bash scripts/install-deps.sh
+  app=${1:-}
+  if [[ -z $app ]]; then
+    bash scripts/build.sh release
+    app=build/release/src/app/zovamagnetic
+  fi
+  exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" --on-display "$(realpath "$app")"
+fi
+
+app=$2
+out=docs/screenshots
+mkdir -p "$out"
+shoot() { /usr/bin/import -window "$1" "$out/$2"; echo "saved $out/$2"; }  # ImageMagick's own import
+pause() { sleep "${1:-0.7}"; }
+
+"$app" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+main=$(xdotool search --sync --onlyvisible --name '^ZOVA磁芯设计工具$' | head -1)
+xdotool windowfocus --sync "$main"
+pause 1.5
+
+# The selection window is open at start-up with the focus in the current box:
+# current, Tab, inductance, Tab to the stack box, Tab to "磁芯选型", Space.
+xdotool type --delay 80 10
+xdotool key Tab
+xdotool type --delay 80 100
+xdotool key Tab Tab space
+pause 2
+shoot "$main" main-selection.png
+
+# 计算工具(&D) > 环形磁芯感量计算(&L); the search box has the focus. Search a core,
+# Tab to the list and pick it with Space, then turns and current.
+xdotool key alt+d
+pause
+xdotool key l
+pause 1.5
+xdotool type --delay 80 ktb130060
+xdotool key Tab space
+pause
+xdotool key Tab
+xdotool type --delay 80 50
+xdotool key Tab
+xdotool type --delay 80 5
+pause 1.5
+shoot "$main" calculator.png
+
+# 帮助(&H) > 关于(&A): a window of its own.
+xdotool key alt+h
+pause
+xdotool key a
+about=$(xdotool search --sync --onlyvisible --name '^关于磁芯计算软件$' | head -1)
+pause 1.5
+shoot "$about" about.png
+
+# Esc closes the About box; 文件(&F) > 退出(&X) ends the program.
+xdotool windowfocus --sync "$about"
+xdotool key Escape
+pause
+xdotool windowfocus --sync "$main"
+xdotool key alt+f
+pause
+xdotool key x
+for _ in $(seq 50); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then
+  echo "the program did not end after 文件 > 退出" >&2
+  exit 1
+fi
+trap - EXIT
+wait "$pid"
+echo "the program ended after 文件 > 退出"

@@ -1,0 +1,40 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "ui/images.h"
+#include "ui/mdi_main.h"
+
+namespace {
+
+// Without a display Qt stops with a message about its platform plugin, which
+// tells a user nothing useful. Say what is missing and what to use instead.
+bool DisplayAvailable(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0) return true;
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!DisplayAvailable(argc, argv)) {
+        std::fputs(
+            "zovamagnetic: no display (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+            "This is a windowed program. Without a display, use the command-line tool\n"
+            "zovamagnetic-cli (see zovamagnetic-cli --help), or start the program under\n"
+            "a virtual display: xvfb-run -a zovamagnetic\n",
+            stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(zova::ui::AppIcon());
+    zova::ui::MDIMain mdiMain;
+    mdiMain.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace zova::ui {
+
+// The About box: the tool's title and version, what it is for, how to reach the
+// maker and the usage warning. A separate, fixed-size window shown without
+// modality; closing it destroys it, so the next opening starts afresh.
+class FrmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmAbout(QWidget* parent = nullptr);
+
+protected:
+    // Esc closes the box the way "确定" does.
+    void reject() override;
+    // Closing by the title bar or by cmdOK just closes: QDialog would route it
+    // through reject() again.
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void cmdOK_Click();
+    void picIcon_Click();
+
+    QLabel* picIcon;
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+    QLabel* lblDescription;
+    QLabel* labMsg;
+    QLabel* lblDisclaimer;
+    QPushButton* cmdOK;
+};
+
+}  // namespace zova::ui

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace zova::ui {
+
+// The core selection: peak current, wanted inductance and number of stacked
+// cores in; the catalogue cores that carry such a winding out, one line each
+// under column captions, with the selection rules and the part-number scheme
+// beside them and three ways to the maker's web pages.
+class FrmChoise : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmChoise(QWidget* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void cmdJiSuan_Click();
+    void txtDianliu_GotFocus();
+    void labURL_Click();
+    void picLogo_Click();
+    void cmdRequestSample_Click();
+
+    QLineEdit* txtDianliu;
+    QLineEdit* txtDianganliang;
+    QComboBox* cmbCoreCount;
+    QPushButton* cmdJiSuan;
+    QPushButton* cmdRequestSample;
+    QListWidget* lstResut;
+    QLabel* picLogo;
+    QLabel* labURL;
+};
+
+}  // namespace zova::ui

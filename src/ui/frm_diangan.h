@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class frmDiangan;
+}
+
+namespace zova::ui {
+
+// A label whose text may break lines with a carriage return alone or with a
+// line feed followed by a carriage return, as the calculator's help and
+// details texts do. text() keeps those characters exactly; on screen each of
+// them is one line break, where a plain QLabel would show a lone "\r" as a
+// space and start the line after "\n\r" with one.
+class LineBreakLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+    // The text as it is drawn: every "\r\n", "\n\r", "\r" or "\n" becomes "\n".
+    static QString displayText(const QString& text);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The inductance calculator: the offered cores with a search box, the details
+// of the chosen core, and the inductance of a winding on it (or on a stack of
+// such cores) at a DC peak current, recalculated as the inputs change.
+class FrmDiangan : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmDiangan(QWidget* parent = nullptr);
+    ~FrmDiangan() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void txtSearch_Change();
+    void FilterCoreList(const QString& searchText);
+    void lstCoreList_Click();
+    void Label7_Click();
+    void cmdJiSuan_Click();
+    void txtXianquanN_Change();
+    void txtDianliu_Change();
+    void cmbCoreCount_Change();
+    void cmbCoreCount_Click();
+    void txtDianliu_GotFocus();
+    void txtDianliu_LostFocus();
+    void DoCalculation();
+
+    QString SelectedPartNo() const;
+    bool TurnsAndCoreGiven() const;
+    void ShowResult(const QString& text);
+
+    std::unique_ptr<Ui::frmDiangan> ui_;
+    // One pick from the stack drop-down reports a text change and then the
+    // pick; these tell cmbCoreCount_Click that the change already calculated.
+    bool stackTextTyped_ = false;     // the coming text change is a keystroke
+    bool stackTextSetByPick_ = false;  // the last text change was not typed
+};
+
+}  // namespace zova::ui

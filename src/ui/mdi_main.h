@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace zova::ui {
+
+class FrmAbout;
+
+// The main window: a frame for the two calculator windows, with the menus that
+// open them, the help file, the sample-request page and the About box. It fills
+// the catalogue before any other window exists.
+//
+// Each window exists at most once. Showing an open one brings it to the front
+// as it is; a closed one is destroyed, and showing it again builds it afresh.
+class MDIMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDIMain(QWidget* parent = nullptr);
+    ~MDIMain() override;
+
+protected:
+    // Closes the children and the About box first, so that closing the main
+    // window leaves no window behind and the program ends.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void MDIForm_Load();
+    void meuRequestSample_Click();
+    void meuExit_Click();
+    void meuChoise_Click();
+    void menToroidalL_Click();
+    void meuHelpMain_Click();
+    void meuAbout_Click();
+
+    template <typename Form>
+    void ShowChild(QPointer<QMdiSubWindow>& window);
+
+    QMdiArea* mdiArea_;
+    QMenu* meuFile;
+    QAction* meuRequestSample;
+    QAction* meuExit;
+    QMenu* meuTools;
+    QAction* meuChoise;
+    QAction* menToroidalL;
+    QMenu* meuHelp;
+    QAction* meuHelpMain;
+    QAction* meuAbout;
+
+    QPointer<QMdiSubWindow> frmChoise_;
+    QPointer<QMdiSubWindow> frmDiangan_;
+    QPointer<FrmAbout> frmAbout_;
+};
+
+}  // namespace zova::ui
