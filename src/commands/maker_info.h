@@ -8,6 +8,9 @@
 namespace zova::maker {
 
 inline constexpr std::string_view kHomePage = "https://www.zova-magnetics.example/";
+// The home page as the link labels show it: the site's name without "www.",
+// since the part-number frames have no room for the whole address.
+inline constexpr std::string_view kHomePageShown = "zova-magnetics.example";
 inline constexpr std::string_view kSampleRequestPath = "/cn/request-sample.asp";
 inline constexpr std::string_view kSampleRequestPage = "https://www.zova-magnetics.example/cn/request-sample.asp";
 

@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QUrl>
 
 #include "commands/key_filters.h"
 #include "commands/maker_info.h"
@@ -49,14 +48,6 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, int lef
     l->move(px(left), px(top));
     l->adjustSize();
     return l;
-}
-
-// The home page as the link label shows it: its host without "www.", which
-// the part-number frame has no room for.
-QString shownAddress() {
-    QString host = QUrl(q(maker::kHomePage)).host();
-    if (host.startsWith(QLatin1String("www."))) host.remove(0, 4);
-    return host;
 }
 
 class WaitCursor {
@@ -144,7 +135,7 @@ FrmChoise::FrmChoise(QWidget* parent) : QWidget(parent) {
     label(partNo, "Label8", QStringLiteral("KRA系列等同行业铁硅磁芯"), 360, 1320);
     label(partNo, "labCoreNote02", QStringLiteral("2、中间三位数字表示磁芯外径尺寸，英寸制"), 120, 1560);
     label(partNo, "labCoreNote03", QStringLiteral("3、磁芯料号最后三位数字表示磁芯导磁率"), 120, 1800);
-    labURL = label(partNo, "labURL", QStringLiteral("更多磁芯资料请登陆 ") + shownAddress(), 120, 2160);
+    labURL = label(partNo, "labURL", QStringLiteral("更多磁芯资料请登陆 ") + q(maker::kHomePageShown), 120, 2160);
     labURL->setCursor(LinkCursor());
 
     setTabOrder(txtDianliu, txtDianganliang);

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QStyle>
-#include <QUrl>
 
 #include "commands/core_list.h"
 #include "commands/inductance_command.h"
@@ -65,11 +64,7 @@ FrmDiangan::FrmDiangan(QWidget* parent) : QWidget(parent), ui_(std::make_unique<
                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(size());
 
-    // The link shows the site's name as the selection window does, the host
-    // without "www.": the full home-page address would not fit the frame.
-    QString site = QUrl(q(maker::kHomePage)).host();
-    if (site.startsWith(QLatin1String("www."))) site.remove(0, 4);
-    ui_->Label7->setText(ui_->Label7->text() + site);
+    ui_->Label7->setText(ui_->Label7->text() + q(maker::kHomePageShown));
     ui_->Label7->setCursor(LinkCursor());
     ui_->Label7->installEventFilter(this);
     ui_->txtDianliu->installEventFilter(this);
