@@ -18,6 +18,15 @@ out=resources
   -fill '#444444' -pointsize 15 -annotate +16+120 '磁芯  Magnetics' \
   -quality 92 "$out/logo.jpg"
 
+# The About box's logo: the ring and the name drawn for its 84 x 34 picture box,
+# so it is shown as stored rather than cropped or scaled at run time.
+"$im" -size 84x34 xc:white \
+  -fill none -stroke '#1f4e8c' -strokewidth 5 -draw 'circle 17,17 17,5' \
+  -stroke '#c8102e' -strokewidth 2 -draw 'line 6,12 10,14' -draw 'line 28,12 24,14' \
+  -draw 'line 6,22 10,20' -draw 'line 28,22 24,20' \
+  -stroke none -fill '#1f4e8c' -font "$font" -pointsize 17 -annotate +36+24 'ZOVA' \
+  -quality 92 "$out/logo-small.jpg"
+
 # Window icon: the ring alone, transparent background.
 "$im" -size 64x64 xc:none \
   -fill none -stroke '#1f4e8c' -strokewidth 12 -draw 'circle 32,32 32,10' \

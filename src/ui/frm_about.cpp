@@ -59,8 +59,7 @@ FrmAbout::FrmAbout(QWidget* parent)
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The ring and the name without the caption line beneath: the whole logo
     // would be too small to read in this strip.
-    picIcon->setPixmap(
-        LogoPixmap().copy(0, 14, 184, 84).scaled(picIcon->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picIcon->setPixmap(SmallLogoPixmap());
     picIcon->setCursor(LinkCursor());
     picIcon->setFocusPolicy(Qt::TabFocus);
     picIcon->installEventFilter(this);

@@ -1,5 +1,7 @@
 #include "ui/mdi_main.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -119,14 +121,25 @@ void MDIMain::ShowChild(QPointer<QMdiSubWindow>& window) {
         window->setAttribute(Qt::WA_DeleteOnClose);  // closing discards the window and its contents
         window->setWindowIcon(AppIcon());
         window->setFixedSize(window->sizeHint());
-        // Cascade from the top left corner, one title bar further for each open
-        // window, so a new window lies wholly inside the client area.
-        const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
-        const int open = static_cast<int>(mdiArea_->subWindowList().size()) - 1;
-        window->move(open * step, open * step);
+        window->move(FreeCascadePosition(window));
     }
     BringToFront(window);
     mdiArea_->setActiveSubWindow(window);
+}
+
+// Cascade from the top left corner, one title bar further each step: the first
+// step no other open window starts at, so a window reopened after another was
+// closed never lies exactly on top of one still open.
+QPoint MDIMain::FreeCascadePosition(const QMdiSubWindow* window) const {
+    const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+    const auto windows = mdiArea_->subWindowList();
+    for (int k = 0;; ++k) {
+        const QPoint candidate(k * step, k * step);
+        const bool taken = std::any_of(windows.begin(), windows.end(), [&](const QMdiSubWindow* other) {
+            return other != window && other->pos() == candidate;
+        });
+        if (!taken) return candidate;
+    }
 }
 
 void MDIMain::closeEvent(QCloseEvent* event) {

@@ -40,6 +40,7 @@ private:
 
     template <typename Form>
     void ShowChild(QPointer<QMdiSubWindow>& window);
+    QPoint FreeCascadePosition(const QMdiSubWindow* window) const;
 
     QMdiArea* mdiArea_;
     QMenu* meuFile;

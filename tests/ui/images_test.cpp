@@ -9,6 +9,7 @@ TEST(Images, StoredWithTheProgram) {
     const QPixmap logo = LogoPixmap();
     ASSERT_FALSE(logo.isNull());
     EXPECT_EQ(logo.size(), QSize(184, 142));
+    EXPECT_EQ(SmallLogoPixmap().size(), QSize(84, 34));  // the About box's picture box
     EXPECT_FALSE(AppIcon().isNull());
     const QCursor hand = LinkCursor();
     EXPECT_EQ(hand.shape(), Qt::BitmapCursor);

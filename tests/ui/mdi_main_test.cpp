@@ -99,6 +99,19 @@ TEST_F(Shell, StartsWithTheSelectionWindowOpenAndActive) {
     EXPECT_TRUE(TopLevels("frmAbout").empty());
 }
 
+TEST_F(Shell, AReopenedWindowDoesNotCoverAnOpenOneExactly) {
+    choose("menToroidalL");
+    ASSERT_NE(child("frmDiangan"), nullptr);
+    const QPoint calculatorAt = child("frmDiangan")->pos();
+    EXPECT_NE(child("frmChoise")->pos(), calculatorAt);
+    child("frmChoise")->close();
+    RunDeferredDeletes();
+    choose("meuChoise");
+    ASSERT_NE(child("frmChoise"), nullptr);
+    EXPECT_NE(child("frmChoise")->pos(), calculatorAt);
+    EXPECT_EQ(child("frmChoise")->pos(), QPoint(0, 0));  // the first free step
+}
+
 struct MenuCase {
     const char* name;
     const char* caption;
