@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QApplication>
 #include <QObject>
+#include <QTest>
+#include <QWidget>
 #include <QString>
 #include <QStringList>
 #include <stdexcept>
@@ -20,6 +23,15 @@ T* Find(QObject* parent, const char* name) {
     names.sort();
     throw std::runtime_error(std::string("no child '") + name + "' of type " + T::staticMetaObject.className() +
                              "; children: " + names.join(QLatin1String(", ")).toStdString());
+}
+
+// Presses Tab in the focused widget and returns the name of the control that
+// takes the focus (a combo box's inner line edit counts as the combo box).
+inline QString TabToNextControl() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget* focused = QApplication::focusWidget();
+    while (focused != nullptr && focused->objectName().isEmpty()) focused = focused->parentWidget();
+    return focused != nullptr ? focused->objectName() : QString();
 }
 
 }  // namespace zova::ui::test
