@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests, the Debian package
-# (dpkg-shlibdeps and file, for cpack) and the screenshots (xdotool) need.
+# (dpkg-shlibdeps and file, for cpack), the screenshots (xdotool) and the fuzz
+# targets (clang with its libFuzzer and sanitizer runtimes) need.
 # Quick when everything is already there: it only calls apt-get for what is missing.
 set -euo pipefail
 
@@ -11,6 +12,7 @@ packages=(
   xvfb xauth fonts-wqy-microhei imagemagick
   dpkg-dev file
   xdotool
+  clang libclang-rt-14-dev
 )
 
 missing=()

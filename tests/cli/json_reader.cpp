@@ -67,7 +67,7 @@ private:
             std::string key = string();
             space();
             expect(':');
-            v.members.emplace_back(std::move(key), value());
+            v.members.push_back({std::move(key), value()});
             space();
             if (peek() == '}') {
                 ++i_;

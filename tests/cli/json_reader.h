@@ -2,12 +2,13 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 // A strict reader of JSON documents (RFC 8259), so the tests can check that the
 // tool's JSON parses without bringing in a JSON library.
 namespace zova::test {
+
+struct JsonMember;
 
 struct Json {
     enum class Kind { Null, Bool, Number, String, Array, Object };
@@ -15,7 +16,9 @@ struct Json {
     bool boolean = false;
     std::string text;  // a string's value, or a number exactly as written
     std::vector<Json> items;
-    std::vector<std::pair<std::string, Json>> members;  // in document order
+    // In document order. A member type of its own, not std::pair: a pair may not
+    // hold the still incomplete Json, and clang's libstdc++ checks refuse it.
+    std::vector<JsonMember> members;
 
     // Member by name; throws std::out_of_range when missing or not an object.
     const Json& operator[](std::string_view key) const;
@@ -26,6 +29,11 @@ struct Json {
     float single() const;
     long long integer() const;
     const std::string& str() const;
+};
+
+struct JsonMember {
+    std::string first;  // the key
+    Json second;
 };
 
 // The whole text as one document; throws std::runtime_error naming the offset
