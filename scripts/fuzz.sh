@@ -23,8 +23,10 @@ for t in "${targets[@]}"; do
   # New inputs go to a scratch folder; the committed seeds stay as they are.
   work=$dir/corpus/$t
   mkdir -p "$work"
+  dict=fuzz/dictionaries/numbers.dict
+  [[ -f fuzz/dictionaries/$t.dict ]] && dict=fuzz/dictionaries/$t.dict
   echo "== fuzzing $t for ${seconds}s"
-  if ! "$dir/fuzz/${t}_fuzzer" "$work" "fuzz/corpus/$t" \
+  if ! "$dir/fuzz/${t}_fuzzer" "$work" "fuzz/corpus/$t" -dict="$dict" -use_value_profile=1 \
       -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=512 \
       -print_final_stats=1 -artifact_prefix="$dir/findings/$t-" 2>"$dir/$t.log"; then
     status=1
