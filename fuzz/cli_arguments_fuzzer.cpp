@@ -4,11 +4,11 @@
 // error when it refuses, and writes JSON that parses.
 #include <algorithm>
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "catalogue/catalogue.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/json_reader.h"
