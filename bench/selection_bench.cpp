@@ -11,21 +11,12 @@
 
 namespace {
 
-void fillCatalogueOnce() {
-    static const bool filled = [] {
-        zova::FillCoreCatalogue();
-        zova::FillCoreDimensions();
-        return true;
-    }();
-    (void)filled;
-}
-
 using Command = zova::SelectionOutcome (*)(std::string_view, std::string_view, std::string_view);
 
 // Fails the run rather than timing a command that has stopped doing its work.
 void run(benchmark::State& state, Command command, const char* current, const char* inductance,
          zova::SelectionEnd end, std::size_t lines) {
-    fillCatalogueOnce();
+    zova::LoadCatalogue();
     for (auto _ : state) {
         zova::SelectionOutcome got = command(current, inductance, "1");
         benchmark::DoNotOptimize(got);

@@ -3,7 +3,6 @@
 #include "catalogue/catalogue.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    zova::FillCoreCatalogue();
-    zova::FillCoreDimensions();
+    zova::LoadCatalogue();
     return 0;
 }

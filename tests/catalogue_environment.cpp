@@ -8,8 +8,7 @@ namespace {
 class CatalogueEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        zova::FillCoreCatalogue();
-        zova::FillCoreDimensions();
+        zova::LoadCatalogue();
     }
 };
 

@@ -1,6 +1,7 @@
 #include "catalogue/catalogue.h"
 
 #include <array>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 
@@ -95,6 +96,14 @@ CoreRecord FindCore(std::string_view partNo) {
         if (row.PartNo == partNo) return row;
     }
     return CoreRecord{};
+}
+
+void LoadCatalogue() {
+    static std::once_flag loaded;
+    std::call_once(loaded, [] {
+        FillCoreCatalogue();
+        FillCoreDimensions();
+    });
 }
 
 }  // namespace zova

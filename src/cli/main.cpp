@@ -9,8 +9,7 @@
 #include "cli/commands.h"
 
 int main(int argc, char** argv) {
-    zova::FillCoreCatalogue();
-    zova::FillCoreDimensions();
+    zova::LoadCatalogue();
 
     const std::vector<std::string> args(argv + 1, argv + argc);
     const zova::cli::CliResult result = zova::cli::RunCli(args);

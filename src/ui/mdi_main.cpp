@@ -93,8 +93,7 @@ MDIMain::~MDIMain() {
 
 void MDIMain::MDIForm_Load() {
     // The windows read the catalogue from their first moment on.
-    FillCoreCatalogue();
-    FillCoreDimensions();
+    LoadCatalogue();
     ShowChild<FrmChoise>(frmChoise_);
 }
 
