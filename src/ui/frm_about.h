@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
-class QLabel;
-class QPushButton;
+namespace Ui {
+class frmAbout;
+}
 
 namespace zova::ui {
 
@@ -14,6 +16,7 @@ class FrmAbout : public QDialog {
     Q_OBJECT
 public:
     explicit FrmAbout(QWidget* parent = nullptr);
+    ~FrmAbout() override;
 
 protected:
     // Esc closes the box the way "确定" does.
@@ -28,13 +31,7 @@ private:
     void cmdOK_Click();
     void picIcon_Click();
 
-    QLabel* picIcon;
-    QLabel* lblTitle;
-    QLabel* lblVersion;
-    QLabel* lblDescription;
-    QLabel* labMsg;
-    QLabel* lblDisclaimer;
-    QPushButton* cmdOK;
+    std::unique_ptr<Ui::frmAbout> ui_;
 };
 
 }  // namespace zova::ui

@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
+namespace Ui {
+class frmChoise;
+}
 
 namespace zova::ui {
 
@@ -18,6 +17,7 @@ class FrmChoise : public QWidget {
     Q_OBJECT
 public:
     explicit FrmChoise(QWidget* parent = nullptr);
+    ~FrmChoise() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -29,14 +29,7 @@ private:
     void picLogo_Click();
     void cmdRequestSample_Click();
 
-    QLineEdit* txtDianliu;
-    QLineEdit* txtDianganliang;
-    QComboBox* cmbCoreCount;
-    QPushButton* cmdJiSuan;
-    QPushButton* cmdRequestSample;
-    QListWidget* lstResut;
-    QLabel* picLogo;
-    QLabel* labURL;
+    std::unique_ptr<Ui::frmChoise> ui_;
 };
 
 }  // namespace zova::ui

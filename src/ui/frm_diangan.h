@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLabel>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -10,26 +9,6 @@ class frmDiangan;
 }
 
 namespace zova::ui {
-
-// A label whose text may break lines with a carriage return alone or with a
-// line feed followed by a carriage return, as the calculator's help and
-// details texts do. text() keeps those characters exactly; on screen each of
-// them is one line break, where a plain QLabel would show a lone "\r" as a
-// space and start the line after "\n\r" with one.
-class LineBreakLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-
-    // The text as it is drawn: every "\r\n", "\n\r", "\r" or "\n" becomes "\n".
-    static QString displayText(const QString& text);
-
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
 
 // The inductance calculator: the offered cores with a search box, the details
 // of the chosen core, and the inductance of a winding on it (or on a stack of

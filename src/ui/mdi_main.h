@@ -2,11 +2,13 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
-class QAction;
-class QMdiArea;
 class QMdiSubWindow;
-class QMenu;
+
+namespace Ui {
+class MDIMain;
+}
 
 namespace zova::ui {
 
@@ -42,17 +44,7 @@ private:
     void ShowChild(QPointer<QMdiSubWindow>& window);
     QPoint FreeCascadePosition(const QMdiSubWindow* window) const;
 
-    QMdiArea* mdiArea_;
-    QMenu* meuFile;
-    QAction* meuRequestSample;
-    QAction* meuExit;
-    QMenu* meuTools;
-    QAction* meuChoise;
-    QAction* menToroidalL;
-    QMenu* meuHelp;
-    QAction* meuHelpMain;
-    QAction* meuAbout;
-
+    std::unique_ptr<Ui::MDIMain> ui_;
     QPointer<QMdiSubWindow> frmChoise_;
     QPointer<QMdiSubWindow> frmDiangan_;
     QPointer<FrmAbout> frmAbout_;

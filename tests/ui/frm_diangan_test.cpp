@@ -542,11 +542,5 @@ INSTANTIATE_TEST_SUITE_P(Ui, MultiLineLabel,
                                            RenderCase{"coreDetails", "labCoreInfo", "\r"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LineBreakLabel, KeepsItsTextButDrawsEachBreakOnce) {
-    LineBreakLabel label(QStringLiteral("a\rb\n\rc\r\nd\ne"));
-    EXPECT_EQ(label.text(), QStringLiteral("a\rb\n\rc\r\nd\ne"));
-    EXPECT_EQ(LineBreakLabel::displayText(label.text()), QStringLiteral("a\nb\nc\nd\ne"));
-}
-
 }  // namespace
 }  // namespace zova::ui
