@@ -21,6 +21,7 @@
 #include "tests/ui/modal_watcher.h"
 #include "tests/ui/url_recorder.h"
 #include "tests/ui/widget_lookup.h"
+#include "tests/ui/window_fixture.h"
 #include "ui/frm_choise.h"
 #include "ui/qt_text.h"
 #include "ui/tab_columns_delegate.h"
@@ -30,28 +31,14 @@ namespace {
 
 const char* const kCaptions[] = {"Label12", "Label13", "Label14", "Label15", "Label16", "Label17"};
 
-class Selection : public ::testing::Test {
+class Selection : public test::WindowFixture<FrmChoise> {
 public:
-    void SetUp() override {
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    template <typename T>
-    T* get(const char* name) {
-        return test::Find<T>(&window, name);
-    }
     QLineEdit* current() { return get<QLineEdit>("txtDianliu"); }
     QLineEdit* inductance() { return get<QLineEdit>("txtDianganliang"); }
     QComboBox* stack() { return get<QComboBox>("cmbCoreCount"); }
     QListWidget* list() { return get<QListWidget>("lstResut"); }
 
-    QStringList items() {
-        QStringList texts;
-        for (int i = 0; i < list()->count(); ++i) texts << list()->item(i)->text();
-        return texts;
-    }
+    QStringList items() { return ItemTexts(list()); }
 
     // Fills in the three boxes as a paste would (unfiltered) and presses the button.
     void run(const char* amps, const char* microhenries, const char* cores) {
@@ -61,7 +48,6 @@ public:
         QTest::mouseClick(get<QPushButton>("cmdJiSuan"), Qt::LeftButton);
     }
 
-    FrmChoise window;
 };
 
 QStringList LinesOf(const SelectionOutcome& outcome) {

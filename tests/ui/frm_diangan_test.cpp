@@ -23,6 +23,7 @@
 #include "tests/ui/modal_watcher.h"
 #include "tests/ui/url_recorder.h"
 #include "tests/ui/widget_lookup.h"
+#include "tests/ui/window_fixture.h"
 #include "ui/frm_diangan.h"
 #include "ui/qt_text.h"
 
@@ -46,18 +47,8 @@ QStringList PartNumbersContaining(const std::string& pattern) {
     return found;
 }
 
-class Calculator : public ::testing::Test {
+class Calculator : public test::WindowFixture<FrmDiangan> {
 public:
-    void SetUp() override {
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    template <typename T>
-    T* get(const char* name) {
-        return test::Find<T>(&window, name);
-    }
     QLineEdit* search() { return get<QLineEdit>("txtSearch"); }
     QListWidget* list() { return get<QListWidget>("lstCoreList"); }
     QLineEdit* turns() { return get<QLineEdit>("txtXianquanN"); }
@@ -66,11 +57,7 @@ public:
     QString result() { return get<QLabel>("labResult")->text(); }
     QString details() { return get<QLabel>("labCoreInfo")->text(); }
 
-    QStringList items() {
-        QStringList texts;
-        for (int i = 0; i < list()->count(); ++i) texts << list()->item(i)->text();
-        return texts;
-    }
+    QStringList items() { return ItemTexts(list()); }
 
     // Clicks the item as a user would.
     void clickCore(const char* partNo) {
@@ -91,7 +78,6 @@ public:
         QTest::keyClick(view, Qt::Key_Return);
     }
 
-    FrmDiangan window;
 };
 
 TEST_F(Calculator, OpensWithEveryOfferedCoreAndTheHelpText) {
