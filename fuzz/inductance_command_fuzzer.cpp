@@ -22,10 +22,11 @@ namespace {
 using namespace zova;
 
 void checkOutcome(const InductanceOutcome& o, std::string_view partNo) {
-    if (o.outOfRange) {
+    if (o.end == InductanceEnd::OutOfRange) {
         ZOVA_FUZZ_CHECK(o.resultText.empty() && !o.figures);
         return;
     }
+    ZOVA_FUZZ_CHECK((o.end == InductanceEnd::Result) == o.figures.has_value());
     if (o.figures) {
         ZOVA_FUZZ_CHECK(o.resultText.starts_with(messages::kResultPrefix));
         ZOVA_FUZZ_CHECK(o.resultText.ends_with(messages::kResultUnit));

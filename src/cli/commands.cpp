@@ -8,10 +8,10 @@
 #include "cli/arguments.h"
 #include "cli/output_formats.h"
 #include "commands/core_list.h"
+#include "commands/curve_lookup.h"
 #include "commands/inductance_command.h"
 #include "commands/messages.h"
 #include "commands/selection_command.h"
-#include "engine/arithmetic_error.h"
 #include "engine/bias_curves.h"
 #include "text/conversions.h"
 #include "text/number_text.h"
@@ -53,10 +53,6 @@ constexpr CommandSpec kCommands[] = {
     {"core", kCoreOptions, kPartNoOperand},
     {"curve", kCurveOptions, kCurveOperands},
 };
-
-// Column captions of the selection window's result list.
-constexpr std::string_view kSelectionCaptions[] = {"可选磁芯",     "磁芯外径(mm)", "磁芯内径(mm)",
-                                                   "磁芯高度(mm)", "绕线圈数",     "线径(mm)"};
 
 constexpr std::string_view kToolHelp = R"(Usage: zovamagnetic-cli COMMAND [OPTIONS]
 
@@ -206,14 +202,20 @@ CliResult runInductance(const Arguments& a) {
     // text is refused where the selection is checked: after the stack text has
     // been converted (its overflow is reported first), before turns and current.
     if (!core.empty() && !isOffered(core)) {
-        if (CalculateInductance("", turns, current, stack).outOfRange)
+        if (CalculateInductance("", turns, current, stack).end == InductanceEnd::OutOfRange)
             return failure(kExitOutOfRange, messages::kOutOfRange);
         return unknownCore(core);
     }
     const InductanceOutcome outcome = CalculateInductance(core, turns, current, stack);
-    if (outcome.outOfRange) return failure(kExitOutOfRange, messages::kOutOfRange);
-    const auto& figures = outcome.figures;
-    if (!figures) return failure(kExitRefused, outcome.resultText);
+    switch (outcome.end) {
+        case InductanceEnd::OutOfRange:
+            return failure(kExitOutOfRange, messages::kOutOfRange);
+        case InductanceEnd::Validation:
+            return failure(kExitRefused, outcome.resultText);
+        case InductanceEnd::Result:
+            break;
+    }
+    const InductanceFigures& figures = *outcome.figures;
     if (!wantsJson(a)) return {kExitOk, outcome.resultText + "\n", {}};
 
     JsonWriter j;
@@ -223,11 +225,11 @@ CliResult runInductance(const Arguments& a) {
     j.key("currentText").string(current);
     j.key("stackText").string(stack);
     j.key("text").string(outcome.resultText);
-    j.key("turns").integer(figures->turns);
-    j.key("current").number(figures->current);
-    j.key("stack").integer(figures->stackCount);
-    j.key("perCore").number(figures->perCore);
-    j.key("inductance").number(figures->total);
+    j.key("turns").integer(figures.turns);
+    j.key("current").number(figures.current);
+    j.key("stack").integer(figures.stackCount);
+    j.key("perCore").number(figures.perCore);
+    j.key("inductance").number(figures.total);
     j.endObject();
     return {kExitOk, j.text(), {}};
 }
@@ -268,7 +270,7 @@ std::string selectionJson(const Arguments& a, const SelectionOutcome& o) {
 }
 
 std::string selectionCsv(const SelectionOutcome& o) {
-    const std::vector<std::string> header(std::begin(kSelectionCaptions), std::end(kSelectionCaptions));
+    const std::vector<std::string> header(messages::kResultColumnCaptions.begin(), messages::kResultColumnCaptions.end());
     std::string out = CsvRecord(header);
     for (const SelectedCore& selected : o.cores) {
         const auto columns = ResultColumns(selected, o.wireText);
@@ -332,41 +334,29 @@ CliResult runCore(const Arguments& a) {
     return {kExitOk, j.text(), {}};
 }
 
-struct CurvePoint {
-    float h;
-    float percent;
-};
-
 CliResult runCurve(const Arguments& a) {
     const std::string& series = a.operands[0];
     const std::string& perm = a.operands[1];
-    const BiasCurve* curve = FindBiasCurve(perm, series);
-    if (curve == nullptr) {
-        std::string known;
-        for (const BiasCurve& c : BiasCurves()) {
-            known += known.empty() ? " " : ", ";
-            known.append(c.series).append(" ").append(c.perm);
-        }
-        return toolFailure(kExitRefused,
-                           "no curve for series '" + series + "' and permeability '" + perm + "' (curves:" + known + ")");
-    }
-
     const std::vector<std::string> at = a.values("at");
-    std::vector<CurvePoint> points;
-    if (at.empty()) {
-        for (int i = 0; i < kCurvePoints; ++i) points.push_back({curve->h[i], curve->percent[i]});
-    } else {
-        for (const std::string& h : at)
-            if (!text::IsNumeric(h)) return toolFailure(kExitRefused, "--at needs a number, not '" + h + "'");
-        try {
-            for (const std::string& h : at) {
-                const float field = text::ToSingle(text::LeadingValue(h));
-                points.push_back({field, BiasPercent(perm, field, series)});
+    const CurveLookupOutcome o = LookUpCurve(series, perm, at);
+    switch (o.end) {
+        case CurveLookupEnd::UnknownCurve: {
+            std::string known;
+            for (const BiasCurve& c : BiasCurves()) {
+                known += known.empty() ? " " : ", ";
+                known.append(c.series).append(" ").append(c.perm);
             }
-        } catch (const ArithmeticError&) {
-            return failure(kExitOutOfRange, messages::kOutOfRange);
+            return toolFailure(kExitRefused, "no curve for series '" + series + "' and permeability '" + perm +
+                                                 "' (curves:" + known + ")");
         }
+        case CurveLookupEnd::NotNumeric:
+            return toolFailure(kExitRefused, "--at needs a number, not '" + o.badText + "'");
+        case CurveLookupEnd::OutOfRange:
+            return failure(kExitOutOfRange, messages::kOutOfRange);
+        case CurveLookupEnd::Found:
+            break;
     }
+    const std::vector<CurvePoint>& points = o.points;
 
     if (wantsJson(a)) {
         JsonWriter j;

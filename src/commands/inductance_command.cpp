@@ -13,7 +13,7 @@
 namespace zova {
 namespace {
 
-InductanceOutcome shown(std::string_view text) { return {false, std::string(text), std::nullopt}; }
+InductanceOutcome shown(std::string_view text) { return {InductanceEnd::Validation, std::string(text), std::nullopt}; }
 
 }  // namespace
 
@@ -42,9 +42,9 @@ InductanceOutcome CalculateInductance(std::string_view selectedPartNo, std::stri
         std::string text(messages::kResultPrefix);
         text += text::Format000(result);
         text += messages::kResultUnit;
-        return {false, std::move(text), InductanceFigures{n, amps, stackCount, perCore, result}};
+        return {InductanceEnd::Result, std::move(text), InductanceFigures{n, amps, stackCount, perCore, result}};
     } catch (const ArithmeticError&) {
-        return {true, {}, std::nullopt};
+        return {InductanceEnd::OutOfRange, {}, std::nullopt};
     }
 }
 

@@ -18,13 +18,19 @@ struct InductanceFigures {
     friend bool operator==(const InductanceFigures&, const InductanceFigures&) = default;
 };
 
-// What the inductance calculator shows after one run: a text for its result
-// label (a result or a validation message), or the out-of-range failure, after
-// which the label keeps what it showed before.
+// How a calculation ended.
+enum class InductanceEnd {
+    Result,      // resultText is "电感量为：…μH", figures hold its numbers
+    Validation,  // an input check failed: resultText is its message, no figures
+    OutOfRange,  // an arithmetic failure: no text, no figures; the window's
+                 // label keeps what it showed before
+};
+
+// What the inductance calculator shows after one run.
 struct InductanceOutcome {
-    bool outOfRange = false;
-    std::string resultText;  // empty when outOfRange
-    std::optional<InductanceFigures> figures;  // only with a result, not with a message
+    InductanceEnd end = InductanceEnd::Result;
+    std::string resultText;                    // empty when end == OutOfRange
+    std::optional<InductanceFigures> figures;  // only when end == Result
 
     friend bool operator==(const InductanceOutcome&, const InductanceOutcome&) = default;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string_view>
 
 // Texts the commands show the user, kept together so the windows and the
@@ -27,5 +28,9 @@ inline constexpr std::string_view kInductanceNotPositive = "对不起，请输�
 inline constexpr std::string_view kNoCoreFound =
     "没有计算出能到达您的感量的磁芯，请考虑增加磁芯或减少电感量，如果有疑问请联系我们。";
 inline constexpr std::string_view kStrandedWire = " 建议多股线";
+// The captions of a result line's six columns, left to right: the window's list
+// and the tool's CSV header.
+inline constexpr std::array<std::string_view, 6> kResultColumnCaptions = {
+    "可选磁芯", "磁芯外径(mm)", "磁芯内径(mm)", "磁芯高度(mm)", "绕线圈数", "线径(mm)"};
 
 }  // namespace zova::messages

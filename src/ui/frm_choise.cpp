@@ -11,6 +11,7 @@
 
 #include "commands/key_filters.h"
 #include "commands/maker_info.h"
+#include "commands/messages.h"
 #include "commands/selection_command.h"
 #include "ui/images.h"
 #include "ui/key_press_filter.h"
@@ -43,13 +44,15 @@ FrmChoise::FrmChoise(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
     ui_->setupUi(this);
     setWindowIcon(AppIcon());
     setFixedSize(size());
+    QLabel* const captions[] = {ui_->Label12, ui_->Label13, ui_->Label14, ui_->Label15, ui_->Label16, ui_->Label17};
+    for (std::size_t i = 0; i < std::size(captions); ++i) captions[i]->setText(q(messages::kResultColumnCaptions[i]));
     // Captions stay on one line as wide as their text in whatever font the
     // desktop supplies; the layout gives only their positions.
     for (QLabel* caption : findChildren<QLabel*>())
         if (caption != ui_->picLogo) caption->adjustSize();
 
-    ui_->lstResut->setItemDelegate(new TabColumnsDelegate(
-        ui_->lstResut, {ui_->Label12, ui_->Label13, ui_->Label14, ui_->Label15, ui_->Label16, ui_->Label17}));
+    ui_->lstResut->setItemDelegate(
+        new TabColumnsDelegate(ui_->lstResut, QList<QWidget*>(std::begin(captions), std::end(captions))));
     ui_->picLogo->setPixmap(LogoPixmap());
     ui_->picLogo->setCursor(LinkCursor());
     ui_->labURL->setText(ui_->labURL->text() + q(maker::kHomePageShown));
@@ -90,7 +93,8 @@ void FrmChoise::cmdJiSuan_Click() {
     {
         // The scan holds the window until it ends.
         const WaitCursor busy;
-        outcome = SelectCores(u8(ui_->txtDianliu->text()), u8(ui_->txtDianganliang->text()), u8(ui_->cmbCoreCount->currentText()));
+        outcome = SelectCores(u8(ui_->txtDianliu->text()), u8(ui_->txtDianganliang->text()),
+                              u8(ui_->cmbCoreCount->currentText()));
     }
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(outcome.lines.size()));

@@ -143,7 +143,7 @@ void FrmDiangan::DoCalculation() {
     const InductanceOutcome outcome =
         CalculateInductance(u8(SelectedPartNo()), u8(ui_->txtXianquanN->text()), u8(ui_->txtDianliu->text()),
                             u8(ui_->cmbCoreCount->currentText()));
-    if (outcome.outOfRange)
+    if (outcome.end == InductanceEnd::OutOfRange)
         ShowMessage(this, q(messages::kOutOfRange));
     else
         ShowResult(q(outcome.resultText));

@@ -174,7 +174,7 @@ TEST_P(SameAsCalculator, TextAndExitCode) {
     const InductanceOutcome window = CalculateInductance(c.core, c.turns, c.current, c.stack);
     const ToolRun run = RunTool({"inductance", "--core", c.core, "--turns", c.turns, "--current", c.current,
                                  "--stack=" + std::string(c.stack)});
-    if (window.outOfRange) {
+    if (window.end == InductanceEnd::OutOfRange) {
         EXPECT_EQ(run.exitCode, 3);
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, line(messages::kOutOfRange));

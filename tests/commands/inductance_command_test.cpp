@@ -28,7 +28,7 @@ class Calculator : public ::testing::TestWithParam<CalcCase> {};
 TEST_P(Calculator, ShowsResultMessageOrFailure) {
     const auto& c = GetParam();
     const InductanceOutcome got = CalculateInductance(c.core, c.turns, c.current, c.stack);
-    EXPECT_EQ(got.outOfRange, c.outOfRange);
+    EXPECT_EQ(got.end == InductanceEnd::OutOfRange, c.outOfRange);
     EXPECT_EQ(got.resultText, c.text);
 }
 

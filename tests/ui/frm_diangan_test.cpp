@@ -35,7 +35,7 @@ const char* const kCore = "KTA014060";  // the first catalogue core
 // The label text after a calculation through the command the window must use.
 QString Calculated(const char* turns, const char* current, const char* stack, const char* core = kCore) {
     const InductanceOutcome outcome = CalculateInductance(core, turns, current, stack);
-    EXPECT_FALSE(outcome.outOfRange);
+    EXPECT_NE(outcome.end, InductanceEnd::OutOfRange);
     return q(outcome.resultText);
 }
 
