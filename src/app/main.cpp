@@ -20,6 +20,21 @@ bool DisplayAvailable(int argc, char** argv) {
     return false;
 }
 
+// While QApplication connects to the display, Qt reports a display it cannot
+// reach with a fatal message and an abort. Say it in one line and end with 1
+// instead, as for a missing display; Qt's own details stay out of the way.
+void FailedDisplayHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) return;
+    std::fprintf(stderr,
+                 "zovamagnetic: cannot open the display (%s); use zovamagnetic-cli, or xvfb-run -a zovamagnetic\n",
+                 qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+                     ? qPrintable(QStringLiteral("DISPLAY=") + qEnvironmentVariable("DISPLAY"))
+                     : qPrintable(QStringLiteral("QT_QPA_PLATFORM=") + qEnvironmentVariable("QT_QPA_PLATFORM")));
+    (void)message;
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -32,7 +47,9 @@ int main(int argc, char** argv) {
             stderr);
         return 1;
     }
+    const QtMessageHandler previous = qInstallMessageHandler(FailedDisplayHandler);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
     QApplication::setWindowIcon(zova::ui::AppIcon());
     zova::ui::MDIMain mdiMain;
     mdiMain.show();

@@ -9,6 +9,7 @@
 #include "ui/images.h"
 #include "ui/qt_text.h"
 #include "ui/shell_links.h"
+#include "ui/window_conventions.h"
 #include "ui_frm_about.h"
 
 namespace zova::ui {
@@ -20,6 +21,7 @@ FrmAbout::FrmAbout(QWidget* parent)
     setWindowIcon(AppIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size());
+    ApplyWindowConventions(this);
 
     // The ring and the name without the caption line beneath: the whole logo
     // would be too small to read in this strip.

@@ -1,5 +1,7 @@
 #include "ui/frm_choise.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -19,6 +21,7 @@
 #include "ui/qt_text.h"
 #include "ui/shell_links.h"
 #include "ui/tab_columns_delegate.h"
+#include "ui/window_conventions.h"
 #include "ui_frm_choise.h"
 
 namespace zova::ui {
@@ -50,15 +53,18 @@ FrmChoise::FrmChoise(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
     // desktop supplies; the layout gives only their positions.
     for (QLabel* caption : findChildren<QLabel*>())
         if (caption != ui_->picLogo) caption->adjustSize();
+    // The rules' first line sits below the frame's title, not on its border.
+    ui_->Label1->move(ui_->Label1->x(), std::max(ui_->Label1->y(), ui_->fraRules->contentsRect().top()));
 
     ui_->lstResut->setItemDelegate(
         new TabColumnsDelegate(ui_->lstResut, QList<QWidget*>(std::begin(captions), std::end(captions))));
     ui_->picLogo->setPixmap(LogoPixmap());
     ui_->picLogo->setCursor(LinkCursor());
-    ui_->labURL->setText(ui_->labURL->text() + q(maker::kHomePageShown));
+    ui_->labURL->setText(ui_->labURL->text() + q(maker::kHomePage));
     ui_->labURL->adjustSize();
     ui_->labURL->setCursor(LinkCursor());
     ui_->txtDianliu->setFocus();
+    ApplyWindowConventions(this);
 
     KeyPressFilter::install(ui_->txtDianliu, &DecimalKeyFilter);
     KeyPressFilter::install(ui_->txtDianganliang, &DecimalKeyFilter);
@@ -100,6 +106,7 @@ void FrmChoise::cmdJiSuan_Click() {
     lines.reserve(static_cast<qsizetype>(outcome.lines.size()));
     for (const std::string& line : outcome.lines) lines << q(line);
     ui_->lstResut->addItems(lines);
+    ui_->lstResut->scrollToTop();  // a new run opens at its smallest cores
     if (!outcome.message.empty()) ShowMessage(this, q(outcome.message), q(outcome.caption));
 }
 

@@ -19,6 +19,7 @@
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
 #include "ui/shell_links.h"
+#include "ui/window_conventions.h"
 #include "ui_frm_diangan.h"
 
 namespace zova::ui {
@@ -32,8 +33,9 @@ FrmDiangan::FrmDiangan(QWidget* parent) : QWidget(parent), ui_(std::make_unique<
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(size());
+    ApplyWindowConventions(this);
 
-    ui_->Label7->setText(ui_->Label7->text() + q(maker::kHomePageShown));
+    ui_->Label7->setText(ui_->Label7->text() + q(maker::kHomePage));
     ui_->Label7->setCursor(LinkCursor());
     ui_->Label7->installEventFilter(this);
     ui_->txtDianliu->installEventFilter(this);

@@ -6,6 +6,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
+#include <QShowEvent>
 #include <QStyle>
 
 #include "catalogue/catalogue.h"
@@ -51,10 +53,8 @@ MDIMain::MDIMain(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui
     connect(ui_->meuHelpMain, &QAction::triggered, this, &MDIMain::meuHelpMain_Click);
     connect(ui_->meuAbout, &QAction::triggered, this, &MDIMain::meuAbout_Click);
 
-    // Client area of 984 x 620 below the menu bar.
-    resize(984, 620 + menuBar()->sizeHint().height());
-
     MDIForm_Load();
+    FitClientArea();
 }
 
 MDIMain::~MDIMain() {
@@ -82,6 +82,36 @@ void MDIMain::meuAbout_Click() {
     if (frmAbout_.isNull()) frmAbout_ = new FrmAbout;  // no owner: a window beside ours
     BringToFront(frmAbout_);
     frmAbout_->activateWindow();
+}
+
+void MDIMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The window's frame is known once it is shown.
+    if (!event->spontaneous() && !fittedOnShow_) {
+        fittedOnShow_ = true;
+        FitClientArea();
+    }
+}
+
+// A client area of 984 x 620 below the menu bar, grown so that the selection
+// window opens whole; the window with its frame never larger than the screen,
+// where the area scrolls instead.
+void MDIMain::FitClientArea() {
+    QSize client(984, 620);
+    if (!frmChoise_.isNull()) {
+        const int frame = 2 * ui_->mdiArea->frameWidth();
+        client = client.expandedTo(QSize(frmChoise_->geometry().right() + 1 + frame,
+                                         frmChoise_->geometry().bottom() + 1 + frame));
+    }
+    QSize wanted = client + QSize(0, menuBar()->sizeHint().height());
+    if (const QScreen* shown = screen()) {
+        const QRect available = shown->availableGeometry();
+        const QSize frame = frameGeometry().size() - size();
+        wanted = wanted.boundedTo(available.size() - frame);
+        move(std::clamp(x(), available.left(), available.right() + 1 - wanted.width() - frame.width()),
+             std::clamp(y(), available.top(), available.bottom() + 1 - wanted.height() - frame.height()));
+    }
+    resize(wanted);
 }
 
 template <typename Form>

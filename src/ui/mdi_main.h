@@ -30,9 +30,11 @@ protected:
     // Closes the children and the About box first, so that closing the main
     // window leaves no window behind and the program ends.
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void MDIForm_Load();
+    void FitClientArea();
     void meuRequestSample_Click();
     void meuExit_Click();
     void meuChoise_Click();
@@ -48,6 +50,7 @@ private:
     QPointer<QMdiSubWindow> frmChoise_;
     QPointer<QMdiSubWindow> frmDiangan_;
     QPointer<FrmAbout> frmAbout_;
+    bool fittedOnShow_ = false;
 };
 
 }  // namespace zova::ui

@@ -1,6 +1,7 @@
 #include "ui/message_box.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "commands/messages.h"
 #include "ui/qt_text.h"
@@ -10,6 +11,9 @@ namespace zova::ui {
 void ShowMessage(QWidget* owner, const QString& text, const QString& caption) {
     QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? q(messages::kAppTitle) : caption, text,
                     QMessageBox::Ok, owner);
+    // The box's one button in the user's language: Qt's own caption is "OK"
+    // unless a translation of Qt is installed and loaded.
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -167,6 +168,20 @@ TEST_F(Selection, ARunListsTheCommandsLines) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);  // the wait cursor is gone again
 }
 
+TEST_F(Selection, EachRunOpensItsListAtTheFirstLine) {
+    run("10", "100", "1");
+    list()->scrollToBottom();
+    ASSERT_GT(list()->verticalScrollBar()->value(), 0);
+    run("5", "50", "1");
+    EXPECT_EQ(list()->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(Selection, TheRulesFirstLineKeepsTheFramesMargin) {
+    auto* frame = get<QGroupBox>("fraRules");
+    EXPECT_GE(get<QLabel>("Label1")->y(), frame->contentsRect().top());
+    EXPECT_LT(get<QLabel>("Label1")->geometry().bottom(), get<QLabel>("Label2")->y());
+}
+
 TEST_F(Selection, PickingSixFromTheStackListIsUsedByTheNextRun) {
     stack()->showPopup();
     QAbstractItemView* view = stack()->view();
@@ -206,7 +221,7 @@ TEST_P(ARunWithAMessage, ShowsOnePlainBoxAndEmptiesTheList) {
     EXPECT_EQ(box.caption, q(c.caption));
     EXPECT_EQ(box.text, q(c.text));
     EXPECT_EQ(box.icon, QMessageBox::NoIcon);
-    EXPECT_EQ(box.buttons, QStringList{QStringLiteral("OK")});
+    EXPECT_EQ(box.buttons, QStringList{QStringLiteral("确定")});
     EXPECT_EQ(list()->count(), 0);
     // The inputs stay as they were.
     EXPECT_EQ(current()->text(), QString::fromUtf8(c.current));
@@ -256,7 +271,7 @@ TEST_F(Selection, LinksShowTheHandPointer) {
     for (const char* name : {"labURL", "picLogo"})
         EXPECT_EQ(get<QWidget>(name)->cursor().shape(), Qt::BitmapCursor) << name;
     EXPECT_FALSE(get<QLabel>("picLogo")->pixmap().isNull());
-    EXPECT_TRUE(get<QLabel>("labURL")->text().startsWith(QStringLiteral("更多磁芯资料请登陆 ")));
+    EXPECT_EQ(get<QLabel>("labURL")->text(), QStringLiteral("更多磁芯资料请登陆 ") + q(maker::kHomePage));
 }
 
 // Positions from the twips table (twips / 15), relative to the container.

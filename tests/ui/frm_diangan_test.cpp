@@ -370,7 +370,7 @@ TEST_F(Calculator, OutOfRangeKeepsThePreviousResultAndShowsOneBox) {
     EXPECT_EQ(box.text, q(messages::kOutOfRange));
     EXPECT_EQ(box.caption, QStringLiteral("ZOVAMagnetic"));
     EXPECT_EQ(box.icon, QMessageBox::NoIcon);
-    EXPECT_EQ(box.buttons, QStringList{QStringLiteral("OK")});
+    EXPECT_EQ(box.buttons, QStringList{QStringLiteral("确定")});
     EXPECT_TRUE(box.modal);
     EXPECT_EQ(result(), before);
     EXPECT_EQ(turns()->text(), QStringLiteral("40000"));
@@ -425,9 +425,8 @@ TEST_F(Calculator, LinkOpensTheHomePage) {
     auto* link = get<QLabel>("Label7");
     const QString prefix = QStringLiteral("更多磁芯资料请登陆 ");
     ASSERT_TRUE(link->text().startsWith(prefix));
-    const QString site = link->text().mid(prefix.size());
-    EXPECT_TRUE(site.contains(QLatin1Char('.')));
-    EXPECT_TRUE(QUrl(q(maker::kHomePage)).host().endsWith(site)) << site.toStdString();
+    // The address the click opens, as the About box shows it.
+    EXPECT_EQ(link->text().mid(prefix.size()), q(maker::kHomePage));
     EXPECT_EQ(link->cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(link->cursor().pixmap().size(), QSize(32, 32));
     const QString before = result();

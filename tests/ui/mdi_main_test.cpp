@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QScreen>
+#include <QScrollBar>
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -87,11 +90,31 @@ public:
     std::unique_ptr<MDIMain> main_ = std::make_unique<MDIMain>();
 };
 
+// The designed client area is 984 x 620, too short for the selection window
+// with its title bar: it grows to hold it. On a screen too small for that
+// (ctest runs this test on an 800 x 600 screen too) the window with its frame
+// fits the screen and the area scrolls to the rest.
+TEST_F(Shell, OpensWithTheSelectionWindowWholeAndOnTheScreen) {
+    const QRect screen = main_->screen()->availableGeometry();
+    const QRect frame = main_->frameGeometry();
+    EXPECT_TRUE(screen.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x"
+                                        << frame.height();
+    QMdiSubWindow* selection = child("frmChoise");
+    ASSERT_NE(selection, nullptr);
+    const bool roomy = screen.width() >= 1000 && screen.height() >= 740;
+    if (roomy) {
+        EXPECT_EQ(area()->width(), 984);
+        EXPECT_TRUE(area()->viewport()->rect().contains(selection->geometry()));
+    } else {
+        EXPECT_TRUE(frame.width() == screen.width() || frame.height() == screen.height());
+        EXPECT_TRUE(area()->verticalScrollBar()->isVisible() || area()->horizontalScrollBar()->isVisible());
+    }
+}
+
 TEST_F(Shell, StartsWithTheSelectionWindowOpenAndActive) {
     EXPECT_EQ(main_->objectName(), QStringLiteral("MDIMain"));
     EXPECT_EQ(main_->windowTitle(), QStringLiteral("ZOVA磁芯设计工具"));
     EXPECT_EQ(main_->centralWidget(), area());
-    EXPECT_EQ(area()->size(), QSize(984, 620));
     EXPECT_EQ(area()->subWindowList().size(), 1);
     ASSERT_NE(child("frmChoise"), nullptr);
     EXPECT_EQ(activeForm(), QStringLiteral("frmChoise"));

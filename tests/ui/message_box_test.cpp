@@ -19,7 +19,7 @@ TEST(MessageBox, ModalOkOnlyNoIconWithAppTitleByDefault) {
     EXPECT_EQ(box.caption, QStringLiteral("ZOVAMagnetic"));
     EXPECT_EQ(box.text, QStringLiteral("超出计算范围，请您调整计算参数。"));
     EXPECT_EQ(box.icon, QMessageBox::NoIcon);
-    EXPECT_EQ(box.buttons, QStringList{QStringLiteral("OK")});
+    EXPECT_EQ(box.buttons, QStringList{QStringLiteral("确定")});
     EXPECT_TRUE(box.modal);
 }
 

@@ -20,12 +20,6 @@ TEST(ShellLinks, OpenUrlHandsTheAddressToTheDesktop) {
     EXPECT_TRUE(urls.opened().front().path() == q(maker::kSampleRequestPath));
 }
 
-TEST(ShellLinks, LinkLabelsNameTheHomePagesSite) {
-    QString host = QUrl(q(maker::kHomePage)).host();
-    if (host.startsWith(QLatin1String("www."))) host.remove(0, 4);
-    EXPECT_EQ(q(maker::kHomePageShown), host);
-}
-
 TEST(ShellLinks, HelpWithoutAFileDoesNothing) {
     ASSERT_FALSE(QFile::exists(HelpFilePath()));
     test::UrlRecorder urls;
