@@ -39,4 +39,33 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${zova_maker_HomePage}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk | fonts-wqy-zenhei")
 
+# What Debian policy asks of every package beside the programs: the copyright
+# file, the changelog and a manual page per program, the last two compressed
+# the way dpkg expects (gzip -9n: best compression, no name or time stamp).
+include(GNUInstallDirs)
+find_program(ZOVA_GZIP gzip REQUIRED)
+set(zova_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
+configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.Debian.in
+               ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.Debian @ONLY)
+set(zova_gzipped)
+foreach(source IN ITEMS ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.Debian
+                        ${PROJECT_SOURCE_DIR}/docs/man/zovamagnetic.1
+                        ${PROJECT_SOURCE_DIR}/docs/man/zovamagnetic-cli.1)
+  get_filename_component(name ${source} NAME)
+  set(target ${CMAKE_CURRENT_BINARY_DIR}/packaging/${name}.gz)
+  add_custom_command(OUTPUT ${target}
+                     COMMAND ${ZOVA_GZIP} -9n -c ${source} > ${target}
+                     DEPENDS ${source} VERBATIM)
+  list(APPEND zova_gzipped ${target})
+endforeach()
+add_custom_target(zova_package_docs ALL DEPENDS ${zova_gzipped})
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright
+              ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.Debian.gz
+        DESTINATION ${zova_doc_dir})
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${CPACK_PACKAGE_NAME})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/zovamagnetic.1.gz
+              ${CMAKE_CURRENT_BINARY_DIR}/packaging/zovamagnetic-cli.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 include(CPack)

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests, the Debian package
-# (dpkg-shlibdeps and file, for cpack), the screenshots (xdotool) and the fuzz
-# targets (clang with its libFuzzer and sanitizer runtimes) need.
+# Installs the Debian 12 packages the build, the tests (locales: the sources
+# localedef builds the tests' comma locale from), the Debian package
+# (dpkg-shlibdeps and file, for cpack; lintian to check it), the screenshots
+# (xdotool) and the fuzz targets (clang with its libFuzzer and sanitizer
+# runtimes) need.
 # Quick when everything is already there: it only calls apt-get for what is missing.
 set -euo pipefail
 
@@ -10,7 +12,8 @@ packages=(
   qt6-base-dev libqt6opengl6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-wqy-microhei imagemagick
-  dpkg-dev file
+  locales
+  dpkg-dev file lintian
   xdotool
   clang libclang-rt-14-dev
 )

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/shown_text.h"
+
 namespace zova::cli {
 namespace {
 
@@ -28,7 +30,7 @@ std::string completenessError(const CommandSpec& shape, const Arguments& a) {
     if (a.operands.size() < shape.operands.size())
         return "missing " + std::string(shape.operands[a.operands.size()]);
     if (a.operands.size() > shape.operands.size())
-        return "unexpected argument '" + a.operands[shape.operands.size()] + "'";
+        return "unexpected argument '" + ShownArgument(a.operands[shape.operands.size()]) + "'";
     for (const OptionSpec& o : shape.options)
         if (o.required && !a.value(o.name)) return "missing --" + std::string(o.name);
     return {};
@@ -52,23 +54,41 @@ std::vector<std::string> Arguments::values(std::string_view name) const {
 ParseResult ParseArguments(std::span<const std::string> args, std::span<const CommandSpec> commands) {
     ParseResult r;
     Arguments& a = r.arguments;
-    if (args.empty()) {
-        r.error = "missing command";
+    // Every argument is read, so that a --help after a faulty one is still seen;
+    // the first fault is reported when no help was asked for.
+    std::string firstError;
+    const auto fail = [&](std::string error) {
+        if (firstError.empty()) firstError = std::move(error);
+    };
+
+    // Up to the command name, help is the only option there is.
+    std::size_t i = 0;
+    const CommandSpec* shape = nullptr;
+    for (; i < args.size() && shape == nullptr; ++i) {
+        const std::string& arg = args[i];
+        if (isHelp(arg)) {
+            a.help = true;
+        } else if (arg.starts_with("--help=")) {
+            fail("--help takes no value");
+        } else if (arg.starts_with('-')) {
+            fail("unknown option '" + ShownArgument(arg) + "'");
+        } else if (const auto found = std::ranges::find(commands, std::string_view(arg), &CommandSpec::name);
+                   found != commands.end()) {
+            shape = &*found;
+            a.command = arg;
+        } else {
+            // No help text to show for it: refused with or without --help.
+            r.error = firstError.empty() || a.help ? "unknown command '" + ShownArgument(arg) + "'" : firstError;
+            return r;
+        }
+    }
+    if (shape == nullptr) {
+        if (!a.help) r.error = firstError.empty() ? "missing command" : firstError;
         return r;
     }
-    if (isHelp(args[0])) {
-        a.help = true;
-        return r;
-    }
-    const auto shape = std::ranges::find(commands, std::string_view(args[0]), &CommandSpec::name);
-    if (shape == commands.end()) {
-        r.error = args[0].starts_with('-') ? "unknown option '" + args[0] + "'" : "unknown command '" + args[0] + "'";
-        return r;
-    }
-    a.command = args[0];
 
     bool optionsEnded = false;
-    for (std::size_t i = 1; i < args.size(); ++i) {
+    for (; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg == "-" || !arg.starts_with('-')) {
             a.operands.push_back(arg);
@@ -77,40 +97,39 @@ ParseResult ParseArguments(std::span<const std::string> args, std::span<const Co
         } else if (isHelp(arg)) {
             a.help = true;
         } else if (!arg.starts_with("--")) {
-            r.error = "unknown option '" + arg + "'";
-            return r;
+            fail("unknown option '" + ShownArgument(arg) + "'");
         } else {
             const std::size_t eq = arg.find('=');
             const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
             const OptionSpec* option = findOption(*shape, name);
             if (option == nullptr) {
-                r.error = (name == "help" ? "--help takes no value" : "unknown option '--" + name + "'");
-                return r;
+                // Taken as an option without a value: what follows is read as usual.
+                fail(name == "help" ? "--help takes no value" : "unknown option '--" + ShownArgument(name) + "'");
+                continue;
             }
-            if (!option->many && a.value(name)) {
-                r.error = "--" + name + " given more than once";
-                return r;
-            }
+            // A value that fails a check is read past but not kept.
+            const bool repeated = !option->many && a.value(name);
+            if (repeated) fail("--" + name + " given more than once");
             std::vector<std::string> given;
             if (eq != std::string::npos) {
                 given.push_back(arg.substr(eq + 1));
             } else if (i + 1 < args.size()) {
                 given.push_back(args[++i]);
             } else {
-                r.error = "--" + name + " needs a value";
-                return r;
+                fail("--" + name + " needs a value");
+                break;
             }
             while (option->many && i + 1 < args.size() && !args[i + 1].starts_with("--")) given.push_back(args[++i]);
             for (std::string& v : given) {
-                if (!option->choices.empty() && std::ranges::find(option->choices, v) == option->choices.end()) {
-                    r.error = "--" + name + " must be one of: " + choiceList(option->choices);
-                    return r;
-                }
-                a.options.emplace_back(name, std::move(v));
+                if (!option->choices.empty() && std::ranges::find(option->choices, v) == option->choices.end())
+                    fail("--" + name + " must be one of: " + choiceList(option->choices));
+                else if (!repeated)
+                    a.options.emplace_back(name, std::move(v));
             }
         }
     }
-    if (!a.help) r.error = completenessError(*shape, a);
+    if (a.help) return r;
+    r.error = firstError.empty() ? completenessError(*shape, a) : firstError;
     return r;
 }
 

@@ -47,8 +47,11 @@ struct ParseResult {
     bool ok() const { return error.empty(); }
 };
 
-// args: everything after the program name. With --help (or -h) anywhere the
-// operand and required-option checks are skipped; unknown options still fail.
+// args: everything after the program name. --help (or -h) asks for help before
+// or after the command name alike (not as an option's value, not after "--"):
+// then only the command name is checked, and the faults of the other arguments
+// are passed over. Without it the first fault in argument order is reported.
+// "--help=VALUE" is a fault wherever it stands.
 ParseResult ParseArguments(std::span<const std::string> args, std::span<const CommandSpec> commands);
 
 }  // namespace zova::cli

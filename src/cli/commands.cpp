@@ -7,6 +7,7 @@
 #include "catalogue/catalogue.h"
 #include "cli/arguments.h"
 #include "cli/output_formats.h"
+#include "cli/shown_text.h"
 #include "commands/core_list.h"
 #include "commands/curve_lookup.h"
 #include "commands/inductance_command.h"
@@ -70,11 +71,14 @@ Commands:
 
 Options are written --name VALUE or --name=VALUE. The value may be empty, hold
 blanks or begin with "-" (--current -2). "--" ends the options.
-'zovamagnetic-cli COMMAND --help' describes a command.
+'zovamagnetic-cli COMMAND --help' describes a command; --help (or -h) may
+also stand before the command name, and runs nothing: the other options are
+not checked.
 
 Results go to standard output and messages to standard error, both UTF-8.
 Exit codes: 0 result, 1 no core found (select), 2 input refused, 3 out of
-calculation range, 64 usage error.
+calculation range, 64 usage error, 74 output not written (standard output
+full or closed).
 )";
 
 struct CommandHelp {
@@ -187,7 +191,7 @@ bool isOffered(std::string_view partNo) { return !partNo.empty() && FindCore(par
 
 CliResult unknownCore(std::string_view partNo) {
     return toolFailure(kExitRefused,
-                       "unknown part number '" + std::string(partNo) + "' (see 'zovamagnetic-cli cores')");
+                       "unknown part number '" + ShownArgument(partNo) + "' (see 'zovamagnetic-cli cores')");
 }
 
 bool wantsJson(const Arguments& a) { return a.value("format") == "json"; }
@@ -346,11 +350,11 @@ CliResult runCurve(const Arguments& a) {
                 known += known.empty() ? " " : ", ";
                 known.append(c.series).append(" ").append(c.perm);
             }
-            return toolFailure(kExitRefused, "no curve for series '" + series + "' and permeability '" + perm +
-                                                 "' (curves:" + known + ")");
+            return toolFailure(kExitRefused, "no curve for series '" + ShownArgument(series) + "' and permeability '" +
+                                                 ShownArgument(perm) + "' (curves:" + known + ")");
         }
         case CurveLookupEnd::NotNumeric:
-            return toolFailure(kExitRefused, "--at needs a number, not '" + o.badText + "'");
+            return toolFailure(kExitRefused, "--at needs a number, not '" + ShownArgument(o.badText) + "'");
         case CurveLookupEnd::OutOfRange:
             return failure(kExitOutOfRange, messages::kOutOfRange);
         case CurveLookupEnd::Found:

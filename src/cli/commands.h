@@ -11,6 +11,7 @@ inline constexpr int kExitNoResult = 1;    // select: no offered core qualifies
 inline constexpr int kExitRefused = 2;     // a check of the inputs failed, or an unknown core or curve
 inline constexpr int kExitOutOfRange = 3;  // "超出计算范围，请您调整计算参数。"
 inline constexpr int kExitUsage = 64;      // unknown command or option, missing argument
+inline constexpr int kExitWriteFailed = 74;  // the output could not be written (EX_IOERR)
 
 // What one run of the tool prints and returns. Standard output is written
 // before standard error.

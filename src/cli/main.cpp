@@ -7,14 +7,12 @@
 
 #include "catalogue/catalogue.h"
 #include "cli/commands.h"
+#include "cli/result_writer.h"
 
 int main(int argc, char** argv) {
     zova::LoadCatalogue();
 
     const std::vector<std::string> args(argv + 1, argv + argc);
     const zova::cli::CliResult result = zova::cli::RunCli(args);
-    std::fwrite(result.out.data(), 1, result.out.size(), stdout);
-    std::fflush(stdout);
-    std::fwrite(result.err.data(), 1, result.err.size(), stderr);
-    return result.exitCode;
+    return zova::cli::WriteResult(result, stdout, stderr);
 }

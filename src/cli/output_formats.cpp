@@ -4,46 +4,15 @@
 #include <cmath>
 #include <cstdio>
 
+#include "cli/shown_text.h"
+
 namespace zova::cli {
-namespace {
-
-bool continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
-
-// Length of the valid UTF-8 sequence starting at s[i], or 0 when the byte there
-// does not start one (overlong forms, surrogates and values past U+10FFFF
-// included).
-std::size_t utf8Length(std::string_view s, std::size_t i) {
-    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
-    const unsigned char c = b(0);
-    if (c < 0x80) return 1;
-    std::size_t len = 0;
-    unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
-    if (c >= 0xC2 && c <= 0xDF) {
-        len = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        len = 3;
-        if (c == 0xE0) lo = 0xA0;
-        if (c == 0xED) hi = 0x9F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        len = 4;
-        if (c == 0xF0) lo = 0x90;
-        if (c == 0xF4) hi = 0x8F;
-    } else {
-        return 0;
-    }
-    if (i + len > s.size() || b(1) < lo || b(1) > hi) return 0;
-    for (std::size_t k = 2; k < len; ++k)
-        if (!continuation(b(k))) return 0;
-    return len;
-}
-
-}  // namespace
 
 std::string JsonString(std::string_view s) {
     std::string out = "\"";
     for (std::size_t i = 0; i < s.size();) {
         const char c = s[i];
-        const std::size_t len = utf8Length(s, i);
+        const std::size_t len = Utf8SequenceLength(s, i);
         if (len == 0) {
             out += "\\ufffd";
             ++i;

@@ -94,14 +94,15 @@ double percentBound(const BiasCurve* curve) {
     return index < bounds.size() ? bounds[index] : INFINITY;
 }
 
-// Covers, many times over, the few single-precision roundings between the
-// bound and the inductance InductanceAt returns.
+// Covers, many times over, the two single-precision roundings between the
+// bound and the inductance InductanceAt returns: the percentage's and the
+// inductance's own (its products are exact or rounded in double).
 constexpr double kRoundingMargin = 1.01;
 
 // Whether InductanceAt returns a finite value at every turn count 1..MaxTurns.
 // The field grows with the turns, so it stays finite if it is finite at the
-// limit; the percentage stays within its bound, so the product cannot overflow
-// below the limit either.
+// limit; the percentage stays within its bound, so neither the product nor the
+// inductance rounded to single can overflow below the limit either.
 bool quietAtEveryTurnCount(const CoreRecord& core, float current, double bound) {
     if (!(core.PathLength > 0.0f) || !std::isfinite(core.PathLength)) return false;
     if (!(core.AL >= 0.0f) || !std::isfinite(core.AL) || !std::isfinite(bound)) return false;

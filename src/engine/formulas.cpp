@@ -37,16 +37,21 @@ float InductanceAt(std::int16_t n, const CoreRecord& core, float i) {
 }
 
 float InductanceAt(std::int16_t n, const CoreRecord& core, float i, const BiasCurve* curve) {
-    const float turns = static_cast<float>(n);
+    // Both products run in double and are rounded to single once, at the end:
+    // rounding after each product moves the last shown digit of about one
+    // result in a hundred.
+    const double turns = static_cast<double>(n);
+    const double al = static_cast<double>(core.AL);
     if (i == 0.0f) {
         // Zero bias: the full initial permeability, no curve consulted.
-        return checked(turns * core.AL * turns / 1000.0f, "InductanceAt");
+        const double nanohenries = turns * al * turns;
+        return checked(static_cast<float>(nanohenries / static_cast<double>(1000.0f)), "InductanceAt");
     }
     const float h = FieldStrength(n, i, core);
     const float percent = curve == nullptr ? 0.0f : CurveLookup(curve->h, curve->percent, h);
     // nH -> µH is 1/1000; the percentage adds a further 1/100.
-    const float product = checked(turns * core.AL * turns * percent, "InductanceAt");
-    return checked(static_cast<float>(static_cast<double>(product) / 100000.0), "InductanceAt");
+    const double product = checked(turns * al * turns * static_cast<double>(percent), "InductanceAt");
+    return checked(static_cast<float>(product / 100000.0), "InductanceAt");
 }
 
 float WireDiameter(float i) {

@@ -1,20 +1,22 @@
 #include "text/number_text.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace zova::text {
 namespace {
 
 // The exact decimal expansion of |v| (every double has a finite one), split at
-// the point. glibc prints it exactly when asked for enough digits.
+// the point. std::to_chars, unlike printf, never looks at the process locale,
+// whose decimal separator may be a comma once a GUI has set it from the
+// environment.
 void exactDigits(double v, std::string& whole, std::string& frac) {
     static constexpr int kAllDigits = 1100;  // beyond the 1074 fractional digits a double can have
     std::string buf(kAllDigits + 400, '\0');
-    const int len = std::snprintf(buf.data(), buf.size(), "%.*f", kAllDigits, std::fabs(v));
-    buf.resize(static_cast<std::size_t>(len));
+    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(v), std::chars_format::fixed,
+                                   kAllDigits).ptr;
+    buf.resize(static_cast<std::size_t>(end - buf.data()));
     const auto dot = buf.find('.');
     whole = buf.substr(0, dot);
     frac = buf.substr(dot + 1);
@@ -58,8 +60,9 @@ std::string GeneralForm(float v) {
     if (std::isinf(v)) return v < 0 ? "-Infinity" : "Infinity";
     if (v == 0.0f) return "0";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(v));
-    std::string s = buf;
+    // The same digits as printf's "%.7g" in the C locale, whatever the process locale.
+    const auto end = std::to_chars(buf, buf + sizeof buf, static_cast<double>(v), std::chars_format::general, 7).ptr;
+    std::string s(buf, end);
     std::string exponent;
     if (const auto e = s.find('e'); e != std::string::npos) {
         // Very large or small magnitudes: mantissa then "E+07" / "E-05".

@@ -151,7 +151,7 @@ TEST(HelpCommand, EveryCommandDescribesItselfOnStandardOutput) {
     const ToolRun run = RunTool({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.out.find("Exit codes: 0 result, 1 no core found (select), 2 input refused, 3 out of\n"
-                           "calculation range, 64 usage error."),
+                           "calculation range, 64 usage error, 74 output not written"),
               std::string::npos)
         << run.out;
 }

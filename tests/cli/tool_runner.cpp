@@ -1,5 +1,6 @@
 #include "cli/tool_runner.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -46,7 +47,7 @@ private:
 
 }  // namespace
 
-ToolRun RunTool(const std::vector<std::string>& args) {
+ToolRun RunTool(const std::vector<std::string>& args, StdoutTo stdoutTo) {
     std::vector<std::string> argv{ZOVA_CLI_PATH};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<char*> ptrs;
@@ -56,7 +57,17 @@ ToolRun RunTool(const std::vector<std::string>& args) {
     Capture out, err;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out.fd(), STDOUT_FILENO);
+    switch (stdoutTo) {
+        case StdoutTo::Capture:
+            posix_spawn_file_actions_adddup2(&actions, out.fd(), STDOUT_FILENO);
+            break;
+        case StdoutTo::DevFull:
+            posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/full", O_WRONLY, 0);
+            break;
+        case StdoutTo::Closed:
+            posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO);
+            break;
+    }
     posix_spawn_file_actions_adddup2(&actions, err.fd(), STDERR_FILENO);
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, ptrs[0], &actions, nullptr, ptrs.data(), environ);

@@ -13,7 +13,11 @@ struct ToolRun {
     std::string err;
 };
 
-ToolRun RunTool(const std::vector<std::string>& args);
+// Where the child's standard output goes: captured, a device that is always
+// full, or nowhere (the descriptor closed).
+enum class StdoutTo { Capture, DevFull, Closed };
+
+ToolRun RunTool(const std::vector<std::string>& args, StdoutTo stdoutTo = StdoutTo::Capture);
 
 // The lines of a text, each line feed ending one.
 std::vector<std::string> LinesOf(const std::string& text);

@@ -4,9 +4,12 @@
 // message, and an out-of-range failure exactly where the plain scan fails.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
+#include "catalogue/catalogue.h"
 #include "commands/selection_command.h"
+#include "support/named_case.h"
 
 namespace zova {
 namespace {
@@ -42,6 +45,36 @@ TEST(SelectionScan, TinyTargetsAreReachedAtOneTurn) {
     ASSERT_FALSE(fast.lines.empty());
     for (const auto& line : fast.lines) EXPECT_NE(line.find("\t\t1\t\t>"), std::string::npos) << line;
 }
+
+// Targets between the inductance rounded once and the one rounded after each
+// product: the first turn count that reaches them moves by one, and the bound
+// of the pruned scan must still let it through. Rows from
+// selection_threshold_reference.py.
+struct ThresholdRow {
+    const char* name;
+    const char* current;
+    const char* inductance;
+    const char* partNo;
+    std::int16_t turns;
+};
+ZOVA_PRINT_CASE_NAME(ThresholdRow)
+
+class ThresholdTargets : public ::testing::TestWithParam<ThresholdRow> {};
+
+TEST_P(ThresholdTargets, FirstTurnCountReachingTheTarget) {
+    const ThresholdRow& r = GetParam();
+    const SelectionOutcome fast = SelectCores(r.current, r.inductance, "1");
+    ASSERT_EQ(fast, SelectCoresPlainScan(r.current, r.inductance, "1"));
+    const auto found = std::ranges::find_if(
+        fast.cores, [&](const SelectedCore& c) { return CoreCatalogue(c.row).PartNo == r.partNo; });
+    ASSERT_NE(found, fast.cores.end());
+    EXPECT_EQ(found->turns, r.turns);
+}
+
+INSTANTIATE_TEST_SUITE_P(SelectionScan, ThresholdTargets,
+                         ::testing::Values(ThresholdRow{"justAboveTheRightValue", "1.5", "1052.3265", "KTA106090", 101},
+                                           ThresholdRow{"atTheRightValue", "0.5", "4273.9209", "KTA200090", 200}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zova

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a finished build directory and holds it to
+# lintian: no error, no warning, no hardening tag at any level, and the files
+# Debian policy asks for in place.
+# Usage: lintian_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+(cd "$build" && cpack -G DEB -B "$out" >"$out/cpack.log") || { cat "$out/cpack.log"; exit 1; }
+deb=$(ls "$out"/*.deb)
+
+contents=$(dpkg-deb -c "$deb")
+for file in usr/share/doc/zovamagnetic/copyright usr/share/doc/zovamagnetic/changelog.Debian.gz \
+            usr/share/man/man1/zovamagnetic.1.gz usr/share/man/man1/zovamagnetic-cli.1.gz; do
+  grep -q " \./$file\$" <<<"$contents" || { echo "missing from the package: $file"; exit 1; }
+done
+
+status=0
+report=$(lintian -I --tag-display-limit 0 --fail-on error,warning "$deb" 2>&1) || status=$?
+echo "$report"
+if ((status != 0)); then echo "lintian failed ($status)"; exit 1; fi
+if grep -q "hardening-" <<<"$report"; then echo "hardening flags missing"; exit 1; fi
+echo "lintian: no error, no warning"
