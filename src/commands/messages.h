@@ -28,4 +28,9 @@ inline constexpr std::string_view kNoCoreFound =
     "没有计算出能到达您的感量的磁芯，请考虑增加磁芯或减少电感量，如果有疑问请联系我们。";
 inline constexpr std::string_view kStrandedWire = " 建议多股线";
 
+// Design figures: after the calculator's checks, what a winding needs.
+inline constexpr std::string_view kDesignTurnsBelowOne = "对不起，绕线圈数至少为1！";
+inline constexpr std::string_view kDesignCurrentNotPositive = "对不起，电流必须大于0！";
+inline constexpr std::string_view kDesignStackBelowOne = "对不起，磁芯个数至少为1！";
+
 }  // namespace zova::messages
