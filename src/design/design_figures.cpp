@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
+#include "design/curve_index.h"
 #include "design/winding_layers.h"
 #include "design/wire_sizes.h"
 #include "engine/bias_curves.h"
@@ -31,20 +33,43 @@ float stacked(float perCore, std::int16_t stack) {
     return checked(perCore * static_cast<float>(stack), "stacked inductance");
 }
 
-float percentAt(const BiasCurve* curve, float h) {
-    return curve == nullptr ? 0.0f : CurveLookup(curve->h, curve->percent, h);
+// The core's curve, if it has one: 0 % at every field otherwise.
+class Permeability {
+public:
+    explicit Permeability(const BiasCurve* curve) {
+        if (curve != nullptr) index_.emplace(*curve);
+    }
+    float percentAt(float h) const { return index_ ? index_->percentAt(h) : 0.0f; }
+    float percentAtRising(float h) { return index_ ? index_->percentAtRising(h, stop_) : 0.0f; }
+    float inductanceAt(std::int16_t n, const CoreRecord& core, float i, float h, float percent) {
+        return known_.inductanceAt(n, core, i, h, percent);
+    }
+
+private:
+    std::optional<CurveIndex> index_;
+    std::size_t stop_ = kCurvePoints;  // of the rising lookups
+    KnownPercent known_;
+};
+
+// The calculator's inductance of the stack at a nonzero current, and the
+// percentage it takes from the curve.
+RolloffPoint biased(const CoreRecord& core, std::int16_t turns, float current, std::int16_t stack,
+                    Permeability& permeability, bool rising) {
+    const float h = FieldStrength(turns, current, core);
+    const float percent = rising ? permeability.percentAtRising(h) : permeability.percentAt(h);
+    return {current, stacked(permeability.inductanceAt(turns, core, current, h, percent), stack), percent};
 }
 
 std::vector<RolloffPoint> rolloff(const CoreRecord& core, std::int16_t turns, float current, std::int16_t stack,
-                                  const BiasCurve* curve) {
+                                  Permeability& permeability) {
     std::vector<RolloffPoint> points;
     points.reserve(kRolloffPoints);
     const double span = 2.0 * static_cast<double>(current);
     for (int m = 0; m < kRolloffPoints; ++m) {
         const float im = checked(static_cast<float>(m * span / (kRolloffPoints - 1)), "rolloff current");
         // At 0 A the calculator takes the full initial permeability.
-        const float percent = m == 0 ? 100.0f : percentAt(curve, FieldStrength(turns, im, core));
-        points.push_back({im, stacked(InductanceAt(turns, core, im), stack), percent});
+        points.push_back(m == 0 ? RolloffPoint{im, stacked(InductanceAt(turns, core, im), stack), 100.0f}
+                                : biased(core, turns, im, stack, permeability, true));
     }
     return points;
 }
@@ -96,15 +121,16 @@ void addWoundFigures(DesignFigures& f, const CoreRecord& core, float current, st
 
 DesignFigures ComputeDesignFigures(const CoreRecord& core, std::int16_t turns, float current, std::int16_t stack) {
     DesignFigures f;
-    const BiasCurve* curve = CurveOf(core);
+    Permeability permeability(CurveOf(core));
     const double n = turns;
     const double amps = current;
 
-    f.inductance = stacked(InductanceAt(turns, core, current, curve), stack);
+    const RolloffPoint atCurrent = biased(core, turns, current, stack, permeability, false);
+    f.inductance = atCurrent.inductance;
     f.inductanceZeroBias = stacked(InductanceAt(turns, core, 0.0f), stack);
     f.fieldStrength = FieldStrength(turns, current, core);
     f.ampereTurnsPerMetre = checked(n * amps / (static_cast<double>(core.PathLength) / 100.0), "A/m");
-    f.percentPermeability = percentAt(curve, f.fieldStrength);
+    f.percentPermeability = atCurrent.percent;
     f.energy = checked(0.5 * static_cast<double>(f.inductance) * (amps * amps), "energy");
 
     f.bareDiameter = WireDiameter(current);
@@ -122,7 +148,7 @@ DesignFigures ComputeDesignFigures(const CoreRecord& core, std::int16_t turns, f
     f.windingFits = laid.fits;
     if (f.windingFits) addWoundFigures(f, core, current, stack);
 
-    f.rolloff = rolloff(core, turns, current, stack, curve);
+    f.rolloff = rolloff(core, turns, current, stack, permeability);
     return f;
 }
 

@@ -1,5 +1,6 @@
 #include "design/wire_sizes.h"
 
+#include <array>
 #include <cmath>
 
 namespace zova {
@@ -25,10 +26,16 @@ std::optional<double> StandardWireDiameter(float d) {
 double AwgDiameter(int n) { return 0.127 * std::pow(92.0, (36.0 - n) / 39.0); }
 
 std::optional<int> AwgFor(float d) {
+    // Worked out once: every selection candidate asks.
+    static const auto diameters = [] {
+        std::array<double, kThinnestGauge + 1> all{};
+        for (int n = kThickestGauge; n <= kThinnestGauge; ++n) all[n] = AwgDiameter(n);
+        return all;
+    }();
     // Gauges thin out as the number grows: the first from the thin end that is
     // thick enough is the largest number that is.
     for (int n = kThinnestGauge; n >= kThickestGauge; --n)
-        if (AwgDiameter(n) >= static_cast<double>(d)) return n;
+        if (diameters[n] >= static_cast<double>(d)) return n;
     return std::nullopt;
 }
 
