@@ -111,7 +111,13 @@ ParseResult ParseArguments(std::span<const std::string> args, std::span<const Co
             const bool repeated = !option->many && a.value(name);
             if (repeated) fail("--" + name + " given more than once");
             std::vector<std::string> given;
-            if (eq != std::string::npos) {
+            if (option->flag) {
+                if (eq != std::string::npos) {
+                    r.error = "--" + name + " takes no value";
+                    return r;
+                }
+                given.emplace_back();
+            } else if (eq != std::string::npos) {
                 given.push_back(arg.substr(eq + 1));
             } else if (i + 1 < args.size()) {
                 given.push_back(args[++i]);

@@ -19,6 +19,8 @@ struct OptionSpec {
     // May be given more than once; each use also takes every following argument
     // up to the next one that starts with "--" ("--at 10 20" = "--at 10 --at 20").
     bool many = false;
+    // A switch: given as "--name" alone, it takes no value (its value reads "").
+    bool flag = false;
     std::span<const std::string_view> choices = {};  // allowed values; empty: any text
 };
 

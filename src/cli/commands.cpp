@@ -1,11 +1,14 @@
 #include "cli/commands.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
 #include "catalogue/catalogue.h"
 #include "cli/arguments.h"
+#include "cli/design_output.h"
+#include "cli/figures_output.h"
 #include "cli/output_formats.h"
 #include "cli/shown_text.h"
 #include "commands/core_list.h"
@@ -13,6 +16,7 @@
 #include "commands/inductance_command.h"
 #include "commands/messages.h"
 #include "commands/selection_command.h"
+#include "design/design_command.h"
 #include "engine/bias_curves.h"
 #include "text/conversions.h"
 #include "text/number_text.h"
@@ -39,6 +43,7 @@ constexpr OptionSpec kSelectOptions[] = {
     {.name = "inductance", .required = true},
     {.name = "stack"},
     {.name = "format", .choices = kTextJsonCsv},
+    {.name = "figures", .flag = true},
 };
 constexpr OptionSpec kCoresOptions[] = {{.name = "search"}};
 constexpr OptionSpec kCoreOptions[] = {{.name = "format", .choices = kTextJson}};
@@ -53,6 +58,7 @@ constexpr CommandSpec kCommands[] = {
     {"cores", kCoresOptions, {}},
     {"core", kCoreOptions, kPartNoOperand},
     {"curve", kCurveOptions, kCurveOperands},
+    {"design", kDesignOptions, {}},
 };
 
 constexpr std::string_view kToolHelp = R"(Usage: zovamagnetic-cli COMMAND [OPTIONS]
@@ -68,6 +74,7 @@ Commands:
   cores        the offered part numbers, optionally narrowed by a search text
   core         the details of one core
   curve        a DC-bias permeability curve
+  design       the design figures of a winding: resistance, losses, layers, size
 
 Options are written --name VALUE or --name=VALUE. The value may be empty, hold
 blanks or begin with "-" (--current -2). "--" ends the options.
@@ -114,7 +121,7 @@ json: the texts given, the result text, and as numbers the turns, current,
 stack count, the inductance of one core and of the stack (μH).
 )"},
     {"select",
-     "zovamagnetic-cli select --current TEXT --inductance TEXT [--stack TEXT] [--format text|json|csv]",
+     "zovamagnetic-cli select --current TEXT --inductance TEXT [--stack TEXT] [--format text|json|csv] [--figures]",
      R"(The core selection: every offered core that reaches the inductance (μH) at the
 DC peak current (A) and whose window holds the winding, one line per core in
 catalogue order, its fields separated by two tabs as in the window's list.
@@ -123,6 +130,8 @@ catalogue order, its fields separated by two tabs as in the window's list.
   --inductance TEXT  wanted inductance of the whole stack in μH
   --stack TEXT       number of stacked cores (default "1")
   --format FORMAT    text (default), json, or csv with a header row
+  --figures          json and csv: each core also carries its design figures
+                     (see 'design') at its turns and the run's current and stack
 
 The texts are taken as they stand (not trimmed). The stack text is converted
 first: an overflow there is out of range (exit 3) before any other check.
@@ -155,6 +164,7 @@ beyond the single-precision range is out of range (exit 3).
 
 json: {"series": …, "perm": …, "points": [{"h": …, "percent": …}, …]}.
 )"},
+    {"design", kDesignSynopsis, kDesignHelp},
 };
 
 const CommandHelp& helpOf(std::string_view command) {
@@ -172,7 +182,7 @@ CliResult toolFailure(int code, const std::string& message) {
 CliResult usageError(const std::string& command, const std::string& error) {
     std::string err = std::string(kTool) + ": " + error + "\n";
     if (command.empty()) {
-        err += "Usage: zovamagnetic-cli COMMAND [OPTIONS]; commands: inductance, select, cores, core, curve\n";
+        err += "Usage: zovamagnetic-cli COMMAND [OPTIONS]; commands: inductance, select, cores, core, curve, design\n";
         err += "Run 'zovamagnetic-cli --help' for more.\n";
     } else {
         err += "Usage: " + std::string(helpOf(command).synopsis) + "\n";
@@ -238,7 +248,7 @@ CliResult runInductance(const Arguments& a) {
     return {kExitOk, j.text(), {}};
 }
 
-std::string selectionJson(const Arguments& a, const SelectionOutcome& o) {
+std::string selectionJson(const Arguments& a, const SelectionOutcome& o, const std::vector<DesignFigures>* figures) {
     JsonWriter j;
     j.beginObject();
     j.key("currentText").string(*a.value("current"));
@@ -266,6 +276,7 @@ std::string selectionJson(const Arguments& a, const SelectionOutcome& o) {
         j.key("coatedHeight").number(core.CoatedHeight);
         j.key("turns").integer(o.cores[i].turns);
         j.key("wire").string(o.wireText);
+        if (figures) WriteFigureMembers(j, (*figures)[i]);
         j.endObject();
     }
     j.endArray();
@@ -273,17 +284,22 @@ std::string selectionJson(const Arguments& a, const SelectionOutcome& o) {
     return j.text();
 }
 
-std::string selectionCsv(const SelectionOutcome& o) {
-    const std::vector<std::string> header(messages::kResultColumnCaptions.begin(), messages::kResultColumnCaptions.end());
+std::string selectionCsv(const SelectionOutcome& o, const std::vector<DesignFigures>* figures) {
+    std::vector<std::string> header(messages::kResultColumnCaptions.begin(), messages::kResultColumnCaptions.end());
+    if (figures) std::ranges::copy(FigureKeys(), std::back_inserter(header));
     std::string out = CsvRecord(header);
-    for (const SelectedCore& selected : o.cores) {
-        const auto columns = ResultColumns(selected, o.wireText);
-        out += CsvRecord(columns);
+    for (std::size_t i = 0; i < o.cores.size(); ++i) {
+        const auto columns = ResultColumns(o.cores[i], o.wireText);
+        std::vector<std::string> fields(columns.begin(), columns.end());
+        if (figures) std::ranges::copy(FigureFields((*figures)[i]), std::back_inserter(fields));
+        out += CsvRecord(fields);
     }
     return out;
 }
 
 CliResult runSelect(const Arguments& a) {
+    if (a.value("figures") && a.value("format").value_or("text") == "text")
+        return usageError("select", "--figures needs --format json or csv");
     const SelectionOutcome o =
         SelectCores(*a.value("current"), *a.value("inductance"), a.value("stack").value_or("1"));
     switch (o.end) {
@@ -297,7 +313,15 @@ CliResult runSelect(const Arguments& a) {
     }
     CliResult r;
     const std::string format = a.value("format").value_or("text");
-    r.out = format == "json" ? selectionJson(a, o) : format == "csv" ? selectionCsv(o) : joinedLines(o.lines);
+    CandidateFigures candidates;
+    if (a.value("figures")) {
+        candidates = FiguresOfCandidates(o);
+        if (candidates.end == DesignEnd::OutOfRange) return failure(kExitOutOfRange, candidates.message);
+    }
+    const auto* figures = a.value("figures") ? &candidates.figures : nullptr;
+    r.out = format == "json"  ? selectionJson(a, o, figures)
+            : format == "csv" ? selectionCsv(o, figures)
+                              : joinedLines(o.lines);
     if (o.end == SelectionEnd::OutOfRange) {
         r.exitCode = kExitOutOfRange;
         r.err = o.message + "\n";
@@ -390,7 +414,7 @@ struct Command {
 
 constexpr Command kHandlers[] = {
     {"inductance", runInductance}, {"select", runSelect}, {"cores", runCores},
-    {"core", runCore},             {"curve", runCurve},
+    {"core", runCore},             {"curve", runCurve},        {"design", RunDesign},
 };
 
 }  // namespace

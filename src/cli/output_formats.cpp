@@ -113,6 +113,21 @@ JsonWriter& JsonWriter::number(float v) {
     return *this;
 }
 
+JsonWriter& JsonWriter::number(double v) {
+    if (!std::isfinite(v)) return null();
+    beforeValue();
+    char buf[32];
+    const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
+    out_.append(buf, end);
+    return *this;
+}
+
+JsonWriter& JsonWriter::boolean(bool v) {
+    beforeValue();
+    out_ += v ? "true" : "false";
+    return *this;
+}
+
 JsonWriter& JsonWriter::integer(long long v) {
     beforeValue();
     out_ += std::to_string(v);

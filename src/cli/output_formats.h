@@ -23,6 +23,10 @@ public:
     // The shortest decimal text that reads back as the same single.
     // NaN and infinities, which JSON cannot hold, are written as null.
     JsonWriter& number(float v);
+    // The shortest decimal text that reads back as the same double; NaN and
+    // infinities as null.
+    JsonWriter& number(double v);
+    JsonWriter& boolean(bool v);
     JsonWriter& integer(long long v);
     JsonWriter& null();
 

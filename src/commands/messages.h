@@ -33,4 +33,9 @@ inline constexpr std::string_view kStrandedWire = " 建议多股线";
 inline constexpr std::array<std::string_view, 6> kResultColumnCaptions = {
     "可选磁芯", "磁芯外径(mm)", "磁芯内径(mm)", "磁芯高度(mm)", "绕线圈数", "线径(mm)"};
 
+// Design figures: after the calculator's checks, what a winding needs.
+inline constexpr std::string_view kDesignTurnsBelowOne = "对不起，绕线圈数至少为1！";
+inline constexpr std::string_view kDesignCurrentNotPositive = "对不起，电流必须大于0！";
+inline constexpr std::string_view kDesignStackBelowOne = "对不起，磁芯个数至少为1！";
+
 }  // namespace zova::messages

@@ -152,10 +152,12 @@ SelectionOutcome selectCores(std::string_view currentText, std::string_view indu
         // Converted before any check and never validated itself: "" gives 0 cores,
         // which fails below as a division by zero; an overflow fails at once.
         const std::int16_t stackSize = text::ToInt16(text::LeadingValue(stackText));
+        out.stackSize = stackSize;
 
         if (currentText.empty()) return refused(messages::kEnterCurrent);
         if (!text::IsNumeric(currentText)) return refused(messages::kCurrentNotNumeric);
         const float current = text::ToSingle(text::LeadingValue(currentText));
+        out.current = current;
         if (!(current > 0.0f)) return refused(messages::kCurrentNotPositive);
         if (inductanceText.empty()) return refused(messages::kEnterInductance);
         if (!text::IsNumeric(inductanceText)) return refused(messages::kInductanceNotNumeric);
