@@ -1,12 +1,14 @@
 #include "cli/commands.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <string_view>
 #include <vector>
 
 #include "catalogue/catalogue.h"
 #include "cli/arguments.h"
+#include "cli/help_texts.h"
 #include "cli/design_output.h"
 #include "cli/figures_output.h"
 #include "cli/output_formats.h"
@@ -52,124 +54,6 @@ constexpr OptionSpec kCurveOptions[] = {
     {.name = "format", .choices = kTextJson},
 };
 
-constexpr CommandSpec kCommands[] = {
-    {"inductance", kInductanceOptions, {}},
-    {"select", kSelectOptions, {}},
-    {"cores", kCoresOptions, {}},
-    {"core", kCoreOptions, kPartNoOperand},
-    {"curve", kCurveOptions, kCurveOperands},
-    {"design", kDesignOptions, {}},
-};
-
-constexpr std::string_view kToolHelp = R"(Usage: zovamagnetic-cli COMMAND [OPTIONS]
-
-The answers of the ZOVAMagnetic windows, for scripts. Every value is taken as
-the text a user would type into the window's box and goes through the same
-conversions and checks: turns "2.5" count as 2, an empty stack text counts as
-0 cores, and the messages are the windows' own.
-
-Commands:
-  inductance   inductance of a winding on one core or a stack of cores
-  select       the cores that reach an inductance at a peak current
-  cores        the offered part numbers, optionally narrowed by a search text
-  core         the details of one core
-  curve        a DC-bias permeability curve
-  design       the design figures of a winding: resistance, losses, layers, size
-
-Options are written --name VALUE or --name=VALUE. The value may be empty, hold
-blanks or begin with "-" (--current -2). "--" ends the options.
-'zovamagnetic-cli COMMAND --help' describes a command; --help (or -h) may
-also stand before the command name, and runs nothing: the other options are
-not checked.
-
-Results go to standard output and messages to standard error, both UTF-8.
-Exit codes: 0 result, 1 no core found (select), 2 input refused, 3 out of
-calculation range, 64 usage error, 74 output not written (standard output
-full or closed).
-)";
-
-struct CommandHelp {
-    std::string_view name;
-    std::string_view synopsis;
-    std::string_view body;
-};
-
-constexpr CommandHelp kHelp[] = {
-    {"inductance",
-     "zovamagnetic-cli inductance --core PARTNO --turns TEXT [--current TEXT] [--stack TEXT] [--format text|json]",
-     R"(The inductance calculator: the inductance of a winding on one core, or on a
-stack of identical cores, at a DC peak current.
-
-  --core PARTNO    an offered part number exactly as 'cores' lists it;
-                   "" stands for "no core selected"
-  --turns TEXT     number of turns
-  --current TEXT   DC peak current in A (default "0")
-  --stack TEXT     number of stacked cores (default "1")
-  --format FORMAT  text (default) or json
-
-The checks run in the calculator's order and the first that fails decides:
-  1. the stack text is converted: a value outside -32768..32767 is out of
-     range (exit 3) whatever the other options hold; an empty or non-numeric
-     stack text counts as 0 cores;
-  2. the core: "" gives "对不起，请选择磁芯料号！" and a text that is not an
-     offered part number is refused as unknown (both exit 2);
-  3. the turns, then the current: the calculator's messages (exit 2);
-  4. the calculation: "电感量为：…μH" (exit 0) or out of range (exit 3).
-Turns and current are trimmed of blanks; the stack and core texts are not.
-
-json: the texts given, the result text, and as numbers the turns, current,
-stack count, the inductance of one core and of the stack (μH).
-)"},
-    {"select",
-     "zovamagnetic-cli select --current TEXT --inductance TEXT [--stack TEXT] [--format text|json|csv] [--figures]",
-     R"(The core selection: every offered core that reaches the inductance (μH) at the
-DC peak current (A) and whose window holds the winding, one line per core in
-catalogue order, its fields separated by two tabs as in the window's list.
-
-  --current TEXT     DC peak current in A
-  --inductance TEXT  wanted inductance of the whole stack in μH
-  --stack TEXT       number of stacked cores (default "1")
-  --format FORMAT    text (default), json, or csv with a header row
-  --figures          json and csv: each core also carries its design figures
-                     (see 'design') at its turns and the run's current and stack
-
-The texts are taken as they stand (not trimmed). The stack text is converted
-first: an overflow there is out of range (exit 3) before any other check.
-Then the selection's own checks (exit 2, message on standard error).
-No core found: exit 1. Out of range during the run: the lines found before
-it, then the message, exit 3.
-)"},
-    {"cores", "zovamagnetic-cli cores [--search TEXT]",
-     R"(The part numbers the calculator's list shows for a search text (trimmed of
-blanks, case-insensitive, found anywhere in the part number), one per line in
-catalogue order. Without --search: all offered part numbers. A search that
-matches nothing prints nothing and still exits 0.
-)"},
-    {"core", "zovamagnetic-cli core PARTNO [--format text|json]",
-     R"(The six lines of a core's details, as the calculator shows them. PARTNO is an
-offered part number exactly as 'cores' lists it; another text is refused
-(exit 2).
-
-json: the six lines, and as numbers the coated outer and inner diameter and
-height (mm), the inductance factor AL (nH) and the path length (cm).
-)"},
-    {"curve", "zovamagnetic-cli curve SERIES PERM [--at H...] [--format text|json]",
-     R"(A DC-bias permeability curve, e.g. 'curve KTA 060'. Without --at: its 45
-points, field strength H (Oe) and percent of the initial permeability, in two
-columns separated by a tab. With --at: the percentage at each H given, one per
-line, in the order given. "--at 10 20" is the same as "--at 10 --at 20".
-
-An unknown curve or an H that is not a number is refused (exit 2); an H
-beyond the single-precision range is out of range (exit 3).
-
-json: {"series": …, "perm": …, "points": [{"h": …, "percent": …}, …]}.
-)"},
-    {"design", kDesignSynopsis, kDesignHelp},
-};
-
-const CommandHelp& helpOf(std::string_view command) {
-    return *std::ranges::find(kHelp, command, &CommandHelp::name);
-}
 
 CliResult failure(int code, std::string_view message) {
     return {code, {}, std::string(message) + "\n"};
@@ -179,13 +63,17 @@ CliResult toolFailure(int code, const std::string& message) {
     return failure(code, std::string(kTool) + ": " + message);
 }
 
+// From the command table below.
+std::string_view synopsisOf(std::string_view command);
+std::string commandNames();
+
 CliResult usageError(const std::string& command, const std::string& error) {
     std::string err = std::string(kTool) + ": " + error + "\n";
     if (command.empty()) {
-        err += "Usage: zovamagnetic-cli COMMAND [OPTIONS]; commands: inductance, select, cores, core, curve, design\n";
+        err += "Usage: zovamagnetic-cli COMMAND [OPTIONS]; commands: " + commandNames() + "\n";
         err += "Run 'zovamagnetic-cli --help' for more.\n";
     } else {
-        err += "Usage: " + std::string(helpOf(command).synopsis) + "\n";
+        err += "Usage: " + std::string(synopsisOf(command)) + "\n";
         err += "Run 'zovamagnetic-cli " + command + " --help' for more.\n";
     }
     return {kExitUsage, {}, err};
@@ -407,28 +295,54 @@ CliResult runCurve(const Arguments& a) {
 
 using Handler = CliResult (*)(const Arguments&);
 
+// One record per command: adding a command is one record and one handler.
 struct Command {
-    std::string_view name;
+    CommandSpec spec;
+    std::string_view synopsis;
+    std::string_view help;
     Handler run;
 };
 
-constexpr Command kHandlers[] = {
-    {"inductance", runInductance}, {"select", runSelect}, {"cores", runCores},
-    {"core", runCore},             {"curve", runCurve},        {"design", RunDesign},
+constexpr Command kCommandTable[] = {
+    {{"inductance", kInductanceOptions, {}}, help::kInductanceSynopsis, help::kInductance, runInductance},
+    {{"select", kSelectOptions, {}}, help::kSelectSynopsis, help::kSelect, runSelect},
+    {{"cores", kCoresOptions, {}}, help::kCoresSynopsis, help::kCores, runCores},
+    {{"core", kCoreOptions, kPartNoOperand}, help::kCoreSynopsis, help::kCore, runCore},
+    {{"curve", kCurveOptions, kCurveOperands}, help::kCurveSynopsis, help::kCurve, runCurve},
+    {{"design", kDesignOptions, {}}, help::kDesignSynopsis, help::kDesign, RunDesign},
 };
+
+// What the argument parser reads of each record.
+constexpr auto kCommandSpecs = [] {
+    std::array<CommandSpec, std::size(kCommandTable)> specs{};
+    for (std::size_t i = 0; i < specs.size(); ++i) specs[i] = kCommandTable[i].spec;
+    return specs;
+}();
+
+const Command& commandNamed(std::string_view name) {
+    return *std::ranges::find(kCommandTable, name, [](const Command& c) { return c.spec.name; });
+}
+
+std::string_view synopsisOf(std::string_view command) { return commandNamed(command).synopsis; }
+
+std::string commandNames() {
+    std::string names;
+    for (const Command& c : kCommandTable) names.append(names.empty() ? "" : ", ").append(c.spec.name);
+    return names;
+}
 
 }  // namespace
 
 CliResult RunCli(std::span<const std::string> args) {
-    const ParseResult parsed = ParseArguments(args, kCommands);
+    const ParseResult parsed = ParseArguments(args, kCommandSpecs);
     const Arguments& a = parsed.arguments;
     if (!parsed.ok()) return usageError(a.command, parsed.error);
     if (a.help) {
-        if (a.command.empty()) return {kExitOk, std::string(kToolHelp), {}};
-        const CommandHelp& help = helpOf(a.command);
-        return {kExitOk, "Usage: " + std::string(help.synopsis) + "\n\n" + std::string(help.body), {}};
+        if (a.command.empty()) return {kExitOk, std::string(help::kToolPage), {}};
+        const Command& command = commandNamed(a.command);
+        return {kExitOk, "Usage: " + std::string(command.synopsis) + "\n\n" + std::string(command.help), {}};
     }
-    return std::ranges::find(kHandlers, a.command, &Command::name)->run(a);
+    return commandNamed(a.command).run(a);
 }
 
 }  // namespace zova::cli

@@ -1,0 +1,137 @@
+#pragma once
+
+#include <string_view>
+
+// The tool's help: its own page and, per command, a synopsis and a page.
+namespace zova::cli::help {
+
+inline constexpr std::string_view kToolPage = R"(Usage: zovamagnetic-cli COMMAND [OPTIONS]
+
+The answers of the ZOVAMagnetic windows, for scripts. Every value is taken as
+the text a user would type into the window's box and goes through the same
+conversions and checks: turns "2.5" count as 2, an empty stack text counts as
+0 cores, and the messages are the windows' own.
+
+Commands:
+  inductance   inductance of a winding on one core or a stack of cores
+  select       the cores that reach an inductance at a peak current
+  cores        the offered part numbers, optionally narrowed by a search text
+  core         the details of one core
+  curve        a DC-bias permeability curve
+  design       the design figures of a winding: resistance, losses, layers, size
+
+Options are written --name VALUE or --name=VALUE. The value may be empty, hold
+blanks or begin with "-" (--current -2). "--" ends the options.
+'zovamagnetic-cli COMMAND --help' describes a command; --help (or -h) may
+also stand before the command name, and runs nothing: the other options are
+not checked.
+
+Results go to standard output and messages to standard error, both UTF-8.
+Exit codes: 0 result, 1 no core found (select), 2 input refused, 3 out of
+calculation range, 64 usage error, 74 output not written (standard output
+full or closed).
+)";
+
+inline constexpr std::string_view kInductanceSynopsis =
+    "zovamagnetic-cli inductance --core PARTNO --turns TEXT [--current TEXT] [--stack TEXT] [--format text|json]";
+inline constexpr std::string_view kInductance = R"(The inductance calculator: the inductance of a winding on one core, or on a
+stack of identical cores, at a DC peak current.
+
+  --core PARTNO    an offered part number exactly as 'cores' lists it;
+                   "" stands for "no core selected"
+  --turns TEXT     number of turns
+  --current TEXT   DC peak current in A (default "0")
+  --stack TEXT     number of stacked cores (default "1")
+  --format FORMAT  text (default) or json
+
+The checks run in the calculator's order and the first that fails decides:
+  1. the stack text is converted: a value outside -32768..32767 is out of
+     range (exit 3) whatever the other options hold; an empty or non-numeric
+     stack text counts as 0 cores;
+  2. the core: "" gives "对不起，请选择磁芯料号！" and a text that is not an
+     offered part number is refused as unknown (both exit 2);
+  3. the turns, then the current: the calculator's messages (exit 2);
+  4. the calculation: "电感量为：…μH" (exit 0) or out of range (exit 3).
+Turns and current are trimmed of blanks; the stack and core texts are not.
+
+json: the texts given, the result text, and as numbers the turns, current,
+stack count, the inductance of one core and of the stack (μH).
+)";
+
+inline constexpr std::string_view kSelectSynopsis =
+    "zovamagnetic-cli select --current TEXT --inductance TEXT [--stack TEXT] [--format text|json|csv] [--figures]";
+inline constexpr std::string_view kSelect = R"(The core selection: every offered core that reaches the inductance (μH) at the
+DC peak current (A) and whose window holds the winding, one line per core in
+catalogue order, its fields separated by two tabs as in the window's list.
+
+  --current TEXT     DC peak current in A
+  --inductance TEXT  wanted inductance of the whole stack in μH
+  --stack TEXT       number of stacked cores (default "1")
+  --format FORMAT    text (default), json, or csv with a header row
+  --figures          json and csv: each core also carries its design figures
+                     (see 'design') at its turns and the run's current and stack
+
+The texts are taken as they stand (not trimmed). The stack text is converted
+first: an overflow there is out of range (exit 3) before any other check.
+Then the selection's own checks (exit 2, message on standard error).
+No core found: exit 1. Out of range during the run: the lines found before
+it, then the message, exit 3.
+)";
+
+inline constexpr std::string_view kCoresSynopsis =
+    "zovamagnetic-cli cores [--search TEXT]";
+inline constexpr std::string_view kCores = R"(The part numbers the calculator's list shows for a search text (trimmed of
+blanks, case-insensitive, found anywhere in the part number), one per line in
+catalogue order. Without --search: all offered part numbers. A search that
+matches nothing prints nothing and still exits 0.
+)";
+
+inline constexpr std::string_view kCoreSynopsis =
+    "zovamagnetic-cli core PARTNO [--format text|json]";
+inline constexpr std::string_view kCore = R"(The six lines of a core's details, as the calculator shows them. PARTNO is an
+offered part number exactly as 'cores' lists it; another text is refused
+(exit 2).
+
+json: the six lines, and as numbers the coated outer and inner diameter and
+height (mm), the inductance factor AL (nH) and the path length (cm).
+)";
+
+inline constexpr std::string_view kCurveSynopsis =
+    "zovamagnetic-cli curve SERIES PERM [--at H...] [--format text|json]";
+inline constexpr std::string_view kCurve = R"(A DC-bias permeability curve, e.g. 'curve KTA 060'. Without --at: its 45
+points, field strength H (Oe) and percent of the initial permeability, in two
+columns separated by a tab. With --at: the percentage at each H given, one per
+line, in the order given. "--at 10 20" is the same as "--at 10 --at 20".
+
+An unknown curve or an H that is not a number is refused (exit 2); an H
+beyond the single-precision range is out of range (exit 3).
+
+json: {"series": …, "perm": …, "points": [{"h": …, "percent": …}, …]}.
+)";
+
+inline constexpr std::string_view kDesignSynopsis =
+    "zovamagnetic-cli design --core PARTNO --turns TEXT --current TEXT [--stack TEXT] [--format text|json]";
+inline constexpr std::string_view kDesign = R"(The figures an engineer weighs when choosing a winding: inductance at the
+current and at 0 A, field strength, permeability left, stored energy, the
+wire (the selection's: sized at 8 A/mm², with its insulation allowance), its
+nearest IEC 60317 R20 size and AWG gauge, window fill, the layers the turns
+take on the hole's circumference, wire length, DC resistance and copper loss
+at 20 °C and 100 °C, temperature rise in still air, the wound size, and the
+inductance from 0 A to twice the current in 50 steps.
+
+  --core PARTNO    an offered part number exactly as 'cores' lists it
+  --turns TEXT     number of turns
+  --current TEXT   DC peak current in A
+  --stack TEXT     number of stacked cores (default "1")
+  --format FORMAT  text (default) or json
+
+The texts pass the inductance calculator's conversions and checks, with its
+messages in its order (an unknown part number is refused where the core is
+checked); then turns below 1, a current not above 0 and a stack below 1 are
+refused. Refusals exit 2, out of range exits 3.
+
+json: one object of the figures, null where a figure is undefined (the
+winding does not fit the hole, no standard wire or gauge is thick enough).
+)";
+
+}  // namespace zova::cli::help
