@@ -104,7 +104,9 @@ JsonWriter& JsonWriter::string(std::string_view s) {
     return *this;
 }
 
-JsonWriter& JsonWriter::number(float v) {
+// The shortest text that reads back as the same value, in any locale.
+template <typename Real>
+JsonWriter& JsonWriter::real(Real v) {
     if (!std::isfinite(v)) return null();
     beforeValue();
     char buf[32];
@@ -113,14 +115,9 @@ JsonWriter& JsonWriter::number(float v) {
     return *this;
 }
 
-JsonWriter& JsonWriter::number(double v) {
-    if (!std::isfinite(v)) return null();
-    beforeValue();
-    char buf[32];
-    const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
-    out_.append(buf, end);
-    return *this;
-}
+JsonWriter& JsonWriter::number(float v) { return real(v); }
+
+JsonWriter& JsonWriter::number(double v) { return real(v); }
 
 JsonWriter& JsonWriter::boolean(bool v) {
     beforeValue();

@@ -34,6 +34,8 @@ public:
     std::string text() const { return out_ + "\n"; }
 
 private:
+    template <typename Real>
+    JsonWriter& real(Real v);
     void beforeValue();
     void open(char bracket);
     void close(char bracket);
