@@ -297,7 +297,7 @@ using Handler = CliResult (*)(const Arguments&);
 
 // One record per command: adding a command is one record and one handler.
 struct Command {
-    CommandSpec spec;
+    CommandSpec syntax;
     std::string_view synopsis;
     std::string_view help;
     Handler run;
@@ -313,28 +313,28 @@ constexpr Command kCommandTable[] = {
 };
 
 // What the argument parser reads of each record.
-constexpr auto kCommandSpecs = [] {
-    std::array<CommandSpec, std::size(kCommandTable)> specs{};
-    for (std::size_t i = 0; i < specs.size(); ++i) specs[i] = kCommandTable[i].spec;
-    return specs;
+constexpr auto kCommandSyntax = [] {
+    std::array<CommandSpec, std::size(kCommandTable)> syntax{};
+    for (std::size_t i = 0; i < syntax.size(); ++i) syntax[i] = kCommandTable[i].syntax;
+    return syntax;
 }();
 
 const Command& commandNamed(std::string_view name) {
-    return *std::ranges::find(kCommandTable, name, [](const Command& c) { return c.spec.name; });
+    return *std::ranges::find(kCommandTable, name, [](const Command& c) { return c.syntax.name; });
 }
 
 std::string_view synopsisOf(std::string_view command) { return commandNamed(command).synopsis; }
 
 std::string commandNames() {
     std::string names;
-    for (const Command& c : kCommandTable) names.append(names.empty() ? "" : ", ").append(c.spec.name);
+    for (const Command& c : kCommandTable) names.append(names.empty() ? "" : ", ").append(c.syntax.name);
     return names;
 }
 
 }  // namespace
 
 CliResult RunCli(std::span<const std::string> args) {
-    const ParseResult parsed = ParseArguments(args, kCommandSpecs);
+    const ParseResult parsed = ParseArguments(args, kCommandSyntax);
     const Arguments& a = parsed.arguments;
     if (!parsed.ok()) return usageError(a.command, parsed.error);
     if (a.help) {
