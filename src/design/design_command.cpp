@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "catalogue/catalogue.h"
+#include "commands/calculator_inputs.h"
 #include "commands/messages.h"
 #include "engine/arithmetic_error.h"
-#include "text/conversions.h"
 
 namespace zova {
 namespace {
@@ -22,17 +22,11 @@ DesignOutcome refused(std::string_view message, DesignEnd end = DesignEnd::Valid
 DesignOutcome DesignWinding(std::string_view selectedPartNo, std::string_view turnsText,
                             std::string_view currentText, std::string_view stackText) {
     try {
-        // The calculator's conversions and checks, in its order.
-        const std::string turns = text::Trimmed(turnsText);
-        const std::string current = text::Trimmed(currentText);
-        const std::int16_t stack = text::ToInt16(text::LeadingValue(stackText));
-        if (selectedPartNo.empty()) return refused(messages::kSelectCore);
-        if (turns.empty()) return refused(messages::kEnterTurns);
-        if (!text::IsNumeric(turns)) return refused(messages::kTurnsNotNumeric);
-        const std::int16_t n = text::ToInt16(text::LeadingValue(turns));
-        if (current.empty()) return refused(messages::kEnterCurrent);
-        if (!text::IsNumeric(current)) return refused(messages::kCurrentNotNumeric);
-        const float amps = text::ToSingle(text::LeadingValue(current));
+        const CalculatorInputs in = ReadCalculatorInputs(selectedPartNo, turnsText, currentText, stackText);
+        if (!in.message.empty()) return refused(in.message);
+        const std::int16_t n = in.turns;
+        const float amps = in.current;
+        const std::int16_t stack = in.stackCount;
 
         // A winding needs a turn, a current to size its wire and a core to sit on.
         if (n < 1) return refused(messages::kDesignTurnsBelowOne);

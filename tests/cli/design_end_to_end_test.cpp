@@ -47,13 +47,7 @@ double number(const Json& j) {
 
 Json documentOf(const ToolRun& run) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    try {
-        return ParseJson(run.out);
-    } catch (const std::exception& e) {
-        ADD_FAILURE() << e.what() << "\n" << run.out;
-        return {};
-    }
+    return test::JsonOf(run);
 }
 
 TEST(DesignCommand, WorkedExampleAsJson) {

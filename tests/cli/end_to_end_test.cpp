@@ -21,6 +21,7 @@ namespace zova {
 namespace {
 
 using test::Json;
+using test::JsonOf;
 using test::LinesOf;
 using test::ParseJson;
 using test::RunTool;
@@ -257,15 +258,6 @@ TEST(CoresCommand, ListsWhatTheCalculatorListShows) {
 
 // --- JSON: parses, and carries the values of the text form ------------------
 
-Json JsonOf(const ToolRun& run) {
-    EXPECT_EQ(run.err, "");
-    try {
-        return ParseJson(run.out);
-    } catch (const std::exception& e) {
-        ADD_FAILURE() << e.what() << "\n" << run.out;
-        return {};
-    }
-}
 
 TEST_P(SameAsCalculator, JsonCarriesTheResultAndItsNumbers) {
     const CalcTexts& c = GetParam();

@@ -1,5 +1,7 @@
 #include "cli/tool_runner.h"
 
+#include <gtest/gtest.h>
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -90,6 +92,16 @@ std::vector<std::string> LinesOf(const std::string& text) {
         lines.push_back(text.substr(start, end - start));
     if (start < text.size()) lines.push_back(text.substr(start));  // an unterminated last line
     return lines;
+}
+
+Json JsonOf(const ToolRun& run) {
+    EXPECT_EQ(run.err, "");
+    try {
+        return ParseJson(run.out);
+    } catch (const std::exception& e) {
+        ADD_FAILURE() << e.what() << "\n" << run.out;
+        return {};
+    }
 }
 
 }  // namespace zova::test

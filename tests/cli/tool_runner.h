@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/json_reader.h"
+
 // Runs the built zovamagnetic-cli as a script would: arguments passed verbatim
 // (no shell), standard output and standard error captured apart.
 namespace zova::test {
@@ -18,6 +20,10 @@ struct ToolRun {
 enum class StdoutTo { Capture, DevFull, Closed };
 
 ToolRun RunTool(const std::vector<std::string>& args, StdoutTo stdoutTo = StdoutTo::Capture);
+
+// The run's standard output parsed as JSON, with nothing on standard error; a
+// text that does not parse fails the test and gives an empty document.
+Json JsonOf(const ToolRun& run);
 
 // The lines of a text, each line feed ending one.
 std::vector<std::string> LinesOf(const std::string& text);
