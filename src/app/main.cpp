@@ -23,14 +23,13 @@ bool DisplayAvailable(int argc, char** argv) {
 // While QApplication connects to the display, Qt reports a display it cannot
 // reach with a fatal message and an abort. Say it in one line and end with 1
 // instead, as for a missing display; Qt's own details stay out of the way.
-void FailedDisplayHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+void FailedDisplayHandler(QtMsgType type, const QMessageLogContext&, const QString&) {
     if (type != QtFatalMsg) return;
     std::fprintf(stderr,
                  "zovamagnetic: cannot open the display (%s); use zovamagnetic-cli, or xvfb-run -a zovamagnetic\n",
                  qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
                      ? qPrintable(QStringLiteral("DISPLAY=") + qEnvironmentVariable("DISPLAY"))
                      : qPrintable(QStringLiteral("QT_QPA_PLATFORM=") + qEnvironmentVariable("QT_QPA_PLATFORM")));
-    (void)message;
     std::fflush(stderr);
     std::_Exit(1);
 }

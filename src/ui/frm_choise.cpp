@@ -49,6 +49,7 @@ FrmChoise::FrmChoise(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
     setFixedSize(size());
     QLabel* const captions[] = {ui_->Label12, ui_->Label13, ui_->Label14, ui_->Label15, ui_->Label16, ui_->Label17};
     for (std::size_t i = 0; i < std::size(captions); ++i) captions[i]->setText(q(messages::kResultColumnCaptions[i]));
+    ui_->labURL->setText(ui_->labURL->text() + q(maker::kHomePage));
     // Captions stay on one line as wide as their text in whatever font the
     // desktop supplies; the layout gives only their positions.
     for (QLabel* caption : findChildren<QLabel*>())
@@ -60,8 +61,6 @@ FrmChoise::FrmChoise(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
         new TabColumnsDelegate(ui_->lstResut, QList<QWidget*>(std::begin(captions), std::end(captions))));
     ui_->picLogo->setPixmap(LogoPixmap());
     ui_->picLogo->setCursor(LinkCursor());
-    ui_->labURL->setText(ui_->labURL->text() + q(maker::kHomePage));
-    ui_->labURL->adjustSize();
     ui_->labURL->setCursor(LinkCursor());
     ui_->txtDianliu->setFocus();
     ApplyWindowConventions(this);

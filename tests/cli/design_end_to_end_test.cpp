@@ -20,7 +20,6 @@ namespace {
 
 using test::Json;
 using test::LinesOf;
-using test::ParseJson;
 using test::RunTool;
 using test::ToolRun;
 using Args = std::vector<std::string>;
