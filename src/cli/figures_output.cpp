@@ -55,12 +55,6 @@ constexpr Figure kFigures[] = {
     {"rolloff", "电感量随电流变化", [](const DesignFigures& f) { return Value(&f.rolloff); }},
 };
 
-template <typename T>
-std::string shortest(T v) {
-    char buf[32];
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
-}
-
 // Six significant digits are plenty to read; the machine formats keep them all.
 std::string readable(double v) {
     char buf[32];
@@ -101,9 +95,6 @@ std::string fieldText(const Value& value, Number number, std::string_view null, 
 
 }  // namespace
 
-std::string ShortestText(float v) { return shortest(v); }
-std::string ShortestText(double v) { return shortest(v); }
-
 std::vector<std::string> FigureKeys() {
     std::vector<std::string> keys;
     for (const Figure& figure : kFigures) keys.emplace_back(figure.key);
@@ -140,7 +131,7 @@ void WriteFigureMembers(JsonWriter& j, const DesignFigures& f) {
 
 std::vector<std::string> FigureFields(const DesignFigures& f) {
     std::vector<std::string> fields;
-    const auto number = [](auto v) { return shortest(v); };
+    const auto number = [](auto v) { return ShortestText(v); };
     for (const Figure& figure : kFigures) fields.push_back(fieldText(figure.get(f), number, "", "true", "false"));
     return fields;
 }

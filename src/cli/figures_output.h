@@ -6,6 +6,7 @@
 
 #include "cli/output_formats.h"
 #include "design/design_figures.h"
+#include "text/number_text.h"
 
 // The design figures as the tool writes them: JSON members, CSV fields and a
 // readable table, all from one list of figures so the three cannot drift apart.
@@ -28,7 +29,6 @@ std::string FigureTable(const DesignFigures& f);
 
 // The shortest decimal texts that read back as the same value, whatever the
 // process locale.
-std::string ShortestText(float v);
-std::string ShortestText(double v);
+using text::ShortestText;
 
 }  // namespace zova::cli

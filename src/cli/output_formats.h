@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/csv_record.h"
+
 // The tool's machine-readable outputs, written by hand to keep the tool free of
 // any library beyond zovacore.
 namespace zova::cli {
@@ -48,8 +50,7 @@ private:
 // s as a JSON string literal, quotes included.
 std::string JsonString(std::string_view s);
 
-// One CSV record and its line feed; a field holding a comma, a quote or a line
-// break is quoted, quotes inside doubled.
-std::string CsvRecord(std::span<const std::string> fields);
+// The CSV records come from the library, which the windows' exports share.
+using text::CsvRecord;
 
 }  // namespace zova::cli

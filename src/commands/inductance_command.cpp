@@ -18,6 +18,13 @@ InductanceOutcome shown(std::string_view text) { return {InductanceEnd::Validati
 
 }  // namespace
 
+std::string InductanceResultText(float microhenries) {
+    std::string text(messages::kResultPrefix);
+    text += text::Format000(microhenries);
+    text += messages::kResultUnit;
+    return text;
+}
+
 InductanceOutcome CalculateInductance(std::string_view selectedPartNo, std::string_view turnsText,
                                       std::string_view currentText, std::string_view stackText) {
     try {
@@ -28,10 +35,7 @@ InductanceOutcome CalculateInductance(std::string_view selectedPartNo, std::stri
         const float result = perCore * static_cast<float>(in.stackCount);
         if (!std::isfinite(result)) throw ArithmeticError("stacked inductance");
 
-        std::string text(messages::kResultPrefix);
-        text += text::Format000(result);
-        text += messages::kResultUnit;
-        return {InductanceEnd::Result, std::move(text), InductanceFigures{in.turns, in.current, in.stackCount, perCore, result}};
+        return {InductanceEnd::Result, InductanceResultText(result), InductanceFigures{in.turns, in.current, in.stackCount, perCore, result}};
     } catch (const ArithmeticError&) {
         return {InductanceEnd::OutOfRange, {}, std::nullopt};
     }

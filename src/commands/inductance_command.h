@@ -35,6 +35,9 @@ struct InductanceOutcome {
     friend bool operator==(const InductanceOutcome&, const InductanceOutcome&) = default;
 };
 
+// The result as the calculator shows it: "电感量为：" + the µH to three decimals + "μH".
+std::string InductanceResultText(float microhenries);
+
 // One calculation from the texts of the calculator's controls: the selected
 // list item ("" when none), the turns box, the current box and the stack box.
 InductanceOutcome CalculateInductance(std::string_view selectedPartNo, std::string_view turnsText,

@@ -77,4 +77,17 @@ std::string GeneralForm(float v) {
     return s + exponent;
 }
 
+namespace {
+
+template <typename T>
+std::string shortest(T v) {
+    char buf[32];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+}
+
+}  // namespace
+
+std::string ShortestText(float v) { return shortest(v); }
+std::string ShortestText(double v) { return shortest(v); }
+
 }  // namespace zova::text

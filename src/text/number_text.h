@@ -17,4 +17,8 @@ inline std::string Format00(float v) { return FormatFixed(v, 2); }
 // zeros, no point for whole numbers, "0." below 1 (3.76, 13, 35.1, 0.817).
 std::string GeneralForm(float v);
 
+// The shortest decimal texts that read back as the same value.
+std::string ShortestText(float v);
+std::string ShortestText(double v);
+
 }  // namespace zova::text
