@@ -37,7 +37,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${zova_maker_HomePage}")
 # plugin at run time, which no linker sees, and every text is Chinese, which
 # needs a CJK font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk | fonts-wqy-zenhei")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-wqy-microhei | fonts-noto-cjk | fonts-wqy-zenhei")
 
 # What Debian policy asks of every package beside the programs: the copyright
 # file, the changelog and a manual page per program, the last two compressed

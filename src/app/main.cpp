@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -50,6 +53,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
     QApplication::setWindowIcon(zova::ui::AppIcon());
+    // Qt's own texts (file dialogs, the text boxes' and sub-windows' menus) in
+    // the program's language, whatever the desktop's; English where the
+    // translation is not installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     zova::ui::MDIMain mdiMain;
     mdiMain.show();
     return QApplication::exec();

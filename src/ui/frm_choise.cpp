@@ -1,13 +1,17 @@
 #include "ui/frm_choise.h"
 
 #include <algorithm>
+#include <numeric>
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -15,6 +19,8 @@
 #include "commands/maker_info.h"
 #include "commands/messages.h"
 #include "commands/selection_command.h"
+#include "design/candidate_table.h"
+#include "ui/file_export.h"
 #include "ui/images.h"
 #include "ui/key_press_filter.h"
 #include "ui/message_box.h"
@@ -74,6 +80,16 @@ FrmChoise::FrmChoise(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
 
     connect(ui_->cmdJiSuan, &QPushButton::clicked, this, &FrmChoise::cmdJiSuan_Click);
     connect(ui_->cmdRequestSample, &QPushButton::clicked, this, &FrmChoise::cmdRequestSample_Click);
+
+    mnuOpenInDesign_ = new QAction(QStringLiteral("在设计分析中打开"), this);
+    mnuCopyAll_ = new QAction(QStringLiteral("复制全部"), this);
+    mnuExportCsv_ = new QAction(QStringLiteral("导出 CSV…"), this);
+    ui_->lstResut->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui_->lstResut, &QListWidget::itemDoubleClicked, this, &FrmChoise::lstResut_DblClick);
+    connect(ui_->lstResut, &QListWidget::customContextMenuRequested, this, &FrmChoise::lstResut_ContextMenu);
+    connect(mnuOpenInDesign_, &QAction::triggered, this, &FrmChoise::mnuOpenInDesign_Click);
+    connect(mnuCopyAll_, &QAction::triggered, this, &FrmChoise::mnuCopyAll_Click);
+    connect(mnuExportCsv_, &QAction::triggered, this, &FrmChoise::mnuExportCsv_Click);
 }
 
 FrmChoise::~FrmChoise() = default;
@@ -106,7 +122,57 @@ void FrmChoise::cmdJiSuan_Click() {
     for (const std::string& line : outcome.lines) lines << q(line);
     ui_->lstResut->addItems(lines);
     ui_->lstResut->scrollToTop();  // a new run opens at its smallest cores
-    if (!outcome.message.empty()) ShowMessage(this, q(outcome.message), q(outcome.caption));
+    lastRun_ = std::make_shared<const SelectionOutcome>(std::move(outcome));
+    if (!lastRun_->cores.empty()) emit selectionRan(lastRun_);
+    if (!lastRun_->message.empty()) ShowMessage(this, q(lastRun_->message), q(lastRun_->caption));
+}
+
+void FrmChoise::lstResut_DblClick(QListWidgetItem* item) {
+    const int line = ui_->lstResut->row(item);
+    if (line >= 0 && lastRun_ && static_cast<std::size_t>(line) < lastRun_->cores.size())
+        emit designRequested(lastRun_, static_cast<std::size_t>(line));
+}
+
+void FrmChoise::lstResut_ContextMenu(const QPoint& position) {
+    const QListWidgetItem* item = ui_->lstResut->itemAt(position);
+    if (item == nullptr) item = ui_->lstResut->currentItem();
+    menuLine_ = item != nullptr ? ui_->lstResut->row(item) : -1;
+    const bool listed = lastRun_ && !lastRun_->cores.empty();
+    mnuOpenInDesign_->setEnabled(listed && menuLine_ >= 0);
+    mnuCopyAll_->setEnabled(ui_->lstResut->count() > 0);
+    mnuExportCsv_->setEnabled(listed);
+    QMenu menu(this);
+    menu.addAction(mnuOpenInDesign_);
+    menu.addSeparator();
+    menu.addAction(mnuCopyAll_);
+    menu.addAction(mnuExportCsv_);
+    menu.exec(ui_->lstResut->viewport()->mapToGlobal(position));
+}
+
+void FrmChoise::mnuOpenInDesign_Click() {
+    if (menuLine_ >= 0) lstResut_DblClick(ui_->lstResut->item(menuLine_));
+}
+
+void FrmChoise::mnuCopyAll_Click() {
+    QStringList lines;
+    for (int i = 0; i < ui_->lstResut->count(); ++i) lines << ui_->lstResut->item(i)->text();
+    QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+}
+
+void FrmChoise::mnuExportCsv_Click() {
+    if (!lastRun_ || lastRun_->cores.empty()) return;
+    CandidateRowsOutcome table;
+    {
+        const WaitCursor busy;
+        table = CandidateRows(*lastRun_, 0, lastRun_->cores.size());
+    }
+    if (table.end != DesignEnd::Found) {
+        ShowMessage(this, q(table.message));
+        return;
+    }
+    std::vector<std::size_t> order(table.rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});  // the run's order
+    ExportCandidatesCsv(this, table.rows, order);
 }
 
 void FrmChoise::txtDianliu_GotFocus() {

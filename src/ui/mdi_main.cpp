@@ -14,6 +14,7 @@
 #include "commands/maker_info.h"
 #include "ui/frm_about.h"
 #include "ui/frm_choise.h"
+#include "ui/frm_design.h"
 #include "ui/frm_diangan.h"
 #include "ui/images.h"
 #include "ui/qt_text.h"
@@ -50,6 +51,7 @@ MDIMain::MDIMain(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui
     connect(ui_->meuExit, &QAction::triggered, this, &MDIMain::meuExit_Click);
     connect(ui_->meuChoise, &QAction::triggered, this, &MDIMain::meuChoise_Click);
     connect(ui_->menToroidalL, &QAction::triggered, this, &MDIMain::menToroidalL_Click);
+    connect(ui_->meuDesign, &QAction::triggered, this, &MDIMain::meuDesign_Click);
     connect(ui_->meuHelpMain, &QAction::triggered, this, &MDIMain::meuHelpMain_Click);
     connect(ui_->meuAbout, &QAction::triggered, this, &MDIMain::meuAbout_Click);
 
@@ -65,16 +67,42 @@ MDIMain::~MDIMain() {
 void MDIMain::MDIForm_Load() {
     // The windows read the catalogue from their first moment on.
     LoadCatalogue();
-    ShowChild<FrmChoise>(frmChoise_);
+    ShowSelection();
 }
 
 void MDIMain::meuRequestSample_Click() { OpenUrl(this, q(maker::kSampleRequestPage)); }
 
 void MDIMain::meuExit_Click() { close(); }
 
-void MDIMain::meuChoise_Click() { ShowChild<FrmChoise>(frmChoise_); }
+void MDIMain::meuChoise_Click() { ShowSelection(); }
 
 void MDIMain::menToroidalL_Click() { ShowChild<FrmDiangan>(frmDiangan_); }
+
+void MDIMain::meuDesign_Click() {
+    const bool opening = frmDesign_.isNull();
+    FrmDesign* design = ShowChild<FrmDesign>(frmDesign_, true);
+    if (opening) design->ShowRun(lastRun_);
+}
+
+void MDIMain::ShowSelection() {
+    const bool opening = frmChoise_.isNull();
+    FrmChoise* selection = ShowChild<FrmChoise>(frmChoise_);
+    if (!opening) return;
+    connect(selection, &FrmChoise::selectionRan, this, &MDIMain::frmChoise_SelectionRan);
+    connect(selection, &FrmChoise::designRequested, this, &MDIMain::frmChoise_DesignRequested);
+}
+
+// A run that listed cores becomes the workbench's comparison, at once when the
+// workbench is open.
+void MDIMain::frmChoise_SelectionRan(const std::shared_ptr<const SelectionOutcome>& run) {
+    lastRun_ = run;
+    if (!frmDesign_.isNull()) qobject_cast<FrmDesign*>(frmDesign_->widget())->ShowRun(run);
+}
+
+void MDIMain::frmChoise_DesignRequested(const std::shared_ptr<const SelectionOutcome>& run, std::size_t line) {
+    lastRun_ = run;
+    ShowChild<FrmDesign>(frmDesign_, true)->ShowCandidate(run, line);
+}
 
 void MDIMain::meuHelpMain_Click() { ShowHelpContents(this); }
 
@@ -115,16 +143,24 @@ void MDIMain::FitClientArea() {
 }
 
 template <typename Form>
-void MDIMain::ShowChild(QPointer<QMdiSubWindow>& window) {
+Form* MDIMain::ShowChild(QPointer<QMdiSubWindow>& window, bool resizable) {
     if (window.isNull()) {
-        window = ui_->mdiArea->addSubWindow(new Form, kChildFlags);
+        auto* form = new Form;
+        window = ui_->mdiArea->addSubWindow(form, resizable ? Qt::SubWindow : kChildFlags);
         window->setAttribute(Qt::WA_DeleteOnClose);  // closing discards the window and its contents
         window->setWindowIcon(AppIcon());
-        window->setFixedSize(window->sizeHint());
+        if (!resizable) window->setFixedSize(window->sizeHint());
         window->move(FreeCascadePosition(window));
+        if (resizable) {
+            // Its designed size where the area has room for it, less where not.
+            const QSize designed = form->size() + (window->sizeHint() - form->sizeHint());
+            const QSize room = ui_->mdiArea->viewport()->size() - QSize(window->x(), window->y());
+            window->resize(designed.boundedTo(room).expandedTo(window->minimumSizeHint()));
+        }
     }
     BringToFront(window);
     ui_->mdiArea->setActiveSubWindow(window);
+    return qobject_cast<Form*>(window->widget());
 }
 
 // Cascade from the top left corner, one title bar further each step: the first

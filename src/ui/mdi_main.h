@@ -2,7 +2,10 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <cstddef>
 #include <memory>
+
+#include "commands/selection_command.h"
 
 class QMdiSubWindow;
 
@@ -13,9 +16,10 @@ class MDIMain;
 namespace zova::ui {
 
 class FrmAbout;
+class FrmChoise;
 
-// The main window: a frame for the two calculator windows, with the menus that
-// open them, the help file, the sample-request page and the About box. It fills
+// The main window: a frame for the two calculator windows and the design
+// workbench, with the menus that open them, the help file, the sample-request page and the About box. It fills
 // the catalogue before any other window exists.
 //
 // Each window exists at most once. Showing an open one brings it to the front
@@ -39,16 +43,24 @@ private:
     void meuExit_Click();
     void meuChoise_Click();
     void menToroidalL_Click();
+    void meuDesign_Click();
+    void frmChoise_SelectionRan(const std::shared_ptr<const SelectionOutcome>& run);
+    void frmChoise_DesignRequested(const std::shared_ptr<const SelectionOutcome>& run, std::size_t line);
+    void ShowSelection();
     void meuHelpMain_Click();
     void meuAbout_Click();
 
+    // The form of the window, built first when it is not open; a resizable
+    // one can be maximised.
     template <typename Form>
-    void ShowChild(QPointer<QMdiSubWindow>& window);
+    Form* ShowChild(QPointer<QMdiSubWindow>& window, bool resizable = false);
     QPoint FreeCascadePosition(const QMdiSubWindow* window) const;
 
     std::unique_ptr<Ui::MDIMain> ui_;
     QPointer<QMdiSubWindow> frmChoise_;
     QPointer<QMdiSubWindow> frmDiangan_;
+    QPointer<QMdiSubWindow> frmDesign_;
+    std::shared_ptr<const SelectionOutcome> lastRun_;  // the last selection that listed cores
     QPointer<FrmAbout> frmAbout_;
     bool fittedOnShow_ = false;
 };

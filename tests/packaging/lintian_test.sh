@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build directory and holds it to
-# lintian: no error, no warning, no hardening tag at any level, and the files
-# Debian policy asks for in place.
+# lintian: no error, no warning, no hardening tag at any level, the files
+# Debian policy asks for in place, and the Qt libraries among its dependencies.
 # Usage: lintian_test.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -15,6 +15,12 @@ contents=$(dpkg-deb -c "$deb")
 for file in usr/share/doc/zovamagnetic/copyright usr/share/doc/zovamagnetic/changelog.Debian.gz \
             usr/share/man/man1/zovamagnetic.1.gz usr/share/man/man1/zovamagnetic-cli.1.gz; do
   grep -q " \./$file\$" <<<"$contents" || { echo "missing from the package: $file"; exit 1; }
+done
+
+# The charts and their SVG export come from Debian's Qt packages.
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6charts6 libqt6svg6; do
+  grep -q "$package" <<<"$depends" || { echo "the package does not depend on $package: $depends"; exit 1; }
 done
 
 status=0

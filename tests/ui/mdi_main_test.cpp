@@ -144,7 +144,9 @@ ZOVA_PRINT_CASE_NAME(MenuCase)
 
 const std::vector<MenuCase> kMenus = {
     {"meuFile", "文件(&F)", {{"meuRequestSample", "样品申请(&S)"}, {"meuExit", "退出(&X)"}}},
-    {"meuTools", "计算工具(&D)", {{"meuChoise", "磁芯选型(&C)"}, {"menToroidalL", "环形磁芯感量计算(&L)"}}},
+    {"meuTools",
+     "计算工具(&D)",
+     {{"meuChoise", "磁芯选型(&C)"}, {"menToroidalL", "环形磁芯感量计算(&L)"}, {"meuDesign", "设计分析(&E)"}}},
     {"meuHelp", "帮助(&H)", {{"meuHelpMain", "帮助主题(&M)"}, {"meuAbout", "关于(&A)"}}},
 };
 

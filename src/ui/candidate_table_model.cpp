@@ -1,0 +1,94 @@
+#include "ui/candidate_table_model.h"
+
+#include <QBrush>
+#include <QColor>
+
+#include "ui/qt_text.h"
+
+namespace zova::ui {
+namespace {
+
+// Texts read left to right; figures line up on their decimal places.
+bool isTextColumn(int column) { return column == 1 || column == 2; }
+
+}  // namespace
+
+void CandidateTableModel::clear() {
+    beginResetModel();
+    rows_.clear();
+    order_.clear();
+    endResetModel();
+}
+
+void CandidateTableModel::append(std::vector<CandidateRow> rows) {
+    if (rows.empty()) return;
+    const int first = static_cast<int>(rows_.size());
+    beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+    for (CandidateRow& row : rows) {
+        order_.push_back(rows_.size());
+        rows_.push_back(std::move(row));
+    }
+    endInsertRows();
+    // New rows join the order the user chose.
+    sort(sortColumn_, sortOrder_);
+}
+
+int CandidateTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int CandidateTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(kCandidateColumns);
+}
+
+QVariant CandidateTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const CandidateRow& row = rowAt(index.row());
+    switch (role) {
+        case Qt::DisplayRole:
+            return q(row.cells[static_cast<std::size_t>(index.column())].text);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::AlignVCenter |
+                                       (isTextColumn(index.column()) ? Qt::AlignLeft : Qt::AlignRight));
+        case Qt::BackgroundRole:
+            if (!row.windingFits) return QBrush(QColor(0xF8, 0xD7, 0xDA));
+            return {};
+        case Qt::ToolTipRole:
+            if (!row.windingFits) return QStringLiteral("绕组放不下：这些圈数排不进磁芯内孔。");
+            return {};
+        default:
+            return {};
+    }
+}
+
+QVariant CandidateTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= static_cast<int>(kCandidateColumns))
+        return QAbstractTableModel::headerData(section, orientation, role);
+    // The unit on a line of its own keeps the columns as narrow as their figures.
+    QString caption = q(kCandidateCaptions[static_cast<std::size_t>(section)]);
+    const qsizetype unit = caption.lastIndexOf(QLatin1String(" ("));
+    if (unit > 0) caption.replace(unit, 1, QLatin1Char('\n'));
+    return caption;
+}
+
+void CandidateTableModel::sort(int column, Qt::SortOrder order) {
+    if (column < 0 || column >= static_cast<int>(kCandidateColumns)) return;
+    sortColumn_ = column;
+    sortOrder_ = order;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<std::size_t> positions;  // of the rows the persistent indexes point at
+    for (const QModelIndex& index : before) positions.push_back(order_[static_cast<std::size_t>(index.row())]);
+
+    order_ = SortedOrder(rows_, static_cast<std::size_t>(column), order == Qt::DescendingOrder);
+    std::vector<int> viewRowOf(rows_.size());
+    for (std::size_t v = 0; v < order_.size(); ++v) viewRowOf[order_[v]] = static_cast<int>(v);
+    QModelIndexList after;
+    for (qsizetype k = 0; k < before.size(); ++k)
+        after << index(viewRowOf[positions[static_cast<std::size_t>(k)]], before[k].column());
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+}  // namespace zova::ui

@@ -1,0 +1,132 @@
+#include "ui/design_charts.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QChart>
+#include <QChartView>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QPen>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+namespace zova::ui {
+namespace {
+
+QList<QPointF> pointsOf(const std::vector<ChartPoint>& points) {
+    QList<QPointF> out;
+    out.reserve(static_cast<qsizetype>(points.size()));
+    for (const ChartPoint& p : points) out << QPointF(p.x, p.y);
+    return out;
+}
+
+QChart* newChart(QChartView* view) {
+    auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    view->setChart(chart);  // the view owns it from here
+    view->setRenderHint(QPainter::Antialiasing);
+    return chart;
+}
+
+template <typename Series>
+Series* addSeries(QChart* chart, const QString& name, QAbstractAxis* x, QAbstractAxis* y) {
+    auto* series = new Series;
+    series->setName(name);
+    chart->addSeries(series);
+    series->attachAxis(x);
+    series->attachAxis(y);
+    return series;
+}
+
+QScatterSeries* marker(QScatterSeries* series, qreal size, const QColor& colour) {
+    series->setMarkerSize(size);
+    series->setColor(colour);
+    series->setBorderColor(colour);
+    return series;
+}
+
+// A round upper end for an axis starting at 0: 1, 2 or 5 times a power of ten.
+double niceCeiling(double v) {
+    if (!(v > 0.0)) return 1.0;
+    const double decade = std::pow(10.0, std::floor(std::log10(v)));
+    for (const double step : {1.0, 2.0, 5.0, 10.0})
+        if (v <= step * decade) return step * decade;
+    return 10.0 * decade;
+}
+
+}  // namespace
+
+DesignCharts::DesignCharts(QChartView* inductanceView, QChartView* permeabilityView) {
+    QChart* l = newChart(inductanceView);
+    l_.current = new QValueAxis;
+    l_.current->setTitleText(QStringLiteral("直流电流 (A)"));
+    l_.inductance = new QValueAxis;
+    l_.inductance->setTitleText(QStringLiteral("电感量 (μH)"));
+    l->addAxis(l_.current, Qt::AlignBottom);
+    l->addAxis(l_.inductance, Qt::AlignLeft);
+    l_.curve = addSeries<QLineSeries>(l, QStringLiteral("电感量"), l_.current, l_.inductance);
+    l_.zeroBias = addSeries<QLineSeries>(l, QStringLiteral("零偏置电感量"), l_.current, l_.inductance);
+    QPen dashed(Qt::gray);
+    dashed.setStyle(Qt::DashLine);
+    dashed.setWidthF(1.5);
+    l_.zeroBias->setPen(dashed);
+    l_.operating = marker(addSeries<QScatterSeries>(l, QStringLiteral("工作点"), l_.current, l_.inductance), 11,
+                          Qt::red);
+
+    QChart* mu = newChart(permeabilityView);
+    mu_.field = new QLogValueAxis;
+    mu_.field->setBase(10.0);
+    mu_.field->setLabelFormat(QStringLiteral("%g"));
+    mu_.field->setMinorTickCount(8);
+    mu_.field->setTitleText(QStringLiteral("磁场强度 (Oe)"));
+    mu_.percent = new QValueAxis;
+    mu_.percent->setTitleText(QStringLiteral("磁导率保持 (%)"));
+    mu->addAxis(mu_.field, Qt::AlignBottom);
+    mu->addAxis(mu_.percent, Qt::AlignLeft);
+    mu_.lookedUp = addSeries<QLineSeries>(mu, QStringLiteral("计算取值"), mu_.field, mu_.percent);
+    QPen lookedUp(QColor(0xFF, 0x7F, 0x0E));
+    lookedUp.setWidthF(2.0);
+    mu_.lookedUp->setPen(lookedUp);
+    mu_.points = marker(addSeries<QScatterSeries>(mu, QStringLiteral("曲线数据点"), mu_.field, mu_.percent), 7,
+                        QColor(0x1F, 0x77, 0xB4));  // the maker's points over the line read off them
+    mu_.operating = marker(addSeries<QScatterSeries>(mu, QStringLiteral("工作磁场"), mu_.field, mu_.percent), 11,
+                           Qt::red);
+    clear();
+}
+
+void DesignCharts::showInductance(const InductanceChart& chart) {
+    l_.curve->replace(pointsOf(chart.curve));
+    const double to = chart.curve.empty() ? 1.0 : chart.curve.back().x;
+    l_.zeroBias->replace({QPointF(0.0, chart.zeroBias), QPointF(to, chart.zeroBias)});
+    l_.operating->replace({QPointF(chart.operating.x, chart.operating.y)});
+    l_.current->setRange(0.0, to > 0.0 ? to : 1.0);
+    l_.inductance->setRange(0.0, niceCeiling(chart.zeroBias * 1.05));
+}
+
+void DesignCharts::showPermeability(const PermeabilityChart& chart) {
+    // Points outside the axis would stretch a logarithmic axis past its range.
+    std::vector<ChartPoint> shown;
+    std::copy_if(chart.points.begin(), chart.points.end(), std::back_inserter(shown),
+                 [&](const ChartPoint& p) { return p.x >= chart.fieldFrom && p.x <= chart.fieldTo; });
+    mu_.points->replace(pointsOf(shown));
+    mu_.lookedUp->replace(pointsOf(chart.lookedUp));
+    mu_.operating->replace({QPointF(chart.operating.x, chart.operating.y)});
+    mu_.field->setRange(chart.fieldFrom, chart.fieldTo);
+    double top = 100.0;
+    for (const ChartPoint& p : chart.points) top = std::max(top, p.y);
+    mu_.percent->setRange(0.0, std::ceil(top / 10.0) * 10.0);
+}
+
+void DesignCharts::clear() {
+    for (QXYSeries* series : std::initializer_list<QXYSeries*>{l_.curve, l_.zeroBias, l_.operating, mu_.points,
+                                                                mu_.lookedUp, mu_.operating})
+        series->clear();
+    l_.current->setRange(0.0, 1.0);
+    l_.inductance->setRange(0.0, 1.0);
+    mu_.field->setRange(1.0, 1000.0);
+    mu_.percent->setRange(0.0, 100.0);
+}
+
+}  // namespace zova::ui

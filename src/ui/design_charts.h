@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+
+#include "design/chart_series.h"
+
+class QChartView;
+class QLineSeries;
+class QLogValueAxis;
+class QScatterSeries;
+class QValueAxis;
+
+namespace zova::ui {
+
+// The design window's two charts, built once and refilled on every
+// recalculation: the inductance against the current, and the core's bias curve
+// with the operating field.
+class DesignCharts {
+public:
+    DesignCharts(QChartView* inductanceView, QChartView* permeabilityView);
+
+    void showInductance(const InductanceChart& chart);
+    void showPermeability(const PermeabilityChart& chart);
+    void clear();
+
+private:
+    struct Inductance {
+        QLineSeries* curve;
+        QLineSeries* zeroBias;
+        QScatterSeries* operating;
+        QValueAxis* current;
+        QValueAxis* inductance;
+    } l_;
+    struct Permeability {
+        QScatterSeries* points;
+        QLineSeries* lookedUp;
+        QScatterSeries* operating;
+        QLogValueAxis* field;
+        QValueAxis* percent;
+    } mu_;
+};
+
+}  // namespace zova::ui

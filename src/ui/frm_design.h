@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <cstddef>
+#include <memory>
+
+#include "commands/selection_command.h"
+
+namespace Ui {
+class frmDesign;
+}
+
+namespace zova::ui {
+
+class CandidateTableModel;
+class DesignCharts;
+
+// The design workbench: one winding's figures and charts, recalculated as its
+// four inputs change, above a sortable comparison of a selection run's
+// candidates; choosing a candidate loads it above.
+class FrmDesign : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmDesign(QWidget* parent = nullptr);
+    ~FrmDesign() override;
+
+    // The run's candidates in the table (computed in pieces, not again for
+    // the run already shown) and its core at `line` in the inputs.
+    void ShowCandidate(const std::shared_ptr<const SelectionOutcome>& run, std::size_t line);
+    // The run's candidates in the table; the inputs stay as they are.
+    void ShowRun(const std::shared_ptr<const SelectionOutcome>& run);
+
+private:
+    void cmbCore_Change();
+    void txtTurns_Change();
+    void txtCurrent_Change();
+    void cmbCoreCount_Change();
+    void grdCandidates_RowChange(const QModelIndex& current);
+    void cmdSaveChart_Click();
+    void cmdExportCsv_Click();
+
+    void DoCalculation();
+    void ShowNoFigures();
+    void FillCandidates();
+    void LoadInputs(const QString& partNo, int turns, float current, int stack);
+    QString SelectedPartNo() const;
+
+    std::unique_ptr<Ui::frmDesign> ui_;
+    std::unique_ptr<DesignCharts> charts_;
+    CandidateTableModel* candidates_ = nullptr;
+    QSet<QString> offered_;
+    std::shared_ptr<const SelectionOutcome> run_;
+    std::size_t filled_ = 0;  // candidates of run_ computed so far
+    QTimer fill_;
+    bool loading_ = false;  // the inputs are being set together: one calculation at the end
+};
+
+}  // namespace zova::ui
