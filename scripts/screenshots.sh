@@ -4,6 +4,8 @@
 #   main-selection.png   the main window with a selection of 10 A / 100 μH
 #   calculator.png       the inductance calculator with a result
 #   about.png            the About box
+#   design.png           the design workbench opened from the selection's first line
+#   design-maximised.png the same maximised, sorted by copper loss, another core picked
 # Usage: scripts/screenshots.sh [program]   (default: builds and uses the release build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,21 +26,24 @@ mkdir -p "$out"
 shoot() { /usr/bin/import -window "$1" "$out/$2"; echo "saved $out/$2"; }  # ImageMagick's own import
 pause() { sleep "${1:-0.7}"; }
 
-"$app" &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
+# Starts the program and runs a selection of 10 A / 100 μH. The selection
+# window is open at start-up with the focus in the current box: current, Tab,
+# inductance, Tab to the stack box, Tab to "磁芯选型", Space.
+start_and_select() {
+  "$app" &
+  pid=$!
+  trap 'kill "$pid" 2>/dev/null || true' EXIT
+  main=$(xdotool search --sync --onlyvisible --name '^ZOVA磁芯设计工具$' | head -1)
+  xdotool windowfocus --sync "$main"
+  pause 1.5
+  xdotool type --delay 80 10
+  xdotool key Tab
+  xdotool type --delay 80 100
+  xdotool key Tab Tab space
+  pause 2
+}
 
-main=$(xdotool search --sync --onlyvisible --name '^ZOVA磁芯设计工具$' | head -1)
-xdotool windowfocus --sync "$main"
-pause 1.5
-
-# The selection window is open at start-up with the focus in the current box:
-# current, Tab, inductance, Tab to the stack box, Tab to "磁芯选型", Space.
-xdotool type --delay 80 10
-xdotool key Tab
-xdotool type --delay 80 100
-xdotool key Tab Tab space
-pause 2
+start_and_select
 shoot "$main" main-selection.png
 
 # 计算工具(&D) > 环形磁芯感量计算(&L); the search box has the focus. Search a core,
@@ -84,3 +89,25 @@ fi
 trap - EXIT
 wait "$pid"
 echo "the program ended after 文件 > 退出"
+
+# Again, for the design workbench: the selection as before, a double click on
+# its first line, then the workbench's maximise button and a larger main
+# window; the copper-loss column's caption, the second row and the
+# permeability tab. The positions are those of this 1280 x 800 display.
+start_and_select
+xdotool mousemove 60 243 click --repeat 2 --delay 80 1
+pause 2
+shoot "$main" design.png
+xdotool mousemove 948 56 click 1
+pause
+xdotool windowsize "$main" 1280 800
+pause 1.5
+xdotool mousemove 1081 438 click 1
+pause
+xdotool mousemove 110 484 click 1
+pause
+xdotool mousemove 486 42 click 1
+pause 1.5
+shoot "$main" design-maximised.png
+kill "$pid"
+trap - EXIT
