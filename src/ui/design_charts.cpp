@@ -25,7 +25,10 @@ QChart* newChart(QChartView* view) {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
-    view->setChart(chart);  // the view owns it from here
+    // The view owns the new chart and hands back the one it was built with.
+    QChart* const built = view->chart();
+    view->setChart(chart);
+    delete built;
     view->setRenderHint(QPainter::Antialiasing);
     return chart;
 }
