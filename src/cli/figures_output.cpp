@@ -1,6 +1,5 @@
 #include "cli/figures_output.h"
 
-#include <charconv>
 #include <optional>
 #include <type_traits>
 #include <variant>
@@ -56,10 +55,7 @@ constexpr Figure kFigures[] = {
 };
 
 // Six significant digits are plenty to read; the machine formats keep them all.
-std::string readable(double v) {
-    char buf[32];
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6).ptr);
-}
+std::string readable(double v) { return text::SignificantText(v, 6); }
 
 std::string joined(const std::vector<int>& turns) {
     std::string s;

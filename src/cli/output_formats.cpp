@@ -1,10 +1,10 @@
 #include "cli/output_formats.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
 #include "cli/shown_text.h"
+#include "text/number_text.h"
 
 namespace zova::cli {
 
@@ -109,9 +109,7 @@ template <typename Real>
 JsonWriter& JsonWriter::real(Real v) {
     if (!std::isfinite(v)) return null();
     beforeValue();
-    char buf[32];
-    const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
-    out_.append(buf, end);
+    out_ += text::ShortestText(v);
     return *this;
 }
 

@@ -1,6 +1,5 @@
 #include "design/figure_rows.h"
 
-#include <charconv>
 #include <numeric>
 #include <optional>
 
@@ -21,9 +20,7 @@ std::string whole(const std::optional<int>& v) { return v ? std::to_string(*v) :
 
 // A nominal size as the standard prints it: 1.32, 0.071, 2.5.
 std::string nominal(const std::optional<double>& v) {
-    if (!v) return kUndefined;
-    char buf[32];
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, *v).ptr);
+    return v ? text::ShortestText(*v) : kUndefined;
 }
 
 std::string perLayer(const std::vector<int>& turns) {

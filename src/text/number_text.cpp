@@ -90,4 +90,9 @@ std::string shortest(T v) {
 std::string ShortestText(float v) { return shortest(v); }
 std::string ShortestText(double v) { return shortest(v); }
 
+std::string SignificantText(double v, int digits) {
+    char buf[64];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits).ptr);
+}
+
 }  // namespace zova::text

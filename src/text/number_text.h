@@ -21,4 +21,8 @@ std::string GeneralForm(float v);
 std::string ShortestText(float v);
 std::string ShortestText(double v);
 
+// At most `digits` significant digits, as printf's "%.*g" writes them in the C
+// locale (1.26165, 5014.15, 1e+30), whatever the process locale.
+std::string SignificantText(double v, int digits);
+
 }  // namespace zova::text
