@@ -12,7 +12,7 @@
 
 #include "catalogue/catalogue.h"
 #include "commands/selection_command.h"
-#include "design/candidate_table.h"
+#include "presentation/candidate_table.h"
 #include "ui/frm_design.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "catalogue/catalogue.h"
 #include "commands/selection_command.h"
-#include "design/design_command.h"
+#include "commands/design_command.h"
 
 namespace {
 

@@ -1,7 +1,9 @@
 // The command-line tool on any argument list: first the parser against a table
 // with every kind of option, then the whole tool in-process. Whatever a script
 // passes, the tool answers with one of its exit codes, says why on standard
-// error when it refuses, and writes JSON that parses.
+// error when it refuses, writes JSON that parses, and writes nothing to the
+// terminal's standard error that the terminal would act on: no control byte
+// but the line feed, no byte that is not UTF-8.
 #include <algorithm>
 #include <cstdint>
 #include <exception>
@@ -11,8 +13,9 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "cli/json_reader.h"
 #include "fuzz_support.h"
+#include "support/json_reader.h"
+#include "text/shown_text.h"
 
 namespace {
 
@@ -62,6 +65,15 @@ void checkRun(const std::vector<std::string>& args) {
     ZOVA_FUZZ_CHECK(std::ranges::find(kCodes, r.exitCode) != std::end(kCodes));
     ZOVA_FUZZ_CHECK((r.exitCode == kExitOk) == r.err.empty());
     ZOVA_FUZZ_CHECK(r.exitCode != kExitUsage || r.out.empty());
+    for (std::size_t i = 0; i < r.err.size();) {
+        const std::size_t length = text::Utf8SequenceLength(r.err, i);
+        ZOVA_FUZZ_CHECK(length > 0);
+        const auto byte = static_cast<unsigned char>(r.err[i]);
+        ZOVA_FUZZ_CHECK(length > 1 || byte == '\n' || (byte >= 0x20 && byte != 0x7f));
+        // C1 controls are two bytes in UTF-8: U+0080..U+009F.
+        ZOVA_FUZZ_CHECK(!(length == 2 && byte == 0xc2 && static_cast<unsigned char>(r.err[i + 1]) < 0xa0));
+        i += length;
+    }
     if (r.out.starts_with('{') || r.out.starts_with('[')) {
         try {
             (void)test::ParseJson(r.out);

@@ -2,7 +2,8 @@
 // stack. The list item is taken two ways: as raw text (the command-line tool
 // passes any --core), and as a search text whose filtered list the user picks
 // from, as in the window. Every run must end in a result, one of the
-// calculator's messages or the out-of-range failure.
+// calculator's messages, an unknown part number (raw texts only) or the
+// out-of-range failure.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -27,6 +28,7 @@ void checkOutcome(const InductanceOutcome& o, std::string_view partNo) {
         return;
     }
     ZOVA_FUZZ_CHECK((o.end == InductanceEnd::Result) == o.figures.has_value());
+    ZOVA_FUZZ_CHECK((o.end == InductanceEnd::UnknownCore) == (!partNo.empty() && !IsOffered(partNo)));
     if (o.figures) {
         ZOVA_FUZZ_CHECK(o.resultText.starts_with(messages::kResultPrefix));
         ZOVA_FUZZ_CHECK(o.resultText.ends_with(messages::kResultUnit));

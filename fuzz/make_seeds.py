@@ -62,6 +62,8 @@ SEEDS = {
         ["--help"], ["inductance", "--help"], ["bogus"], ["-x"], [],
         ["select", "--current", "1", "--current", "2", "--inductance", "3"],
         ["inductance", "--help=1"], ["curve", "-", "-h"],
+        ["design", "--core", "KT\x1b[31mX", "--turns", "5", "--current", "1"],
+        ["design", "--core", "KTA092060", "--turns", "54", "--current", "10", "--format", "json"],
     ],
 }
 

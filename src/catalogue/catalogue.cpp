@@ -98,6 +98,8 @@ CoreRecord FindCore(std::string_view partNo) {
     return CoreRecord{};
 }
 
+bool IsOffered(std::string_view partNo) { return !partNo.empty() && FindCore(partNo).PartNo == partNo; }
+
 void LoadCatalogue() {
     static std::once_flag loaded;
     std::call_once(loaded, [] {

@@ -27,6 +27,9 @@ void FillCoreDimensions();  // CoatedOD, CoatedID, CoatedHeight
 // threads it is called: what every program calls before its first look-up.
 void LoadCatalogue();
 
+// Whether partNo is exactly the part number of an offered row (1..CoreCount()).
+bool IsOffered(std::string_view partNo);
+
 // A copy of the first of rows 1..CoreCount() whose PartNo equals partNo exactly
 // (case-sensitive, no trimming), or the all-zero record.
 CoreRecord FindCore(std::string_view partNo);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cli/shown_text.h"
+#include "text/shown_text.h"
 
 namespace zova::cli {
 namespace {
@@ -30,7 +30,7 @@ std::string completenessError(const CommandSpec& shape, const Arguments& a) {
     if (a.operands.size() < shape.operands.size())
         return "missing " + std::string(shape.operands[a.operands.size()]);
     if (a.operands.size() > shape.operands.size())
-        return "unexpected argument '" + ShownArgument(a.operands[shape.operands.size()]) + "'";
+        return "unexpected argument '" + text::ShownArgument(a.operands[shape.operands.size()]) + "'";
     for (const OptionSpec& o : shape.options)
         if (o.required && !a.value(o.name)) return "missing --" + std::string(o.name);
     return {};
@@ -71,14 +71,14 @@ ParseResult ParseArguments(std::span<const std::string> args, std::span<const Co
         } else if (arg.starts_with("--help=")) {
             fail("--help takes no value");
         } else if (arg.starts_with('-')) {
-            fail("unknown option '" + ShownArgument(arg) + "'");
+            fail("unknown option '" + text::ShownArgument(arg) + "'");
         } else if (const auto found = std::ranges::find(commands, std::string_view(arg), &CommandSpec::name);
                    found != commands.end()) {
             shape = &*found;
             a.command = arg;
         } else {
             // No help text to show for it: refused with or without --help.
-            r.error = firstError.empty() || a.help ? "unknown command '" + ShownArgument(arg) + "'" : firstError;
+            r.error = firstError.empty() || a.help ? "unknown command '" + text::ShownArgument(arg) + "'" : firstError;
             return r;
         }
     }
@@ -97,14 +97,14 @@ ParseResult ParseArguments(std::span<const std::string> args, std::span<const Co
         } else if (isHelp(arg)) {
             a.help = true;
         } else if (!arg.starts_with("--")) {
-            fail("unknown option '" + ShownArgument(arg) + "'");
+            fail("unknown option '" + text::ShownArgument(arg) + "'");
         } else {
             const std::size_t eq = arg.find('=');
             const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
             const OptionSpec* option = findOption(*shape, name);
             if (option == nullptr) {
                 // Taken as an option without a value: what follows is read as usual.
-                fail(name == "help" ? "--help takes no value" : "unknown option '--" + ShownArgument(name) + "'");
+                fail(name == "help" ? "--help takes no value" : "unknown option '--" + text::ShownArgument(name) + "'");
                 continue;
             }
             // A value that fails a check is read past but not kept.

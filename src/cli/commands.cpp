@@ -10,18 +10,20 @@
 #include "cli/arguments.h"
 #include "cli/help_texts.h"
 #include "cli/design_output.h"
-#include "cli/figures_output.h"
-#include "cli/output_formats.h"
-#include "cli/shown_text.h"
+#include "cli/tool_messages.h"
 #include "commands/core_list.h"
 #include "commands/curve_lookup.h"
 #include "commands/inductance_command.h"
 #include "commands/messages.h"
 #include "commands/selection_command.h"
-#include "design/design_command.h"
+#include "commands/design_command.h"
 #include "engine/bias_curves.h"
+#include "presentation/figure_formats.h"
 #include "text/conversions.h"
+#include "text/csv_record.h"
+#include "text/json_writer.h"
 #include "text/number_text.h"
+#include "text/shown_text.h"
 
 namespace zova::cli {
 namespace {
@@ -55,14 +57,6 @@ constexpr OptionSpec kCurveOptions[] = {
 };
 
 
-CliResult failure(int code, std::string_view message) {
-    return {code, {}, std::string(message) + "\n"};
-}
-
-CliResult toolFailure(int code, const std::string& message) {
-    return failure(code, std::string(kTool) + ": " + message);
-}
-
 // From the command table below.
 std::string_view synopsisOf(std::string_view command);
 std::string commandNames();
@@ -85,13 +79,6 @@ std::string joinedLines(const std::vector<std::string>& lines) {
     return out;
 }
 
-bool isOffered(std::string_view partNo) { return !partNo.empty() && FindCore(partNo).PartNo == partNo; }
-
-CliResult unknownCore(std::string_view partNo) {
-    return toolFailure(kExitRefused,
-                       "unknown part number '" + ShownArgument(partNo) + "' (see 'zovamagnetic-cli cores')");
-}
-
 bool wantsJson(const Arguments& a) { return a.value("format") == "json"; }
 
 CliResult runInductance(const Arguments& a) {
@@ -100,27 +87,21 @@ CliResult runInductance(const Arguments& a) {
     const std::string current = a.value("current").value_or("0");
     const std::string stack = a.value("stack").value_or("1");
 
-    // The window can only select an offered part number or nothing. Any other
-    // text is refused where the selection is checked: after the stack text has
-    // been converted (its overflow is reported first), before turns and current.
-    if (!core.empty() && !isOffered(core)) {
-        if (CalculateInductance("", turns, current, stack).end == InductanceEnd::OutOfRange)
-            return failure(kExitOutOfRange, messages::kOutOfRange);
-        return unknownCore(core);
-    }
     const InductanceOutcome outcome = CalculateInductance(core, turns, current, stack);
     switch (outcome.end) {
         case InductanceEnd::OutOfRange:
-            return failure(kExitOutOfRange, messages::kOutOfRange);
+            return Failure(kExitOutOfRange, messages::kOutOfRange);
         case InductanceEnd::Validation:
-            return failure(kExitRefused, outcome.resultText);
+            return Failure(kExitRefused, outcome.resultText);
+        case InductanceEnd::UnknownCore:
+            return UnknownCore(core);
         case InductanceEnd::Result:
             break;
     }
     const InductanceFigures& figures = *outcome.figures;
     if (!wantsJson(a)) return {kExitOk, outcome.resultText + "\n", {}};
 
-    JsonWriter j;
+    text::JsonWriter j;
     j.beginObject();
     j.key("core").string(core);
     j.key("turnsText").string(turns);
@@ -137,7 +118,7 @@ CliResult runInductance(const Arguments& a) {
 }
 
 std::string selectionJson(const Arguments& a, const SelectionOutcome& o, const std::vector<DesignFigures>* figures) {
-    JsonWriter j;
+    text::JsonWriter j;
     j.beginObject();
     j.key("currentText").string(*a.value("current"));
     j.key("inductanceText").string(*a.value("inductance"));
@@ -175,12 +156,12 @@ std::string selectionJson(const Arguments& a, const SelectionOutcome& o, const s
 std::string selectionCsv(const SelectionOutcome& o, const std::vector<DesignFigures>* figures) {
     std::vector<std::string> header(messages::kResultColumnCaptions.begin(), messages::kResultColumnCaptions.end());
     if (figures) std::ranges::copy(FigureKeys(), std::back_inserter(header));
-    std::string out = CsvRecord(header);
+    std::string out = text::CsvRecord(header);
     for (std::size_t i = 0; i < o.cores.size(); ++i) {
         const auto columns = ResultColumns(o.cores[i], o.wireText);
         std::vector<std::string> fields(columns.begin(), columns.end());
         if (figures) std::ranges::copy(FigureFields((*figures)[i]), std::back_inserter(fields));
-        out += CsvRecord(fields);
+        out += text::CsvRecord(fields);
     }
     return out;
 }
@@ -192,9 +173,9 @@ CliResult runSelect(const Arguments& a) {
         SelectCores(*a.value("current"), *a.value("inductance"), a.value("stack").value_or("1"));
     switch (o.end) {
         case SelectionEnd::Validation:
-            return failure(kExitRefused, o.message);
+            return Failure(kExitRefused, o.message);
         case SelectionEnd::NoResult:
-            return failure(kExitNoResult, o.message);
+            return Failure(kExitNoResult, o.message);
         case SelectionEnd::Found:
         case SelectionEnd::OutOfRange:
             break;
@@ -204,7 +185,7 @@ CliResult runSelect(const Arguments& a) {
     CandidateFigures candidates;
     if (a.value("figures")) {
         candidates = FiguresOfCandidates(o);
-        if (candidates.end == DesignEnd::OutOfRange) return failure(kExitOutOfRange, candidates.message);
+        if (candidates.end == DesignEnd::OutOfRange) return Failure(kExitOutOfRange, candidates.message);
     }
     const auto* figures = a.value("figures") ? &candidates.figures : nullptr;
     r.out = format == "json"  ? selectionJson(a, o, figures)
@@ -223,7 +204,7 @@ CliResult runCores(const Arguments& a) {
 
 CliResult runCore(const Arguments& a) {
     const std::string& partNo = a.operands[0];
-    if (!isOffered(partNo)) return unknownCore(partNo);
+    if (!IsOffered(partNo)) return UnknownCore(partNo);
     std::vector<std::string> lines;
     const std::string details = CoreDetailsText(partNo);
     for (std::size_t start = 0;;) {
@@ -235,7 +216,7 @@ CliResult runCore(const Arguments& a) {
     if (!wantsJson(a)) return {kExitOk, joinedLines(lines), {}};
 
     const CoreRecord core = FindCore(partNo);
-    JsonWriter j;
+    text::JsonWriter j;
     j.beginObject();
     j.key("partNo").string(partNo);
     j.key("lines").beginArray();
@@ -262,20 +243,20 @@ CliResult runCurve(const Arguments& a) {
                 known += known.empty() ? " " : ", ";
                 known.append(c.series).append(" ").append(c.perm);
             }
-            return toolFailure(kExitRefused, "no curve for series '" + ShownArgument(series) + "' and permeability '" +
-                                                 ShownArgument(perm) + "' (curves:" + known + ")");
+            return ToolFailure(kExitRefused, "no curve for series '" + text::ShownArgument(series) + "' and permeability '" +
+                                                 text::ShownArgument(perm) + "' (curves:" + known + ")");
         }
         case CurveLookupEnd::NotNumeric:
-            return toolFailure(kExitRefused, "--at needs a number, not '" + ShownArgument(o.badText) + "'");
+            return ToolFailure(kExitRefused, "--at needs a number, not '" + text::ShownArgument(o.badText) + "'");
         case CurveLookupEnd::OutOfRange:
-            return failure(kExitOutOfRange, messages::kOutOfRange);
+            return Failure(kExitOutOfRange, messages::kOutOfRange);
         case CurveLookupEnd::Found:
             break;
     }
     const std::vector<CurvePoint>& points = o.points;
 
     if (wantsJson(a)) {
-        JsonWriter j;
+        text::JsonWriter j;
         j.beginObject();
         j.key("series").string(series);
         j.key("perm").string(perm);

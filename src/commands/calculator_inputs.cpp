@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "catalogue/catalogue.h"
 #include "commands/messages.h"
 #include "text/conversions.h"
 
@@ -13,12 +14,14 @@ CalculatorInputs ReadCalculatorInputs(std::string_view selectedPartNo, std::stri
     const std::string current = text::Trimmed(currentText);
     CalculatorInputs in;
     in.stackCount = text::ToInt16(text::LeadingValue(stackText));
-    const auto refused = [&in](std::string_view message) {
+    const auto refused = [&in](std::string_view message, InputCheck check = InputCheck::Refused) {
+        in.check = check;
         in.message = message;
         return in;
     };
 
     if (selectedPartNo.empty()) return refused(messages::kSelectCore);
+    if (!IsOffered(selectedPartNo)) return refused(messages::kSelectCore, InputCheck::UnknownCore);
     if (turns.empty()) return refused(messages::kEnterTurns);
     if (!text::IsNumeric(turns)) return refused(messages::kTurnsNotNumeric);
     in.turns = text::ToInt16(text::LeadingValue(turns));

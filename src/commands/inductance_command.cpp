@@ -14,7 +14,10 @@
 namespace zova {
 namespace {
 
-InductanceOutcome shown(std::string_view text) { return {InductanceEnd::Validation, std::string(text), std::nullopt}; }
+InductanceOutcome refused(const CalculatorInputs& in) {
+    const InductanceEnd end = in.check == InputCheck::UnknownCore ? InductanceEnd::UnknownCore : InductanceEnd::Validation;
+    return {end, std::string(in.message), std::nullopt};
+}
 
 }  // namespace
 
@@ -29,11 +32,10 @@ InductanceOutcome CalculateInductance(std::string_view selectedPartNo, std::stri
                                       std::string_view currentText, std::string_view stackText) {
     try {
         const CalculatorInputs in = ReadCalculatorInputs(selectedPartNo, turnsText, currentText, stackText);
-        if (!in.message.empty()) return shown(in.message);
+        if (in.check != InputCheck::Passed) return refused(in);
         const CoreRecord core = FindCore(selectedPartNo);
         const float perCore = InductanceAt(in.turns, core, in.current);
-        const float result = perCore * static_cast<float>(in.stackCount);
-        if (!std::isfinite(result)) throw ArithmeticError("stacked inductance");
+        const float result = StackedInductance(perCore, in.stackCount);
 
         return {InductanceEnd::Result, InductanceResultText(result), InductanceFigures{in.turns, in.current, in.stackCount, perCore, result}};
     } catch (const ArithmeticError&) {

@@ -22,6 +22,8 @@ struct InductanceFigures {
 enum class InductanceEnd {
     Result,      // resultText is "电感量为：…μH", figures hold its numbers
     Validation,  // an input check failed: resultText is its message, no figures
+    UnknownCore,  // the part number is not an offered one: resultText is the
+                  // "select a core" message, no figures
     OutOfRange,  // an arithmetic failure: no text, no figures; the window's
                  // label keeps what it showed before
 };

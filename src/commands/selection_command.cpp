@@ -11,6 +11,7 @@
 #include "engine/arithmetic_error.h"
 #include "engine/bias_curves.h"
 #include "engine/formulas.h"
+#include "engine/winding_rules.h"
 #include "text/conversions.h"
 #include "text/number_text.h"
 
@@ -23,7 +24,7 @@ constexpr std::string_view kSeparator = "\t\t";
 struct Demand {
     float current;    // A, > 0
     float target;     // µH per core, > 0
-    double wireArea;  // square of the insulated wire's diameter, mm²
+    double wire;      // the insulated wire's diameter, mm
 };
 
 // Tries one core; returns the turns of its line, or 0 when it yields none.
@@ -48,11 +49,7 @@ std::string resultLine(const SelectedCore& selected, const std::string& wireText
     return line;
 }
 
-// Turns the window holds: 55 % of its area over the wire's cross-section.
-double windowFit(const CoreRecord& core, const Demand& d) {
-    const double id = core.CoatedID;
-    return id * id * 0.55 / d.wireArea;
-}
+double windowFit(const CoreRecord& core, const Demand& d) { return TurnsTheWindowHolds(core, d.wire); }
 
 // The rule as it reads: 1, 2, 3, ... turns until one reaches the target and fits.
 std::int16_t plainScan(const CoreRecord& core, const Demand& d) {
@@ -130,7 +127,7 @@ std::int16_t prunedScan(const CoreRecord& core, const Demand& d) {
     if (!std::isfinite(fit) || !quietAtEveryTurnCount(core, d.current, bound)) return plainScan(core, d);
 
     const int limit = MaxTurns();
-    const double reach = static_cast<double>(core.AL) * bound * kRoundingMargin / 100000.0;
+    const double reach = static_cast<double>(core.AL) * bound * kRoundingMargin / kNanohenryPercentPerMicrohenry;
     if (!(reach > 0.0)) return 0;  // 0 µH at every turn count
     // Below sqrt(target / reach) turns the bound stays under the target; start a
     // turn early so the rounding of the root cannot skip a candidate.
@@ -168,14 +165,12 @@ SelectionOutcome selectCores(std::string_view currentText, std::string_view indu
         if (!(target > 0.0f)) return refused(messages::kInductanceNotPositive);
 
         const float bareDiameter = WireDiameter(current);
-        const float overallDiameter = InsulationAllowance(bareDiameter) + bareDiameter;
-        if (!std::isfinite(overallDiameter)) throw ArithmeticError("wire diameter");
+        const float overallDiameter = OverallWireDiameter(bareDiameter);
         out.bareDiameter = bareDiameter;
         out.wireText = text::Format00(bareDiameter);
-        if (bareDiameter >= 2.0f) out.wireText += messages::kStrandedWire;
+        if (bareDiameter >= kStrandedWireFrom) out.wireText += messages::kStrandedWire;
 
-        const double wire = overallDiameter;
-        const Demand demand{current, target, wire * wire};
+        const Demand demand{current, target, overallDiameter};
         for (int row = 1; row <= CoreCount(); ++row) {
             const CoreRecord& core = CoreCatalogue(row);
             if (const std::int16_t turns = scan(core, demand); turns > 0) {

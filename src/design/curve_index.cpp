@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "engine/formulas.h"
 
 namespace zova {
 
@@ -13,13 +12,13 @@ CurveIndex::CurveIndex(const BiasCurve& curve) : curve_(curve) {
 }
 
 float CurveIndex::percentAt(float h) const {
-    if (h >= 1000.0f) return curve_.percent[0];
+    if (h >= kCurveTopField) return curve_.percent[0];
     const auto stop = std::partition_point(lowest_.begin(), lowest_.end(), [h](float m) { return !(m <= h); });
     return percentAtStop(h, static_cast<std::size_t>(stop - lowest_.begin()));
 }
 
 float CurveIndex::percentAtRising(float h, std::size_t& stop) const {
-    if (h >= 1000.0f) return curve_.percent[0];
+    if (h >= kCurveTopField) return curve_.percent[0];
     while (stop > 0 && lowest_[stop - 1] <= h) --stop;
     return percentAtStop(h, stop);
 }
@@ -29,12 +28,6 @@ float CurveIndex::percentAtStop(float h, std::size_t i) const {
     if (i == kCurvePoints) i = kCurvePoints - 1;  // below the last point: extrapolated
     if (h == curve_.h[i] || i == 0) return curve_.percent[i];
     return Interpolate(curve_.h[i - 1], curve_.h[i], curve_.percent[i - 1], curve_.percent[i], h);
-}
-
-float KnownPercent::inductanceAt(std::int16_t n, const CoreRecord& core, float i, float h, float percent) {
-    curve_.h[0] = h;
-    curve_.percent[0] = percent;
-    return InductanceAt(n, core, i, &curve_);
 }
 
 }  // namespace zova

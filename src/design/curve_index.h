@@ -2,9 +2,7 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
 
-#include "catalogue/core_record.h"
 #include "engine/bias_curves.h"
 
 namespace zova {
@@ -30,18 +28,6 @@ private:
 
     const BiasCurve& curve_;
     std::array<float, kCurvePoints> lowest_;  // lowest_[i]: the smallest of fields 0..i
-};
-
-// InductanceAt for a field whose percentage is already known: a curve whose
-// first point sits at that very field hands the percentage to InductanceAt's
-// own formula without a scan.
-class KnownPercent {
-public:
-    // h must be FieldStrength(n, i, core).
-    float inductanceAt(std::int16_t n, const CoreRecord& core, float i, float h, float percent);
-
-private:
-    BiasCurve curve_{};
 };
 
 }  // namespace zova

@@ -5,25 +5,17 @@
 #include <vector>
 
 #include "catalogue/core_record.h"
+#include "design/rolloff.h"
 
 namespace zova {
-
-// One point of the inductance against DC current, from 0 to twice the design current.
-struct RolloffPoint {
-    float current = 0.0f;     // A
-    float inductance = 0.0f;  // µH, the whole stack, as the calculator gives it
-    float percent = 0.0f;     // % of initial permeability left; 100 at 0 A
-
-    friend bool operator==(const RolloffPoint&, const RolloffPoint&) = default;
-};
-
-inline constexpr int kRolloffPoints = 51;
 
 // What an engineer weighs when choosing a winding on a core: inductance and
 // bias, the wire, how the winding lies in the hole, its resistance, losses,
 // heating and wound size. The winding uses the selection's wire (sized from the
 // current), copper loss at DC only, and cools in still air. The figures from
-// meanTurnLength on are empty when the winding does not fit the hole.
+// meanTurnLength on are empty when the winding does not fit the hole. Each
+// figure's model is a file of its own beside this one: wire_sizes,
+// winding_layers, copper_resistance, temperature_rise, wound_size, rolloff.
 struct DesignFigures {
     float inductance = 0.0f;          // µH at the current, the whole stack
     float inductanceZeroBias = 0.0f;  // µH at 0 A, the whole stack

@@ -254,7 +254,7 @@ float BiasPercent(std::string_view permCode, float h, std::string_view seriesCod
 float CurveLookup(std::span<const float, kCurvePoints> hPoints,
                   std::span<const float, kCurvePoints> percentPoints, float x) {
     for (std::size_t i = 0; i < kCurvePoints; ++i) {
-        if (x == hPoints[i] || x >= 1000.0f) return percentPoints[i];
+        if (x == hPoints[i] || x >= kCurveTopField) return percentPoints[i];
         if (x > hPoints[i] || i == kCurvePoints - 1)
             return Interpolate(hPoints[i - 1], hPoints[i], percentPoints[i - 1], percentPoints[i], x);
     }

@@ -7,6 +7,10 @@ namespace zova {
 
 inline constexpr int kCurvePoints = 45;
 
+// The maker publishes every curve from 1000 Oe down (point 1); fields at or
+// above it take point 1's percentage, the curve is not extended upward.
+inline constexpr float kCurveTopField = 1000.0f;  // Oe
+
 // Permeability roll-off under DC bias: H points in Oe, point 1 = 1000, falling;
 // percent of initial permeability at the H point of the same index, rising.
 // The maker's points are kept as published, including the few out of order.

@@ -37,6 +37,12 @@ float InductanceAt(std::int16_t n, const CoreRecord& core, float i) {
 }
 
 float InductanceAt(std::int16_t n, const CoreRecord& core, float i, const BiasCurve* curve) {
+    if (i == 0.0f) return InductanceAtPercent(n, core, i, 0.0f);
+    const float h = FieldStrength(n, i, core);
+    return InductanceAtPercent(n, core, i, curve == nullptr ? 0.0f : CurveLookup(curve->h, curve->percent, h));
+}
+
+float InductanceAtPercent(std::int16_t n, const CoreRecord& core, float i, float percent) {
     // Both products run in double and are rounded to single once, at the end:
     // rounding after each product moves the last shown digit of about one
     // result in a hundred.
@@ -47,15 +53,16 @@ float InductanceAt(std::int16_t n, const CoreRecord& core, float i, const BiasCu
         const double nanohenries = turns * al * turns;
         return checked(static_cast<float>(nanohenries / static_cast<double>(1000.0f)), "InductanceAt");
     }
-    const float h = FieldStrength(n, i, core);
-    const float percent = curve == nullptr ? 0.0f : CurveLookup(curve->h, curve->percent, h);
-    // nH -> µH is 1/1000; the percentage adds a further 1/100.
     const double product = checked(turns * al * turns * static_cast<double>(percent), "InductanceAt");
-    return checked(static_cast<float>(product / 100000.0), "InductanceAt");
+    return checked(static_cast<float>(product / kNanohenryPercentPerMicrohenry), "InductanceAt");
+}
+
+float StackedInductance(float perCore, std::int16_t stack) {
+    return checked(perCore * static_cast<float>(stack), "stacked inductance");
 }
 
 float WireDiameter(float i) {
-    const float area = checked(i / 8.0f, "WireDiameter");  // mm² at 8 A/mm²
+    const float area = checked(i / kCurrentDensity, "WireDiameter");  // mm²
     const double root = checked(std::sqrt(static_cast<double>(area) / 3.1416), "WireDiameter");
     return checked(static_cast<float>(2.0 * root), "WireDiameter");
 }
@@ -63,5 +70,7 @@ float WireDiameter(float i) {
 float InsulationAllowance(float d) {
     return checked(static_cast<float>(static_cast<double>(d) * 0.045 + 0.007), "InsulationAllowance");
 }
+
+float OverallWireDiameter(float d) { return checked(InsulationAllowance(d) + d, "wire diameter"); }
 
 }  // namespace zova

@@ -3,15 +3,10 @@
 #include <QBrush>
 #include <QColor>
 
+#include "presentation/workbench_texts.h"
 #include "ui/qt_text.h"
 
 namespace zova::ui {
-namespace {
-
-// Texts read left to right; figures line up on their decimal places.
-bool isTextColumn(int column) { return column == 1 || column == 2; }
-
-}  // namespace
 
 void CandidateTableModel::clear() {
     beginResetModel();
@@ -49,12 +44,12 @@ QVariant CandidateTableModel::data(const QModelIndex& index, int role) const {
             return q(row.cells[static_cast<std::size_t>(index.column())].text);
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::AlignVCenter |
-                                       (isTextColumn(index.column()) ? Qt::AlignLeft : Qt::AlignRight));
+                                       (IsTextColumn(static_cast<std::size_t>(index.column())) ? Qt::AlignLeft : Qt::AlignRight));
         case Qt::BackgroundRole:
             if (!row.windingFits) return QBrush(QColor(0xF8, 0xD7, 0xDA));
             return {};
         case Qt::ToolTipRole:
-            if (!row.windingFits) return QStringLiteral("绕组放不下：这些圈数排不进磁芯内孔。");
+            if (!row.windingFits) return q(workbench::kDoesNotFitTip);
             return {};
         default:
             return {};
@@ -66,7 +61,7 @@ QVariant CandidateTableModel::headerData(int section, Qt::Orientation orientatio
         section >= static_cast<int>(kCandidateColumns))
         return QAbstractTableModel::headerData(section, orientation, role);
     // The unit on a line of its own keeps the columns as narrow as their figures.
-    QString caption = q(kCandidateCaptions[static_cast<std::size_t>(section)]);
+    QString caption = q(CandidateCaption(static_cast<std::size_t>(section)));
     const qsizetype unit = caption.lastIndexOf(QLatin1String(" ("));
     if (unit > 0) caption.replace(unit, 1, QLatin1Char('\n'));
     return caption;

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "design/candidate_table.h"
+#include "presentation/candidate_table.h"
 
 namespace zova::ui {
 

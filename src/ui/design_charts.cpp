@@ -11,6 +11,10 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include "engine/bias_curves.h"
+#include "presentation/workbench_texts.h"
+#include "ui/qt_text.h"
+
 namespace zova::ui {
 namespace {
 
@@ -62,39 +66,41 @@ double niceCeiling(double v) {
 }  // namespace
 
 DesignCharts::DesignCharts(QChartView* inductanceView, QChartView* permeabilityView) {
+    const workbench::ChartTexts lt = workbench::InductanceChartTexts();
     QChart* l = newChart(inductanceView);
     l_.current = new QValueAxis;
-    l_.current->setTitleText(QStringLiteral("直流电流 (A)"));
+    l_.current->setTitleText(q(lt.xAxis));
     l_.inductance = new QValueAxis;
-    l_.inductance->setTitleText(QStringLiteral("电感量 (μH)"));
+    l_.inductance->setTitleText(q(lt.yAxis));
     l->addAxis(l_.current, Qt::AlignBottom);
     l->addAxis(l_.inductance, Qt::AlignLeft);
-    l_.curve = addSeries<QLineSeries>(l, QStringLiteral("电感量"), l_.current, l_.inductance);
-    l_.zeroBias = addSeries<QLineSeries>(l, QStringLiteral("零偏置电感量"), l_.current, l_.inductance);
+    l_.curve = addSeries<QLineSeries>(l, q(lt.curve), l_.current, l_.inductance);
+    l_.zeroBias = addSeries<QLineSeries>(l, q(lt.reference), l_.current, l_.inductance);
     QPen dashed(Qt::gray);
     dashed.setStyle(Qt::DashLine);
     dashed.setWidthF(1.5);
     l_.zeroBias->setPen(dashed);
-    l_.operating = marker(addSeries<QScatterSeries>(l, QStringLiteral("工作点"), l_.current, l_.inductance), 11,
+    l_.operating = marker(addSeries<QScatterSeries>(l, q(lt.operating), l_.current, l_.inductance), 11,
                           Qt::red);
 
+    const workbench::ChartTexts mt = workbench::PermeabilityChartTexts();
     QChart* mu = newChart(permeabilityView);
     mu_.field = new QLogValueAxis;
     mu_.field->setBase(10.0);
     mu_.field->setLabelFormat(QStringLiteral("%g"));
     mu_.field->setMinorTickCount(8);
-    mu_.field->setTitleText(QStringLiteral("磁场强度 (Oe)"));
+    mu_.field->setTitleText(q(mt.xAxis));
     mu_.percent = new QValueAxis;
-    mu_.percent->setTitleText(QStringLiteral("磁导率保持 (%)"));
+    mu_.percent->setTitleText(q(mt.yAxis));
     mu->addAxis(mu_.field, Qt::AlignBottom);
     mu->addAxis(mu_.percent, Qt::AlignLeft);
-    mu_.lookedUp = addSeries<QLineSeries>(mu, QStringLiteral("计算取值"), mu_.field, mu_.percent);
+    mu_.lookedUp = addSeries<QLineSeries>(mu, q(mt.curve), mu_.field, mu_.percent);
     QPen lookedUp(QColor(0xFF, 0x7F, 0x0E));
     lookedUp.setWidthF(2.0);
     mu_.lookedUp->setPen(lookedUp);
-    mu_.points = marker(addSeries<QScatterSeries>(mu, QStringLiteral("曲线数据点"), mu_.field, mu_.percent), 7,
+    mu_.points = marker(addSeries<QScatterSeries>(mu, q(mt.reference), mu_.field, mu_.percent), 7,
                         QColor(0x1F, 0x77, 0xB4));  // the maker's points over the line read off them
-    mu_.operating = marker(addSeries<QScatterSeries>(mu, QStringLiteral("工作磁场"), mu_.field, mu_.percent), 11,
+    mu_.operating = marker(addSeries<QScatterSeries>(mu, q(mt.operating), mu_.field, mu_.percent), 11,
                            Qt::red);
     clear();
 }
@@ -128,7 +134,7 @@ void DesignCharts::clear() {
         series->clear();
     l_.current->setRange(0.0, 1.0);
     l_.inductance->setRange(0.0, 1.0);
-    mu_.field->setRange(1.0, 1000.0);
+    mu_.field->setRange(1.0, kCurveTopField);
     mu_.percent->setRange(0.0, 100.0);
 }
 

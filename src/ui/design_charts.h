@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "design/chart_series.h"
+#include "presentation/chart_series.h"
 
 class QChartView;
 class QLineSeries;

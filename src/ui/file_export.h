@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "design/candidate_table.h"
+#include "presentation/candidate_table.h"
 
 class QChartView;
 class QWidget;

@@ -18,8 +18,9 @@
 #include "commands/key_filters.h"
 #include "commands/maker_info.h"
 #include "commands/messages.h"
+#include "commands/rule_texts.h"
 #include "commands/selection_command.h"
-#include "design/candidate_table.h"
+#include "presentation/candidate_table.h"
 #include "ui/file_export.h"
 #include "ui/images.h"
 #include "ui/key_press_filter.h"
@@ -56,6 +57,7 @@ FrmChoise::FrmChoise(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
     QLabel* const captions[] = {ui_->Label12, ui_->Label13, ui_->Label14, ui_->Label15, ui_->Label16, ui_->Label17};
     for (std::size_t i = 0; i < std::size(captions); ++i) captions[i]->setText(q(messages::kResultColumnCaptions[i]));
     ui_->labURL->setText(ui_->labURL->text() + q(maker::kHomePage));
+    ui_->Label1->setText(q(messages::SelectionBasisText()));
     // Captions stay on one line as wide as their text in whatever font the
     // desktop supplies; the layout gives only their positions.
     for (QLabel* caption : findChildren<QLabel*>())

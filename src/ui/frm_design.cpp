@@ -23,10 +23,11 @@
 #include "commands/inductance_command.h"
 #include "commands/key_filters.h"
 #include "commands/messages.h"
-#include "design/candidate_table.h"
-#include "design/chart_series.h"
-#include "design/design_command.h"
-#include "design/figure_rows.h"
+#include "presentation/candidate_table.h"
+#include "presentation/chart_series.h"
+#include "commands/design_command.h"
+#include "presentation/figure_rows.h"
+#include "presentation/workbench_texts.h"
 #include "text/number_text.h"
 #include "ui/candidate_table_model.h"
 #include "ui/design_charts.h"
@@ -57,8 +58,6 @@ constexpr qint64 kFillSliceMs = 10;
 constexpr std::size_t kFillPiece = 8;
 constexpr int kWidthSampleRows = 32;
 
-const QString kHint = QStringLiteral("选择磁芯料号，输入绕线圈数和电流。");
-const QString kNoRun = QStringLiteral("运行磁芯选型后，这里列出它的候选磁芯；点击列标题排序，选中一行载入上方。");
 
 }  // namespace
 
@@ -70,7 +69,6 @@ FrmDesign::FrmDesign(QWidget* parent)
 
     QStringList partNos;
     for (const std::string& partNo : zova::FilterCoreList("")) partNos << q(partNo);
-    offered_ = QSet<QString>(partNos.begin(), partNos.end());
     ui_->cmbCore->addItems(partNos);
     ui_->cmbCore->setCurrentIndex(-1);
     ui_->cmbCore->setValidator(new UpperCase(ui_->cmbCore));
@@ -82,7 +80,8 @@ FrmDesign::FrmDesign(QWidget* parent)
     KeyPressFilter::install(ui_->txtCurrent, &DecimalKeyFilter);
     KeyPressFilter::install(ui_->cmbCoreCount, &IntegerKeyFilter);
     ui_->labWarning->setStyleSheet(QStringLiteral("color: #a00000"));
-    ui_->labMessage->setText(kHint);
+    ui_->labNoCurve->setText(q(workbench::kNoCurve));
+    ui_->labMessage->setText(q(workbench::kHint));
 
     charts_ = std::make_unique<DesignCharts>(ui_->chtInductance, ui_->chtPermeability);
     ui_->tblFigures->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
@@ -94,7 +93,7 @@ FrmDesign::FrmDesign(QWidget* parent)
     ui_->grdCandidates->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     // Widths from the first rows: measuring every cell of 400 rows would hold the window.
     ui_->grdCandidates->horizontalHeader()->setResizeContentsPrecision(kWidthSampleRows);
-    ui_->labCandidates->setText(kNoRun);
+    ui_->labCandidates->setText(q(workbench::kNoRun));
     ui_->cmdExportCsv->setEnabled(false);
     // The figures beside a wider chart, the comparison below; growing the
     // window grows the chart and the comparison most.
@@ -145,12 +144,12 @@ void FrmDesign::ShowRun(const std::shared_ptr<const SelectionOutcome>& run) {
     ui_->cmdExportCsv->setEnabled(false);
     if (!run_ || run_->cores.empty()) {
         ui_->prgCandidates->hide();
-        ui_->labCandidates->setText(kNoRun);
+        ui_->labCandidates->setText(q(workbench::kNoRun));
         return;
     }
     ui_->prgCandidates->setRange(0, static_cast<int>(run_->cores.size()));
     ui_->prgCandidates->setValue(0);
-    ui_->labCandidates->setText(QStringLiteral("正在计算候选磁芯的设计数据…"));
+    ui_->labCandidates->setText(q(workbench::kComputingCandidates));
     FillCandidates();
 }
 
@@ -185,12 +184,9 @@ void FrmDesign::FillCandidates() {
         // Part numbers differ in width: the column holds the widest of the run.
         QHeaderView* header = ui_->grdCandidates->horizontalHeader();
         header->setResizeContentsPrecision(-1);
-        ui_->grdCandidates->resizeColumnToContents(static_cast<int>(kPartNoColumn));
+        ui_->grdCandidates->resizeColumnToContents(static_cast<int>(CandidateColumn("partNo")));
         header->setResizeContentsPrecision(kWidthSampleRows);
-        ui_->labCandidates->setText(QStringLiteral("共 %1 个候选磁芯（电流 %2 A，磁芯个数 %3）")
-                                        .arg(total)
-                                        .arg(q(text::ShortestText(run_->current)))
-                                        .arg(run_->stackSize));
+        ui_->labCandidates->setText(q(workbench::CandidatesSummary(total, run_->current, run_->stackSize)));
     }
 }
 
@@ -218,10 +214,7 @@ void FrmDesign::LoadInputs(const QString& partNo, int turns, float current, int 
     DoCalculation();
 }
 
-QString FrmDesign::SelectedPartNo() const {
-    const QString text = ui_->cmbCore->currentText().trimmed().toUpper();
-    return offered_.contains(text) ? text : QString();
-}
+QString FrmDesign::SelectedPartNo() const { return ui_->cmbCore->currentText().trimmed().toUpper(); }
 
 void FrmDesign::DoCalculation() {
     if (loading_) return;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -51,7 +50,6 @@ private:
     std::unique_ptr<Ui::frmDesign> ui_;
     std::unique_ptr<DesignCharts> charts_;
     CandidateTableModel* candidates_ = nullptr;
-    QSet<QString> offered_;
     std::shared_ptr<const SelectionOutcome> run_;
     std::size_t filled_ = 0;  // candidates of run_ computed so far
     QTimer fill_;

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "cli/json_reader.h"
+#include "support/json_reader.h"
 #include "cli/tool_runner.h"
 #include "commands/messages.h"
 #include "commands/selection_command.h"
-#include "design/design_command.h"
+#include "commands/design_command.h"
 #include "support/named_case.h"
 
 namespace zova {
@@ -101,10 +101,12 @@ TEST(DesignCommand, TextTableNamesEachFigure) {
     ASSERT_GE(lines.size(), 5u + 27u + 1u + 51u);
     EXPECT_EQ(lines[0], "磁芯料号\tKTB130060");
     EXPECT_EQ(lines[3], "磁芯个数\t2");
-    EXPECT_EQ(lines[5], "电感量(μH)\t253.84");
-    EXPECT_NE(run.out.find("\n温升(K)\t26.3145\n"), std::string::npos) << run.out;
+    EXPECT_EQ(lines[5], "电感量 (μH)\t253.84");
+    EXPECT_NE(run.out.find("\n温升估算 (K)\t26.3145\n"), std::string::npos) << run.out;
+    // In the unit of its caption: design_reference.py gives 0.0881646 Ω.
+    EXPECT_NE(run.out.find("\n直流电阻 20 °C (mΩ)\t88.1646\n"), std::string::npos) << run.out;
     // Roll-off point 10 of 50 at 2 A (reference script), and the last at twice the current.
-    EXPECT_NE(run.out.find("\n电流(A)\t电感量(μH)\t剩余磁导率(%)\n0\t305\t100\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\n电流 (A)\t电感量 (μH)\t磁导率保持 (%)\n0\t305\t100\n"), std::string::npos);
     EXPECT_NE(run.out.find("\n2\t287.978\t94.4189\n"), std::string::npos);
     EXPECT_TRUE(lines.back().starts_with("10\t")) << lines.back();
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "cli/json_reader.h"
+#include "support/json_reader.h"
 #include "cli/tool_runner.h"
 #include "commands/core_list.h"
 #include "commands/inductance_command.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/json_reader.h"
+#include "support/json_reader.h"
 
 // Runs the built zovamagnetic-cli as a script would: arguments passed verbatim
 // (no shell), standard output and standard error captured apart.

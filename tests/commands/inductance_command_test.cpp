@@ -69,10 +69,21 @@ INSTANTIATE_TEST_SUITE_P(
         CalcCase{"turnsOverflow", "KTB130060", "40000", "0", "1", true, ""},
         CalcCase{"currentBeyondSingle", "KTB130060", "50", "1e39", "1", true, ""},
         CalcCase{"fieldBeyondSingle", "KTB130060", "30000", "1e36", "1", true, ""},
-        // A selection that is not an offered part number is the all-zero core.
-        CalcCase{"unknownCoreWithCurrent", "KRB050060", "50", "5", "1", true, ""},
-        CalcCase{"unknownCoreNoCurrent", "XYZ", "50", "0", "1", false, "电感量为：0.000μH"}),
+        // Not an offered part number: refused where "no core" is, after the stack's conversion.
+        CalcCase{"unknownCoreStackOverflowFirst", "XYZ", "50", "5", "99999", true, ""},
+        CalcCase{"unknownCoreBeforeTurns", "XYZ", "", "", "1", false, "对不起，请选择磁芯料号！"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A part number no window offers (a catalogue row of another series, another
+// case, a trailing blank) ends on its own, with the window's "select a core".
+TEST(Calculator, RefusesAPartNumberThatIsNotOffered) {
+    for (const char* core : {"KRB050060", "XYZ", "kta092060", "KTA092060 "}) {
+        const InductanceOutcome got = CalculateInductance(core, "50", "5", "1");
+        EXPECT_EQ(got.end, InductanceEnd::UnknownCore) << core;
+        EXPECT_EQ(got.resultText, "对不起，请选择磁芯料号！") << core;
+        EXPECT_FALSE(got.figures) << core;
+    }
+}
 
 }  // namespace
 }  // namespace zova

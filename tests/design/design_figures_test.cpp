@@ -15,7 +15,7 @@
 #include "commands/messages.h"
 #include "commands/selection_command.h"
 #include "design/curve_index.h"
-#include "design/design_command.h"
+#include "commands/design_command.h"
 #include "engine/bias_curves.h"
 #include "engine/formulas.h"
 #include "support/named_case.h"

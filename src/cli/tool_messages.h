@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "cli/commands.h"
+
+// Refusals of the tool, on standard error. Every text a script passed in is
+// shown through text::ShownArgument, so that no control byte reaches the terminal.
+namespace zova::cli {
+
+// `message` and a line feed on standard error.
+CliResult Failure(int code, std::string_view message);
+
+// "zovamagnetic-cli: " + message, for the tool's own (English) messages.
+CliResult ToolFailure(int code, const std::string& message);
+
+// A part number that no offered core has: exit 2.
+CliResult UnknownCore(std::string_view partNo);
+
+}  // namespace zova::cli

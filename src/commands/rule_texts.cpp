@@ -1,0 +1,16 @@
+#include "commands/rule_texts.h"
+
+#include "engine/formulas.h"
+#include "engine/winding_rules.h"
+#include "text/number_text.h"
+
+namespace zova::messages {
+
+std::string WindowFillLimitText() { return text::GeneralForm(static_cast<float>(kWindowFillLimit * 100.0)) + "%"; }
+
+std::string SelectionBasisText() {
+    return "以上选型电流密度为" + text::GeneralForm(kCurrentDensity) + "安培每平方毫米，有效绕线面积按窗口面积的" +
+           WindowFillLimitText() + "来估算的结果";
+}
+
+}  // namespace zova::messages

@@ -1,0 +1,141 @@
+#include "presentation/candidate_table.h"
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <stdexcept>
+
+#include "catalogue/catalogue.h"
+#include "commands/messages.h"
+#include "presentation/figure_table.h"
+#include "engine/arithmetic_error.h"
+#include "text/csv_record.h"
+
+namespace zova {
+namespace {
+
+// The selection's own columns: what its result line and catalogue row say.
+struct SelectionColumn {
+    std::string_view key;
+    std::string_view caption;
+    bool text;
+};
+
+constexpr SelectionColumn kSelectionColumns[] = {
+    {"index", "序号", false},         {"partNo", "料号", true},         {"series", "系列", true},
+    {"coatedOD", "外径 (mm)", false}, {"coatedID", "内径 (mm)", false}, {"coatedHeight", "高度 (mm)", false},
+    {"turns", "圈数", false},         {"wire", "线径 (mm)", false},
+};
+
+const SelectionColumn* selectionColumn(std::string_view key) {
+    for (const SelectionColumn& c : kSelectionColumns)
+        if (c.key == key) return &c;
+    return nullptr;
+}
+
+// One candidate as its selection line shows it.
+struct SelectionLine {
+    std::size_t index;
+    const SelectedCore& selected;
+    const CoreRecord& core;
+    std::array<std::string, 6> columns;  // the result line's
+    double wire;                         // mm, bare
+};
+
+CandidateCell selectionCell(std::string_view key, const SelectionLine& s) {
+    const auto& [index, selected, core, line, wire] = s;
+    if (key == "index") return {std::to_string(index + 1), static_cast<double>(index + 1)};
+    if (key == "partNo") return {core.PartNo, std::nullopt};
+    if (key == "series") return {core.PartNo.substr(0, 3), std::nullopt};
+    if (key == "coatedOD") return {line[1], core.CoatedOD};
+    if (key == "coatedID") return {line[2], core.CoatedID};
+    if (key == "coatedHeight") return {line[3], core.CoatedHeight};
+    if (key == "turns") return {line[4], static_cast<double>(selected.turns)};
+    return {line[5], wire};
+}
+
+CandidateCell figureCell(const Figure& figure, const DesignFigures& f) {
+    const std::optional<double> number = ShownNumber(figure, f);
+    // A winding whose turns do not all fit has no layers to count.
+    if (!number && figure.key == "layers") return {std::string(kDoesNotFit), std::nullopt};
+    return {ShownText(figure, f), number};
+}
+
+CandidateRow rowOf(const SelectionOutcome& selection, std::size_t index) {
+    const SelectedCore& selected = selection.cores[index];
+    const CoreRecord& core = CoreCatalogue(selected.row);
+    const DesignFigures f = ComputeDesignFigures(core, selected.turns, selection.current, selection.stackSize);
+    const SelectionLine line{index, selected, core, ResultColumns(selected, selection.wireText),
+                             selection.bareDiameter.value_or(f.bareDiameter)};
+    CandidateRow row;
+    row.core = selected;
+    row.windingFits = f.windingFits;
+    for (std::size_t c = 0; c < kCandidateColumns; ++c) {
+        const std::string_view key = kCandidateColumnKeys[c];
+        row.cells[c] = selectionColumn(key) ? selectionCell(key, line) : figureCell(FigureOf(key), f);
+    }
+    return row;
+}
+
+}  // namespace
+
+CandidateRowsOutcome CandidateRows(const SelectionOutcome& selection, std::size_t first, std::size_t count) {
+    CandidateRowsOutcome out;
+    const std::size_t size = selection.cores.size();
+    const std::size_t end = first >= size ? first : first + std::min(count, size - first);
+    try {
+        for (std::size_t i = first; i < end; ++i) out.rows.push_back(rowOf(selection, i));
+    } catch (const ArithmeticError&) {
+        out.end = DesignEnd::OutOfRange;
+        out.rows.clear();
+        out.message = messages::kOutOfRange;
+    }
+    return out;
+}
+
+std::size_t CandidateColumn(std::string_view key) {
+    for (std::size_t c = 0; c < kCandidateColumns; ++c)
+        if (kCandidateColumnKeys[c] == key) return c;
+    throw std::out_of_range("no candidate column named " + std::string(key));
+}
+
+std::string CandidateCaption(std::size_t column) {
+    const std::string_view key = kCandidateColumnKeys.at(column);
+    if (const SelectionColumn* c = selectionColumn(key)) return std::string(c->caption);
+    return Caption(FigureOf(key));
+}
+
+bool IsTextColumn(std::size_t column) {
+    const SelectionColumn* c = selectionColumn(kCandidateColumnKeys.at(column));
+    return c != nullptr && c->text;
+}
+
+std::vector<std::size_t> SortedOrder(const std::vector<CandidateRow>& rows, std::size_t column, bool descending) {
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const CandidateCell& x = rows[a].cells[column];
+        const CandidateCell& y = rows[b].cells[column];
+        if (x.key.has_value() != y.key.has_value()) return x.key.has_value();
+        if (x.key) return descending ? *y.key < *x.key : *x.key < *y.key;
+        if (x.text == y.text) return false;
+        // Neither has a number: a text column, or two rows without a value.
+        return descending ? y.text < x.text : x.text < y.text;
+    });
+    return order;
+}
+
+std::string CandidatesCsv(const std::vector<CandidateRow>& rows, const std::vector<std::size_t>& order) {
+    std::string out = "\xEF\xBB\xBF";
+    std::vector<std::string> header;
+    for (std::size_t c = 0; c < kCandidateColumns; ++c) header.push_back(CandidateCaption(c));
+    out += text::CsvRecord(header);
+    std::vector<std::string> fields(kCandidateColumns);
+    for (const std::size_t i : order) {
+        for (std::size_t c = 0; c < kCandidateColumns; ++c) fields[c] = rows[i].cells[c].text;
+        out += text::CsvRecord(fields);
+    }
+    return out;
+}
+
+}  // namespace zova

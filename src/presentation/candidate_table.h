@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "commands/selection_command.h"
+#include "commands/design_command.h"
+
+namespace zova {
+
+// The columns of the candidates' comparison, left to right, by key: the
+// selection's own columns, then design figures of the figure table.
+inline constexpr std::array<std::string_view, 16> kCandidateColumnKeys = {
+    "index",      "partNo",     "series",        "coatedOD",           "coatedID",      "coatedHeight",
+    "turns",      "wire",       "inductance",    "percentPermeability", "windowFill",   "layers",
+    "resistance100", "copperLoss100", "temperatureRise", "woundVolume"};
+inline constexpr std::size_t kCandidateColumns = kCandidateColumnKeys.size();
+
+// The position of the column with this key; throws std::out_of_range for none.
+std::size_t CandidateColumn(std::string_view key);
+
+// The caption of a column: "序号", "电感量 (μH)".
+std::string CandidateCaption(std::size_t column);
+
+// Whether a column holds words (part number, series) rather than figures.
+bool IsTextColumn(std::size_t column);
+
+// What the layers column shows for a winding whose turns do not all fit.
+inline constexpr std::string_view kDoesNotFit = "放不下";
+
+struct CandidateCell {
+    std::string text;
+    std::optional<double> key;  // what the column sorts by; text columns have none
+
+    friend bool operator==(const CandidateCell&, const CandidateCell&) = default;
+};
+
+// One selected core with its figures, as the comparison shows it.
+struct CandidateRow {
+    SelectedCore core;
+    bool windingFits = false;
+    std::array<CandidateCell, kCandidateColumns> cells;
+
+    friend bool operator==(const CandidateRow&, const CandidateRow&) = default;
+};
+
+struct CandidateRowsOutcome {
+    DesignEnd end = DesignEnd::Found;  // Found or OutOfRange
+    std::vector<CandidateRow> rows;    // empty unless Found
+    std::string message;               // empty when end == Found
+};
+
+// Rows first .. first + count − 1 of a selection's cores (fewer at its end),
+// each at its own turns and the run's current and stack. In pieces, so a
+// window can show its progress between them.
+CandidateRowsOutcome CandidateRows(const SelectionOutcome& selection, std::size_t first, std::size_t count);
+
+// The row positions in the order of `column`: numbers by value, texts by their
+// bytes; rows without a value last whichever the direction; ties keep the order
+// they had in the run.
+std::vector<std::size_t> SortedOrder(const std::vector<CandidateRow>& rows, std::size_t column, bool descending);
+
+// The rows, in the given order, as CSV: a byte-order mark (spreadsheet programs
+// read UTF-8 only with it), the captions, then the texts as shown.
+std::string CandidatesCsv(const std::vector<CandidateRow>& rows, const std::vector<std::size_t>& order);
+
+}  // namespace zova

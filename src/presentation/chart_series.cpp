@@ -1,0 +1,49 @@
+#include "presentation/chart_series.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "design/curve_index.h"
+#include "engine/bias_curves.h"
+#include "engine/formulas.h"
+
+namespace zova {
+
+InductanceChart InductanceChartOf(const DesignFigures& f, float current) {
+    InductanceChart chart;
+    chart.curve.reserve(f.rolloff.size());
+    for (const RolloffPoint& p : f.rolloff) chart.curve.push_back({p.current, p.inductance});
+    chart.operating = {current, f.inductance};
+    chart.zeroBias = f.inductanceZeroBias;
+    return chart;
+}
+
+std::optional<PermeabilityChart> PermeabilityChartOf(const CoreRecord& core, const DesignFigures& f) {
+    const BiasCurve* curve = CurveOf(core);
+    if (curve == nullptr) return std::nullopt;
+    PermeabilityChart chart;
+    chart.operating = {f.fieldStrength, f.percentPermeability};
+    const double h = f.fieldStrength;
+    if (h > 0.0) {
+        chart.fieldFrom = std::min(1.0, std::pow(10.0, std::floor(std::log10(h))));
+        chart.fieldTo = std::max(static_cast<double>(kCurveTopField), std::pow(10.0, std::ceil(std::log10(h))));
+    }
+    for (int i = 0; i < kCurvePoints; ++i) chart.points.push_back({curve->h[i], curve->percent[i]});
+
+    // The lookup is straight between the maker's fields: sample between them
+    // so the line bends as it does on a logarithmic axis, and hit them exactly.
+    std::vector<float> fields(curve->h, curve->h + kCurvePoints);
+    const double decades = std::log10(chart.fieldTo / chart.fieldFrom);
+    const int samples = static_cast<int>(std::lround(decades * kLookupSamplesPerDecade));
+    for (int k = 0; k <= samples; ++k)
+        fields.push_back(static_cast<float>(chart.fieldFrom * std::pow(10.0, decades * k / samples)));
+    std::erase_if(fields, [&](float x) { return !(x >= chart.fieldFrom && x <= chart.fieldTo); });
+    std::sort(fields.begin(), fields.end());
+    fields.erase(std::unique(fields.begin(), fields.end()), fields.end());
+
+    const CurveIndex index(*curve);
+    for (const float x : fields) chart.lookedUp.push_back({x, index.percentAt(x)});
+    return chart;
+}
+
+}  // namespace zova

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "catalogue/core_record.h"
+#include "design/design_figures.h"
+#include "engine/bias_curves.h"
+
+namespace zova {
+
+struct ChartPoint {
+    double x = 0.0;
+    double y = 0.0;
+
+    friend bool operator==(const ChartPoint&, const ChartPoint&) = default;
+};
+
+// Inductance (µH) against DC current (A), 0 to twice the design current.
+struct InductanceChart {
+    std::vector<ChartPoint> curve;  // the roll-off points
+    ChartPoint operating;           // at the design current
+    double zeroBias = 0.0;          // µH, the reference line
+};
+
+InductanceChart InductanceChartOf(const DesignFigures& f, float current);
+
+// Percent of initial permeability against field strength (Oe).
+struct PermeabilityChart {
+    std::vector<ChartPoint> points;    // the maker's points, as published
+    std::vector<ChartPoint> lookedUp;  // what the calculation reads off them, field rising
+    ChartPoint operating;              // the design's field and percentage
+    double fieldFrom = 1.0;            // Oe: the axis, whole decades
+    double fieldTo = kCurveTopField;
+};
+
+// Samples of the looked-up line per decade of field, besides the maker's points.
+inline constexpr int kLookupSamplesPerDecade = 40;
+
+// Nothing for a core without a curve. The axis runs from 1 Oe to the curves' top (1000 Oe), widened
+// by whole decades when the operating field lies outside.
+std::optional<PermeabilityChart> PermeabilityChartOf(const CoreRecord& core, const DesignFigures& f);
+
+}  // namespace zova

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "design/design_figures.h"
+
+namespace zova {
+
+// One line of the design window's figures: the figure's Chinese name with its
+// unit, and its value as shown ("—" where the figure is undefined).
+struct FigureRow {
+    std::string name;
+    std::string value;
+
+    friend bool operator==(const FigureRow&, const FigureRow&) = default;
+};
+
+// The workbench's rows of the figure table (figure_table.h), in the order an
+// engineer reads them: inductance and bias, wire and winding, losses and
+// heating, wound size. Resistances in mΩ; the fill as a percentage of the
+// hole's square.
+std::vector<FigureRow> FigureRows(const DesignFigures& f);
+
+// What is wrong with the winding, in words, or "" when nothing is: the turns do
+// not all fit in the hole, or they fill more of it than the selection accepts.
+std::string WindingWarning(const DesignFigures& f, int turns);
+
+}  // namespace zova

@@ -1,0 +1,53 @@
+// Expected values: the axis decades worked out by hand from the operating
+// field; KRA037125 has no curve (KRA 125 is not among the maker's curves).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "catalogue/catalogue.h"
+#include "presentation/chart_series.h"
+#include "support/named_case.h"
+
+namespace zova {
+namespace {
+
+struct AxisCase {
+    const char* name;
+    float field;
+    double from, to;
+};
+ZOVA_PRINT_CASE_NAME(AxisCase)
+
+const AxisCase kAxisCases[] = {
+    {"inside", 38.55f, 1.0, 1000.0},
+    {"belowOneOersted", 0.23f, 0.1, 1000.0},
+    {"aboveAThousand", 1500.0f, 1.0, 10000.0},
+};
+
+class PermeabilityAxis : public ::testing::TestWithParam<AxisCase> {};
+
+TEST_P(PermeabilityAxis, HoldsTheOperatingFieldInWholeDecades) {
+    DesignFigures f;
+    f.fieldStrength = GetParam().field;
+    const auto chart = PermeabilityChartOf(FindCore("KTB130060"), f);
+    ASSERT_TRUE(chart.has_value());
+    EXPECT_EQ(chart->fieldFrom, GetParam().from);
+    EXPECT_EQ(chart->fieldTo, GetParam().to);
+    // The looked-up line spans the axis, field rising.
+    ASSERT_FALSE(chart->lookedUp.empty());
+    EXPECT_FLOAT_EQ(chart->lookedUp.front().x, GetParam().from);
+    EXPECT_FLOAT_EQ(chart->lookedUp.back().x, GetParam().to);
+    EXPECT_TRUE(std::is_sorted(chart->lookedUp.begin(), chart->lookedUp.end(),
+                               [](const ChartPoint& a, const ChartPoint& b) { return a.x <= b.x; }));
+    EXPECT_EQ(chart->points.size(), 45u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, PermeabilityAxis, ::testing::ValuesIn(kAxisCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PermeabilityChart, IsAbsentForACoreWithoutACurve) {
+    EXPECT_FALSE(PermeabilityChartOf(FindCore("KRA037125"), DesignFigures{}).has_value());
+}
+
+}  // namespace
+}  // namespace zova
