@@ -2,9 +2,9 @@
 // turns, 5 A, stack of 2), compared at the digits it gives, and the rows
 // printed by design_reference.py beside this file, an independent computation
 // from the figures' formulas that rounds where the engine rounds. The rows are
-// compared to the last bit: an inductance whose products were taken in single
-// precision, or rounded once too often, misses doesNotFit, beyondAwg0 and
-// manyTurns by a unit in the last place.
+// compared to the last bit: with its products taken in single precision the
+// inductance misses doesNotFit and beyondAwg0 by a unit in the last place, the
+// zero-bias inductance manyTurns.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -47,6 +47,12 @@ struct ReferenceCase {
 };
 ZOVA_PRINT_CASE_NAME(ReferenceCase)
 
+// Bit for bit (a single-precision figure widens to double exactly); the message
+// shows both values to the last bit.
+void expectBits(double got, double want, const char* what) {
+    EXPECT_EQ(got, want) << what << ": " << std::hexfloat << got << " against " << want;
+}
+
 std::optional<Wound> woundOf(const DesignFigures& f) {
     if (!f.windingFits) return std::nullopt;
     const std::optional<double> all[] = {f.meanTurnLength, f.wireLength,   f.resistance20, f.resistance100,
@@ -62,16 +68,15 @@ class ReferenceFigures : public ::testing::TestWithParam<ReferenceCase> {};
 TEST_P(ReferenceFigures, MatchTheReferenceScript) {
     const ReferenceCase& c = GetParam();
     const DesignFigures f = ComputeDesignFigures(FindCore(c.core), c.turns, c.current, c.stack);
-    // Single-precision figures widen to double exactly: == is bit for bit.
-    EXPECT_EQ(f.inductance, c.inductance);
-    EXPECT_EQ(f.inductanceZeroBias, c.inductanceZeroBias);
-    EXPECT_EQ(f.fieldStrength, c.fieldStrength);
-    EXPECT_EQ(f.percentPermeability, c.percent);
-    EXPECT_EQ(f.energy, c.energy);
-    EXPECT_EQ(f.ampereTurnsPerMetre, c.ampereTurnsPerMetre);
+    expectBits(f.inductance, c.inductance, "inductance");
+    expectBits(f.inductanceZeroBias, c.inductanceZeroBias, "inductanceZeroBias");
+    expectBits(f.fieldStrength, c.fieldStrength, "fieldStrength");
+    expectBits(f.percentPermeability, c.percent, "percentPermeability");
+    expectBits(f.energy, c.energy, "energy");
+    expectBits(f.ampereTurnsPerMetre, c.ampereTurnsPerMetre, "ampereTurnsPerMetre");
     EXPECT_EQ(f.standardWire, c.standardWire);
     EXPECT_EQ(f.awg, c.awg);
-    EXPECT_EQ(f.windowFill, c.windowFill);
+    expectBits(f.windowFill, c.windowFill, "windowFill");
     EXPECT_EQ(f.fitsWindow, c.fitsWindow);
     EXPECT_EQ(f.turnsPerLayer, c.turnsPerLayer);
     EXPECT_EQ(f.windingFits, c.wound.has_value());
@@ -79,8 +84,8 @@ TEST_P(ReferenceFigures, MatchTheReferenceScript) {
 
     ASSERT_EQ(f.rolloff.size(), 51u);
     EXPECT_EQ(f.rolloff[10].current, c.rolloff10.current);
-    EXPECT_EQ(f.rolloff[10].inductance, c.rolloff10.inductance);
-    EXPECT_EQ(f.rolloff[10].percent, c.rolloff10.percent);
+    expectBits(f.rolloff[10].inductance, c.rolloff10.inductance, "rolloff[10].inductance");
+    expectBits(f.rolloff[10].percent, c.rolloff10.percent, "rolloff[10].percent");
     EXPECT_EQ(f.rolloff[0].current, 0.0f);
     EXPECT_EQ(f.rolloff[0].percent, 100.0f);
     EXPECT_EQ(f.rolloff[0].inductance, f.inductanceZeroBias);
@@ -94,7 +99,10 @@ TEST_P(ReferenceFigures, MatchTheReferenceScript) {
                      f.temperatureRise || f.woundVolume);
         return;
     }
-    for (std::size_t k = 0; k < wound->size(); ++k) EXPECT_EQ((*wound)[k], (*c.wound)[k]) << "wound figure " << k;
+    for (std::size_t k = 0; k < wound->size(); ++k) {
+        SCOPED_TRACE(k);
+        expectBits((*wound)[k], (*c.wound)[k], "wound figure (index in Wound)");
+    }
 }
 
 // Printed by design_reference.py.
