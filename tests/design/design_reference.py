@@ -5,9 +5,22 @@ per case for tests/design/design_figures_test.cpp.
 
 Core fields are copied from src/catalogue/catalogue_tables.cpp (size table:
 coated OD, ID, height in mm, path length in cm; AL table in nH/turn²) and the
-KTB 060 curve from src/engine/bias_curves.cpp. Single-precision steps of the
-engine (field strength, curve lookup, inductance, wire diameter) are rounded
-with struct, as the engine rounds them.
+KTB 060 curve from src/engine/bias_curves.cpp.
+
+Rounding follows the engine step by step. A figure the engine keeps in single
+precision (field strength, curve lookup, inductance, wire diameter) is formed
+in double from its single-precision inputs and rounded to single once, where
+the engine rounds it (f32 below):
+- field strength: n x 1.25664 x I / path length, left to right, then f32;
+- curve lookup: (H - H1) x (P1 - P2) / (H1 - H2) + P1, then f32;
+- inductance of one core: n x AL x n x percent, left to right, then / 100000,
+  then f32 (at 0 A: n x AL x n / 1000, then f32); the stack's is that single
+  times the stack, rounded to single (a single-precision product);
+- bare diameter: I / 8 in single, 2 x sqrt(area / 3.1416) in double, then f32;
+  overall diameter: f32(bare x 0.045 + 0.007), plus the bare one in single.
+Everything after that is double throughout. Python floats are doubles and its
+arithmetic is IEEE with the same order of operations, so every figure should
+come out to the last bit.
 """
 import math
 import struct
@@ -46,6 +59,15 @@ def percent_at(curve, h):
             return f32((h - h1) * (p1 - p2) / (h1 - h2) + p1)
 
 
+def inductance_uh(t, al, pct):
+    """One core's inductance in µH: the products in double, one rounding."""
+    return f32(t * al * t * pct / 100000.0)
+
+
+def zero_bias_uh(t, al):
+    return f32(t * al * t / 1000.0)
+
+
 def id_sq(part):
     id_ = f32(CORES[part][1])
     return id_ * id_
@@ -56,12 +78,12 @@ def figures(part, n, i, k):
     od, id_, height, path, al, i = (f32(v) for v in (od, id_, height, path, al, i))
     h = f32(n * 1.25664 * i / path)
     pct = percent_at(curve, h) if curve else 0.0
-    t = f32(n)
-    per_core = f32(f32(f32(f32(t * al) * t) * pct) / 100000.0)
-    ind = f32(per_core * f32(k))
+    t = float(n)
+    ind = f32(inductance_uh(t, al, pct) * f32(k))
     db = f32(2.0 * math.sqrt(f32(i / f32(8.0)) / 3.1416))
     do = f32(f32(db * 0.045 + 0.007) + db)
-    r = {'inductance': ind, 'percentPermeability': pct, 'fieldStrength': h,
+    r = {'inductance': ind, 'inductanceZeroBias': f32(zero_bias_uh(t, al) * f32(k)),
+         'percentPermeability': pct, 'fieldStrength': h,
          'energy': 0.5 * ind * (i * i), 'bareDiameter': db, 'overallDiameter': do,
          'windowFill': n * (do * do) / (id_ * id_),
          'ampereTurnsPerMetre': n * i / (path / 100)}
@@ -82,7 +104,7 @@ def figures(part, n, i, k):
     i10 = f32(10 * (2.0 * i) / 50)
     h10 = f32(n * 1.25664 * i10 / path)
     p10 = percent_at(curve, h10) if curve else 0.0
-    r['rolloff10'] = (i10, f32(f32(f32(f32(f32(t * al) * t) * p10) / 100000.0) * f32(k)), p10)
+    r['rolloff10'] = (i10, f32(inductance_uh(t, al, p10) * f32(k)), p10)
     if left > 0:
         r['layers'] = None
         return r
@@ -114,6 +136,8 @@ CASES = [
     ('noCurveThinWire', 'KRA037125', 40, 0.01, 3),
     ('thickWireNoStandard', 'KTB130060', 3, 200.0, 1),
     ('beyondAwg0', 'KTB130060', 1, 500.0, 1),
+    # n x AL x n = 60 878 061 needs 26 bits: a product taken in single loses its last ones.
+    ('manyTurns', 'KTB130060', 999, 0.1, 1),
 ]
 
 WOUND = ['meanTurnLength', 'wireLength', 'resistance20', 'resistance100', 'copperLoss20', 'copperLoss100',
@@ -135,8 +159,9 @@ if __name__ == '__main__':
         wound = 'std::nullopt' if r['layers'] is None else \
             'Wound{' + ', '.join(repr(r[key]) for key in WOUND) + '}'
         print('    {"%s", "%s", %d, %rf, %d,' % (name, part, n, i, k))
-        print('     %s, %s, %s, %s,' % tuple(repr(r[key]) for key in
-                                         ('inductance', 'percentPermeability', 'energy', 'ampereTurnsPerMetre')))
+        print('     %s, %s, %s, %s, %s, %s,' % tuple(repr(r[key]) for key in
+                                                 ('inductance', 'inductanceZeroBias', 'fieldStrength',
+                                                  'percentPermeability', 'energy', 'ampereTurnsPerMetre')))
         print('     %s, %s, %s, %s, {%s},' % (cpp(r['standardWire']), cpp(r['awg']), repr(r['windowFill']),
                                           cpp(id_sq(part) * 0.55 / (r['overallDiameter'] * r['overallDiameter']) > n),
                                           ', '.join(str(t) for t in r['turnsPerLayer'])))
