@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "catalogue/catalogue.h"
+#include "documents/program_version.h"
 #include "design/converter.h"
 #include "design/skin_effect.h"
 #include "presentation/figure_formats.h"
@@ -11,10 +12,6 @@
 #include "text/json_writer.h"
 #include "text/number_text.h"
 #include "text/shown_text.h"
-
-#ifndef ZOVA_VERSION
-#define ZOVA_VERSION "unknown"
-#endif
 
 namespace zova {
 namespace {
@@ -129,7 +126,7 @@ std::string DesignFileText(const DesignInputs& in, const DesignFigures& f) {
     j.beginObject();
     j.key("format").string(kDesignFormat);
     j.key("version").integer(kDesignFormatVersion);
-    j.key("program").string("zovamagnetic " ZOVA_VERSION);
+    j.key("program").string(ProgramNameAndVersion());
     j.key("inputs").beginObject();
     j.key("core").string(in.core);
     j.key("turns").integer(in.turns);

@@ -123,6 +123,16 @@ const std::vector<Figure>& table() {
 
 std::span<const Figure> Figures() { return table(); }
 
+std::string_view GroupName(FigureGroup group) {
+    switch (group) {
+        case FigureGroup::InductanceAndField: return "电感与磁场";
+        case FigureGroup::Winding: return "绕组";
+        case FigureGroup::LossesAndTemperature: return "损耗与温升";
+        case FigureGroup::WoundSize: return "绕后尺寸";
+    }
+    return {};
+}
+
 const Figure& FigureOf(std::string_view key) {
     for (const Figure& figure : table())
         if (figure.key == key) return figure;

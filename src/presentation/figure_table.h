@@ -26,6 +26,15 @@ enum class FigureKind {
 
 // The workbench's rows come in these groups, in this order.
 enum class FigureGroup { InductanceAndField, Winding, LossesAndTemperature, WoundSize };
+inline constexpr FigureGroup kFigureGroups[] = {FigureGroup::InductanceAndField, FigureGroup::Winding,
+                                                FigureGroup::LossesAndTemperature, FigureGroup::WoundSize};
+
+// The group's heading: 电感与磁场, 绕组, 损耗与温升, 绕后尺寸.
+std::string_view GroupName(FigureGroup group);
+
+// What an engineer reads first, by key: shown before the groups.
+inline constexpr std::string_view kKeyFigures[] = {"inductance", "percentPermeability", "totalLoss",
+                                                   "temperatureRiseTotal", "windowFill", "layers"};
 
 using TurnList = const std::vector<int>*;
 using PointList = const std::vector<RolloffPoint>*;
