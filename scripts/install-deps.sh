@@ -3,8 +3,9 @@
 # Chinese texts), the tests (locales: the sources
 # localedef builds the tests' comma locale from), the Debian package
 # (dpkg-shlibdeps and file, for cpack; lintian to check it), the screenshots
-# (xdotool) and the fuzz targets (clang with its libFuzzer and sanitizer
-# runtimes) need.
+# (xdotool), the fuzz targets (clang with its libFuzzer and sanitizer
+# runtimes) and the Python module (pybind11 and Python's headers to build it,
+# pytest to test it under /usr/bin/python3) need.
 # Quick when everything is already there: it only calls apt-get for what is missing.
 set -euo pipefail
 
@@ -17,6 +18,7 @@ packages=(
   dpkg-dev file lintian
   xdotool
   clang libclang-rt-14-dev
+  pybind11-dev python3-dev python3-pytest
 )
 
 missing=()
