@@ -7,6 +7,10 @@
 # runtimes) and the Python module (pybind11 and Python's headers to build it,
 # pytest to test it under /usr/bin/python3) need.
 # Quick when everything is already there: it only calls apt-get for what is missing.
+#
+# --python-examples also installs what the Python module's example scripts
+# plot with (python3-matplotlib, some 40 packages with NumPy and SciPy); the
+# build and the tests do not need it.
 set -euo pipefail
 
 packages=(
@@ -20,6 +24,11 @@ packages=(
   clang libclang-rt-14-dev
   pybind11-dev python3-dev python3-pytest
 )
+case "${1:-}" in
+  "") ;;
+  --python-examples) packages+=(python3-matplotlib) ;;
+  *) echo "usage: install-deps.sh [--python-examples]" >&2; exit 64 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,7 @@ message. The tool is the program ZOVA_CLI names; PYTHONPATH holds the module.
 """
 
 import ast
+import doctest
 import gc
 import json
 import math
@@ -21,6 +22,7 @@ from zovamagnetic import _zovamagnetic
 
 CLI = os.environ["ZOVA_CLI"]
 STUBS = Path(zm.__file__).with_name("__init__.pyi")
+SOURCE = Path(__file__).parents[2]
 
 
 def run_tool(args):
@@ -275,3 +277,20 @@ def test_stubs_name_every_function_with_its_parameters():
     assert set(stubs) == public
     for name, parameters in stubs.items():
         assert module_parameters(getattr(zm, name)) == parameters, name
+
+
+def test_readme_session_answers_as_shown():
+    readme = (SOURCE / "README.md").read_text(encoding="utf-8")
+    session = doctest.DocTestParser().get_doctest(readme, {}, "README.md", "README.md", 0)
+    report = []
+    runner = doctest.DocTestRunner(optionflags=doctest.ELLIPSIS)
+    runner.run(session, out=report.append)
+    assert session.examples and runner.failures == 0, "".join(report)
+
+
+def test_stack_sweep_example_runs():
+    example = SOURCE / "python" / "examples" / "stack_sweep.py"
+    run = subprocess.run(["/usr/bin/python3", str(example), "--table-only"], capture_output=True, text=True,
+                         check=True)
+    rows = run.stdout.splitlines()[1:]
+    assert [int(row.split()[0]) for row in rows] == [1, 2, 3, 4]
