@@ -153,24 +153,6 @@ private:
         return &it->second;
     }
 
-    static void appendUtf8(std::string& out, std::uint32_t cp) {
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
-
     std::uint32_t hex4(std::string_view raw, std::size_t at) const {
         std::uint32_t cp = 0;
         const char* first = raw.data() + at;
@@ -179,25 +161,31 @@ private:
         return cp;
     }
 
-    // A new str of a string's raw text. As in json.loads, a lone surrogate
-    // escape stays a lone surrogate ("surrogatepass").
+    // A new str of a string's raw text. The text around the escapes of code
+    // points (a backslash, "u" and four hex digits) is UTF-8: a backslash never stands
+    // inside a multi-byte character. Each such escape, or surrogate pair of
+    // them, is one character; as in json.loads, a lone surrogate stays one.
     PyObject* decoded(std::string_view raw) const {
         if (raw.find('\\') == std::string_view::npos)
             return PyUnicode_DecodeUTF8(raw.data(), static_cast<Py_ssize_t>(raw.size()), "strict");
-        std::string out;
+        std::vector<py::object> pieces;  // only when there are escapes of code points
+        std::string run;
+        const auto runText = [&] {
+            return steal(PyUnicode_DecodeUTF8(run.data(), static_cast<Py_ssize_t>(run.size()), "strict"));
+        };
         for (std::size_t k = 0; k < raw.size(); ++k) {
             if (raw[k] != '\\') {
-                out += raw[k];
+                run += raw[k];
                 continue;
             }
             const char e = raw[++k];
             switch (e) {
-                case '"': case '\\': case '/': out += e; break;
-                case 'b': out += '\b'; break;
-                case 'f': out += '\f'; break;
-                case 'n': out += '\n'; break;
-                case 'r': out += '\r'; break;
-                case 't': out += '\t'; break;
+                case '"': case '\\': case '/': run += e; break;
+                case 'b': run += '\b'; break;
+                case 'f': run += '\f'; break;
+                case 'n': run += '\n'; break;
+                case 'r': run += '\r'; break;
+                case 't': run += '\t'; break;
                 case 'u': {
                     std::uint32_t cp = hex4(raw, k + 1);
                     k += 4;
@@ -208,13 +196,19 @@ private:
                             k += 6;
                         }
                     }
-                    appendUtf8(out, cp);
+                    pieces.push_back(runText());
+                    run.clear();
+                    pieces.push_back(steal(PyUnicode_FromOrdinal(static_cast<int>(cp))));
                     break;
                 }
                 default: fail("an unknown escape");
             }
         }
-        return PyUnicode_DecodeUTF8(out.data(), static_cast<Py_ssize_t>(out.size()), "surrogatepass");
+        if (pieces.empty()) return runText().release().ptr();
+        pieces.push_back(runText());
+        py::list list;
+        for (const py::object& piece : pieces) list.append(piece);
+        return PyUnicode_Join(steal(PyUnicode_FromString("")).ptr(), list.ptr());
     }
 
     // The digits from p_ on, appended to `m` while it stays below 2^53;
