@@ -2,6 +2,7 @@
 // Each takes numbers, turns them into the texts a user would type and runs the
 // command-line tool's command on them in process, so the checks, the messages
 // and the JSON answers are the tool's own (see tool_answers.h).
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <variant>
@@ -25,9 +26,10 @@ std::string option(std::string_view name, const std::string& text) { return "--"
 
 py::list cores(const std::string& search) {
     const ToolAnswer answer = RunTool({"cores", option("search", search)});
+    // One part number a line, each line ended by a line feed.
     py::list list;
     for (std::size_t start = 0; start < answer.out.size();) {
-        const std::size_t end = answer.out.find('\n', start);
+        const std::size_t end = std::min(answer.out.find('\n', start), answer.out.size());
         list.append(py::str(answer.out.substr(start, end - start)));
         start = end + 1;
     }

@@ -208,6 +208,12 @@ def test_refusals_are_value_and_arithmetic_errors():
     assert zm.InputRefused.__module__ == "zovamagnetic"
 
 
+def test_curve_at_no_field_has_no_points():
+    assert zm.curve("KTA", "060", at=[]) == {"series": "KTA", "perm": "060", "points": []}
+    with pytest.raises(zm.InputRefused, match="^no curve for series 'KTZ'"):
+        zm.curve("KTZ", "060", at=[])
+
+
 @pytest.mark.parametrize("enabled", [True, False], ids=["collector on", "collector off"])
 def test_answer_leaves_the_collector_as_it_found_it(enabled):
     was = gc.isenabled()
