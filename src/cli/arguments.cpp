@@ -31,8 +31,12 @@ std::string completenessError(const CommandSpec& shape, const Arguments& a) {
         return "missing " + std::string(shape.operands[a.operands.size()]);
     if (a.operands.size() > shape.operands.size())
         return "unexpected argument '" + text::ShownArgument(a.operands[shape.operands.size()]) + "'";
-    for (const OptionSpec& o : shape.options)
-        if (o.required && !a.value(o.name)) return "missing --" + std::string(o.name);
+    for (const OptionSpec& o : shape.options) {
+        const bool replaced = !o.replacedBy.empty() && a.value(o.replacedBy);
+        if (replaced && a.value(o.name))
+            return "--" + std::string(o.name) + " and --" + std::string(o.replacedBy) + " exclude each other";
+        if (o.required && !replaced && !a.value(o.name)) return "missing --" + std::string(o.name);
+    }
     return {};
 }
 

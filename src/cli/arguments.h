@@ -22,6 +22,9 @@ struct OptionSpec {
     // A switch: given as "--name" alone, it takes no value (its value reads "").
     bool flag = false;
     std::span<const std::string_view> choices = {};  // allowed values; empty: any text
+    // Another option that replaces this one (design's inputs by --open FILE):
+    // with it given, this one is not required and may not be given.
+    std::string_view replacedBy = {};
 };
 
 struct CommandSpec {

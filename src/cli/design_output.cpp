@@ -5,10 +5,15 @@
 #include "cli/tool_messages.h"
 #include "commands/design_command.h"
 #include "commands/converter_command.h"
+#include "documents/design_file.h"
+#include "files/read_file.h"
+#include "files/save_file.h"
 #include "presentation/converter_outputs.h"
 #include "presentation/figure_formats.h"
 #include "text/json_writer.h"
+#include "text/conversions.h"
 #include "text/number_text.h"
+#include "text/shown_text.h"
 
 namespace zova::cli {
 namespace {
@@ -18,14 +23,50 @@ std::string inputTable(const std::string& partNo, const DesignOutcome& o) {
            text::GeneralForm(o.current) + "\n磁芯个数\t" + std::to_string(o.stackSize) + "\n\n";
 }
 
+// The inputs as a design file keeps them: the numbers the texts read as.
+DesignInputs inputsOf(const std::string& core, const std::string& currentText, const DesignOutcome& o) {
+    DesignInputs in;
+    in.core = core;
+    in.turns = o.turns;
+    in.current = text::LeadingValue(text::Trimmed(currentText));
+    in.stack = o.stackSize;
+    if (o.options.ac) {
+        in.frequency = o.options.ac->frequency;
+        in.ripple = o.options.ac->ripple;
+    }
+    in.coefficients = o.options.coefficients;
+    return in;
+}
+
+CliResult printed(const Arguments& a, const std::string& core, const DesignOutcome& o, const std::string& note) {
+    if (a.value("format") != "json") return {kExitOk, inputTable(core, o) + note + FigureTextTable(*o.figures), {}};
+    text::JsonWriter j;
+    j.beginObject();
+    WriteFigureMembers(j, *o.figures);
+    j.endObject();
+    return {kExitOk, j.text(), {}};
+}
+
+CliResult openDesign(const Arguments& a) {
+    const std::string path = *a.value("open");
+    const files::ReadOutcome read = files::ReadFilePrefix(path, kDesignFileMaxBytes);
+    if (!read.bytes) return Failure(kExitRefused, read.message);
+    const OpenedDesign opened = OpenDesign(*read.bytes);
+    if (!opened.inputs) return Failure(kExitRefused, text::ShownArgument(path) + "：" + opened.message);
+    const std::string changes = ChangesMessage(opened.changes);
+    return printed(a, opened.inputs->core, opened.outcome, changes.empty() ? "" : "注意\t" + changes + "\n\n");
+}
+
 }  // namespace
 
 CliResult RunDesign(const Arguments& a) {
+    if (a.value("open")) return openDesign(a);
     const std::string core = *a.value("core");
+    const std::string current = *a.value("current");
     const std::string frequency = a.value("frequency").value_or("");
     const std::string ripple = a.value("ripple").value_or("");
     const std::string coefficients = a.value("loss-coefficients").value_or("");
-    const DesignOutcome o = DesignWinding(core, *a.value("turns"), *a.value("current"), a.value("stack").value_or("1"),
+    const DesignOutcome o = DesignWinding(core, *a.value("turns"), current, a.value("stack").value_or("1"),
                                           {frequency, ripple, coefficients});
     switch (o.end) {
         case DesignEnd::Validation:
@@ -37,12 +78,11 @@ CliResult RunDesign(const Arguments& a) {
         case DesignEnd::Found:
             break;
     }
-    if (a.value("format") != "json") return {kExitOk, inputTable(core, o) + FigureTextTable(*o.figures), {}};
-    text::JsonWriter j;
-    j.beginObject();
-    WriteFigureMembers(j, *o.figures);
-    j.endObject();
-    return {kExitOk, j.text(), {}};
+    if (const auto path = a.value("save")) {
+        const files::SaveOutcome saved = files::SaveFile(*path, DesignFileText(inputsOf(core, current, o), *o.figures));
+        if (!saved.saved()) return Failure(kExitWriteFailed, saved.message);
+    }
+    return printed(a, core, o, "");
 }
 
 CliResult RunConverter(const Arguments& a) {

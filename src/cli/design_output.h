@@ -10,14 +10,16 @@ namespace zova::cli {
 
 inline constexpr std::string_view kDesignFormats[] = {"text", "json"};
 inline constexpr OptionSpec kDesignOptions[] = {
-    {.name = "core", .required = true},
-    {.name = "turns", .required = true},
-    {.name = "current", .required = true},
-    {.name = "stack"},
+    {.name = "core", .required = true, .replacedBy = "open"},
+    {.name = "turns", .required = true, .replacedBy = "open"},
+    {.name = "current", .required = true, .replacedBy = "open"},
+    {.name = "stack", .replacedBy = "open"},
     {.name = "format", .choices = kDesignFormats},
-    {.name = "frequency"},
-    {.name = "ripple"},
-    {.name = "loss-coefficients"},
+    {.name = "frequency", .replacedBy = "open"},
+    {.name = "ripple", .replacedBy = "open"},
+    {.name = "loss-coefficients", .replacedBy = "open"},
+    {.name = "save"},
+    {.name = "open"},
 };
 
 inline constexpr std::string_view kTopologies[] = {"buck", "boost", "buck-boost"};

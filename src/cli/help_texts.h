@@ -111,8 +111,8 @@ json: {"series": …, "perm": …, "points": [{"h": …, "percent": …}, …]}.
 )";
 
 inline constexpr std::string_view kDesignSynopsis =
-    "zovamagnetic-cli design --core PARTNO --turns TEXT --current TEXT [--stack TEXT] [--frequency KHZ "
-    "[--ripple APP]] [--loss-coefficients A,B,C] [--format text|json]";
+    "zovamagnetic-cli design (--core PARTNO --turns TEXT --current TEXT [--stack TEXT] [--frequency KHZ "
+    "[--ripple APP]] [--loss-coefficients A,B,C] [--save FILE] | --open FILE) [--format text|json]";
 inline constexpr std::string_view kDesign = R"(The figures an engineer weighs when choosing a winding: inductance at the
 current and at 0 A, field strength, permeability left, stored energy, the
 wire (the selection's: sized at 8 A/mm², with its insulation allowance), its
@@ -133,6 +133,12 @@ loss and the temperature rise it gives.
   --loss-coefficients A,B,C
                    a core-loss fit of your own, P = A × B^B × f^C (mW/cm³,
                    peak flux density in T, f in kHz), for the material's
+  --save FILE      also keep the design in FILE (a design file: the inputs
+                   and the figures; written whole or not at all, exit 74
+                   when it cannot be written)
+  --open FILE      the design kept in FILE instead of the options above: its
+                   figures recomputed (a note says which differ from the
+                   file's); a file that is not a readable design exits 2
   --format FORMAT  text (default) or json
 
 The texts pass the inductance calculator's conversions and checks, with its

@@ -41,6 +41,7 @@ DesignOutcome DesignWinding(std::string_view selectedPartNo, std::string_view tu
         out.turns = n;
         out.current = amps;
         out.stackSize = stack;
+        out.options = operation.options;
         return out;
     } catch (const ArithmeticError&) {
         return refused(messages::kOutOfRange, DesignEnd::OutOfRange);

@@ -28,6 +28,7 @@ struct DesignOutcome {
     std::int16_t turns = 0;
     float current = 0.0f;
     std::int16_t stackSize = 0;
+    DesignOptions options;  // the switching operation as read, when end == Found
 
     friend bool operator==(const DesignOutcome&, const DesignOutcome&) = default;
 };
