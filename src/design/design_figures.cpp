@@ -58,9 +58,8 @@ void addWoundFigures(DesignFigures& f, const CoreRecord& core, float current, st
 // the engine's results enter as they are.
 void addAcFigures(DesignFigures& f, const CoreRecord& core, std::int16_t turns, float current, std::int16_t stack,
                   const DesignOptions& options) {
-    const std::string_view series = std::string_view(core.PartNo).substr(0, 3);
-    const std::string_view perm = core.PartNo.size() >= 3 ? std::string_view(core.PartNo).substr(core.PartNo.size() - 3)
-                                                          : std::string_view();
+    const std::string_view series = SeriesCodeOf(core.PartNo);
+    const std::string_view perm = PermCodeOf(core.PartNo);
     const double n = turns;
     const double k = stack;
     const double inductance = f.inductance;  // µH at the DC current

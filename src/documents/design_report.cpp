@@ -54,7 +54,7 @@ std::string grid(const std::vector<ReportSection>& sections, std::size_t columns
 DesignReport DesignReportOf(const DesignInputs& in, const DesignOutcome& outcome, std::string_view date) {
     const DesignFigures& f = *outcome.figures;
     const CoreRecord core = FindCore(in.core);
-    const std::string series = core.PartNo.substr(0, 3);
+    const std::string series(SeriesCodeOf(core.PartNo));
     const auto material = MaterialOf(series);
 
     DesignReport r;

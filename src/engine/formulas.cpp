@@ -10,15 +10,11 @@ namespace zova {
 
 using detail::checked;
 
-namespace {
+std::string_view SeriesCodeOf(std::string_view partNo) { return partNo.substr(0, 3); }
 
-// First and last three characters; a shorter text yields itself for both.
-std::string_view seriesCodeOf(std::string_view partNo) { return partNo.substr(0, 3); }
-std::string_view permCodeOf(std::string_view partNo) {
+std::string_view PermCodeOf(std::string_view partNo) {
     return partNo.size() <= 3 ? partNo : partNo.substr(partNo.size() - 3);
 }
-
-}  // namespace
 
 float FieldStrength(std::int16_t n, float i, const CoreRecord& core) {
     // 1.25664 = 0.4π: ampere-turns per centimetre to oersted.
@@ -28,7 +24,7 @@ float FieldStrength(std::int16_t n, float i, const CoreRecord& core) {
 }
 
 const BiasCurve* CurveOf(const CoreRecord& core) {
-    return FindBiasCurve(permCodeOf(core.PartNo), seriesCodeOf(core.PartNo));
+    return FindBiasCurve(PermCodeOf(core.PartNo), SeriesCodeOf(core.PartNo));
 }
 
 float InductanceAt(std::int16_t n, const CoreRecord& core, float i) {

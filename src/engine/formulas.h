@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "catalogue/core_record.h"
 
@@ -34,6 +35,11 @@ float InductanceAtPercent(std::int16_t n, const CoreRecord& core, float i, float
 
 // The inductance of a stack of identical cores: one core's times their count.
 float StackedInductance(float perCore, std::int16_t stack);
+
+// The series code ("KTA") and the permeability code ("060") of a part number:
+// its first and last three characters; a shorter text yields itself for both.
+std::string_view SeriesCodeOf(std::string_view partNo);
+std::string_view PermCodeOf(std::string_view partNo);
 
 // The core's curve, taken from the series and permeability codes of its part number.
 const BiasCurve* CurveOf(const CoreRecord& core);

@@ -9,6 +9,7 @@
 #include "commands/messages.h"
 #include "presentation/figure_table.h"
 #include "engine/arithmetic_error.h"
+#include "engine/formulas.h"
 #include "text/csv_record.h"
 
 namespace zova {
@@ -46,7 +47,7 @@ CandidateCell selectionCell(std::string_view key, const SelectionLine& s) {
     const auto& [index, selected, core, line, wire] = s;
     if (key == "index") return {std::to_string(index + 1), static_cast<double>(index + 1)};
     if (key == "partNo") return {core.PartNo, std::nullopt};
-    if (key == "series") return {core.PartNo.substr(0, 3), std::nullopt};
+    if (key == "series") return {std::string(SeriesCodeOf(core.PartNo)), std::nullopt};
     if (key == "coatedOD") return {line[1], core.CoatedOD};
     if (key == "coatedID") return {line[2], core.CoatedID};
     if (key == "coatedHeight") return {line[3], core.CoatedHeight};

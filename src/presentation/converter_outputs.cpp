@@ -59,15 +59,15 @@ std::string ConverterJson(const ConverterOutcome& o, const std::vector<std::size
 }
 
 std::string ConverterCsv(const ConverterOutcome& o, const std::vector<std::size_t>& order) {
+    const std::vector<std::string> keys = FigureKeys();
     std::vector<std::string> header = {"partNo", "turns"};
-    for (const std::string& key : FigureKeys())
+    for (const std::string& key : keys)
         if (key != "rolloff") header.push_back(key);
     std::string out = text::CsvRecord(header);
     for (const std::size_t i : order) {
         std::vector<std::string> fields = {CoreCatalogue(o.selection.cores[i].row).PartNo,
                                            std::to_string(o.selection.cores[i].turns)};
         const std::vector<std::string> all = FigureFields(o.figures[i]);
-        const std::vector<std::string> keys = FigureKeys();
         for (std::size_t k = 0; k < keys.size(); ++k)
             if (keys[k] != "rolloff") fields.push_back(all[k]);
         out += text::CsvRecord(fields);
