@@ -79,7 +79,11 @@ struct PrintfDigits {
     }
     static std::string general(double v, int digits) {
         if (!std::isfinite(v)) return specialText(v);
-        return withPoint(print("%.*g", digits, v));
+        // At most 17 significant digits and a three-digit exponent: one call fits a small buffer.
+        char buf[48];
+        const int n = std::snprintf(buf, sizeof buf, "%.*g", digits, v);
+        if (n < 0 || n >= static_cast<int>(sizeof buf)) return withPoint(print("%.*g", digits, v));
+        return withPoint(std::string(buf, static_cast<std::size_t>(n)));
     }
 
     // A decimal as digits and the power of ten of the first one (1.25e+02:
