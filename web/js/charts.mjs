@@ -1,5 +1,5 @@
 // The workbench's two charts drawn with Apache ECharts (vendor/echarts.common.min.js,
-// loaded before the modules): the inductance against DC current with the
+// loaded when a chart is first drawn, so the first result does not wait for it): the inductance against DC current with the
 // operating point and the zero-bias line, and the permeability against field
 // strength on a logarithmic axis. Shown with the SVG renderer; saved as SVG
 // from it, or as PNG from a canvas copy of the same chart.
@@ -10,6 +10,23 @@ export function niceCeiling(v) {
   const decade = 10 ** Math.floor(Math.log10(v));
   for (const step of [1, 2, 5, 10]) if (v <= step * decade) return step * decade;
   return 10 * decade;
+}
+
+let charting = null;
+
+// The charting library (a classic script defining the global echarts), loaded once.
+export function loadCharting() {
+  charting ??= new Promise((resolve, reject) => {
+    const script = document.createElement('script');
+    script.src = 'vendor/echarts.common.min.js';
+    script.onload = () => resolve(globalThis.echarts);
+    script.onerror = () => {
+      charting = null;
+      reject(new Error('无法载入图表程序'));
+    };
+    document.head.append(script);
+  });
+  return charting;
 }
 
 const RED = '#d62728';
@@ -82,9 +99,11 @@ export class Chart {
     if (this.view) this.view.clear();
   }
 
-  draw() {
+  async draw() {
     if (!this.option || this.element.offsetWidth === 0) return;
-    if (!this.view) this.view = globalThis.echarts.init(this.element, null, { renderer: 'svg' });
+    const echarts = await loadCharting();
+    if (!this.option) return;  // cleared meanwhile
+    if (!this.view) this.view = echarts.init(this.element, null, { renderer: 'svg' });
     this.view.setOption(this.option, true);
     this.view.resize();
   }
@@ -96,13 +115,13 @@ export class Chart {
     const width = Math.max(this.element.offsetWidth, 640);
     const height = Math.max(this.element.offsetHeight, 400);
     if (type === 'svg') {
-      this.draw();
+      await this.draw();
       return new Blob([this.view.renderToSVGString()], { type: 'image/svg+xml' });
     }
     const box = document.createElement('div');
     box.style.cssText = `position:fixed;left:-10000px;top:0;width:${width}px;height:${height}px`;
     document.body.append(box);
-    const copy = globalThis.echarts.init(box, null, { renderer: 'canvas', width, height });
+    const copy = (await loadCharting()).init(box, null, { renderer: 'canvas', width, height });
     try {
       copy.setOption(this.option);
       const url = copy.getDataURL({ type: 'png', pixelRatio: 2, backgroundColor: '#fff' });

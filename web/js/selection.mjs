@@ -32,7 +32,9 @@ export function createSelection(engine, { onRun, onOpen }) {
   }
 
   function select() {
+    performance.mark('zova-select-start');
     run = engine.select(current.value, inductance.value, stack.value);
+    performance.measure('zova-select', 'zova-select-start');
     const rows = run.lines.map((line, i) => {
       const tr = document.createElement('tr');
       tr.dataset.line = String(i);
