@@ -4,7 +4,8 @@
 # localedef builds the tests' comma locale from), the Debian package
 # (dpkg-shlibdeps and file, for cpack; lintian to check it), the screenshots
 # (xdotool) and the fuzz targets (clang with its libFuzzer and sanitizer
-# runtimes) need.
+# runtimes) and the web page (Debian's emscripten to compile the library to
+# WebAssembly, chromium for the browser tests, Python's static server) need.
 # Quick when everything is already there: it only calls apt-get for what is missing.
 set -euo pipefail
 
@@ -17,7 +18,14 @@ packages=(
   dpkg-dev file lintian
   xdotool
   clang libclang-rt-14-dev
+  emscripten chromium python3
 )
+# The page's npm packages (web/package-lock.json, installed by scripts/npm-ci.sh)
+# need Node.js 20 or later with npm. A machine that has a Node.js of its own keeps
+# it; one without gets Debian's.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  packages+=(nodejs npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
