@@ -26,6 +26,7 @@ async function start() {
     onRun: () => design.showRun(),
     onOpen: (candidate) => {
       tabs.show('tab-design');
+      window.scrollTo({ top: 0 });  // the workbench from its inputs down
       design.open(candidate);
     },
   });

@@ -126,13 +126,23 @@ export function createDesign(engine) {
     showRows();
   }
 
+  // Scrolls the table's own box, not the page, to show a row.
+  function showInTable(tr) {
+    const wrap = tr.closest('.table-wrap');
+    const top = tr.offsetTop - table.tHead.offsetHeight;
+    if (top < wrap.scrollTop || tr.offsetTop + tr.offsetHeight > wrap.scrollTop + wrap.clientHeight) {
+      wrap.scrollTop = Math.max(0, top - wrap.clientHeight / 3);
+    }
+  }
+
   function choose(tr, focus) {
     if (!tr) return;
     for (const other of body.querySelectorAll('tr[aria-selected="true"]')) other.removeAttribute('aria-selected');
     for (const other of body.querySelectorAll('tr[tabindex="0"]')) other.tabIndex = -1;
     tr.setAttribute('aria-selected', 'true');
     tr.tabIndex = 0;
-    if (focus) tr.focus();
+    if (focus) tr.focus({ preventScroll: true });
+    showInTable(tr);
     const row = run.rows[Number(tr.dataset.row)];
     load({ partNo: row.partNo, turns: String(row.turns), current: run.current, stack: String(run.stack) });
   }
@@ -203,7 +213,6 @@ export function createDesign(engine) {
       const tr = body.querySelector(`tr[data-row="${candidate.line}"]`);
       if (tr) {
         choose(tr, false);
-        tr.scrollIntoView({ block: 'nearest' });
       } else {
         load(candidate);
       }
