@@ -38,7 +38,7 @@ for (const [suffix, viewport] of [['1280', { width: 1280, height: 800 }], ['390'
   await shot('design');
   // Further down: the candidates sorted by copper loss, the second of them chosen.
   await page.locator('#candidates-table').getByRole('button', { name: '铜损 100 °C (W)' }).click();
-  await page.locator('#candidates-table tbody tr').nth(1).click();
+  await page.locator('#candidates-table tbody tr').nth(1).locator('td').first().click();
   await page.locator('.candidates').evaluate((e) => e.scrollIntoView({ block: 'start' }));
   await shot('design-candidates');
 
