@@ -4,8 +4,10 @@
 # localedef builds the tests' comma locale from), the Debian package
 # (dpkg-shlibdeps and file, for cpack; lintian to check it), the screenshots
 # (xdotool), the fuzz targets (clang with its libFuzzer and sanitizer
-# runtimes) and the Python module (pybind11 and Python's headers to build it,
-# pytest to test it under /usr/bin/python3) need.
+# runtimes), the Python module (pybind11 and Python's headers to build it,
+# pytest to test it under /usr/bin/python3) and the web page (Debian's
+# emscripten to compile the library to WebAssembly, chromium for the browser
+# tests, Python's static server) need.
 # Quick when everything is already there: it only calls apt-get for what is missing.
 #
 # --python-examples also installs what the Python module's example scripts
@@ -23,12 +25,19 @@ packages=(
   xdotool
   clang libclang-rt-14-dev
   pybind11-dev python3-dev python3-pytest
+  emscripten chromium python3
 )
 case "${1:-}" in
   "") ;;
   --python-examples) packages+=(python3-matplotlib) ;;
   *) echo "usage: install-deps.sh [--python-examples]" >&2; exit 64 ;;
 esac
+# The page's npm packages (web/package-lock.json, installed by scripts/npm-ci.sh)
+# need Node.js 20 or later with npm. A machine that has a Node.js of its own keeps
+# it; one without gets Debian's.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  packages+=(nodejs npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -18,6 +18,4 @@ inline constexpr std::string_view kSalesEmail = "sales@zova.example";
 inline constexpr std::string_view kDisclaimer =
     "警告：本工具的计算结果仅供设计参考，实际电感量请以样品实测为准。";
 
-inline constexpr std::string_view kHelpFileName = "DARODUDU.HLP";
-
 }  // namespace zova::maker

@@ -25,4 +25,18 @@ std::string ShortestText(double v);
 // locale (1.26165, 5014.15, 1e+30), whatever the process locale.
 std::string SignificantText(double v, int digits);
 
+namespace detail::printf_texts {
+
+// The same five texts, byte for byte, written with the C library's printf and
+// read back with strtod instead of std::to_chars. The functions above use these
+// where the standard library has no floating-point std::to_chars (the libc++ of
+// the WebAssembly build); everywhere else they are here for the tests that hold
+// both ways to the same texts.
+std::string FormatFixed(double v, int decimals);
+std::string GeneralForm(float v);
+std::string ShortestText(float v);
+std::string ShortestText(double v);
+std::string SignificantText(double v, int digits);
+
+}  // namespace detail::printf_texts
 }  // namespace zova::text

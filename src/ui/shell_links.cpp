@@ -6,8 +6,6 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "commands/maker_info.h"
-#include "ui/qt_text.h"
 
 namespace zova::ui {
 
@@ -17,7 +15,11 @@ void OpenUrl(QWidget* /*owner*/, const QString& address) {
 }
 
 QString HelpFilePath() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(q(maker::kHelpFileName));
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString installed =
+        QDir::cleanPath(programDir.filePath(QStringLiteral("../share/zovamagnetic/help/help.html")));
+    if (QFileInfo::exists(installed)) return installed;
+    return programDir.filePath(QStringLiteral("help.html"));
 }
 
 void ShowHelpContents(QWidget* /*owner*/) {

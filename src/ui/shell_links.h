@@ -10,11 +10,13 @@ namespace zova::ui {
 // whether or not a browser opens; the owner window is left as it is.
 void OpenUrl(QWidget* owner, const QString& address);
 
-// Opens the help file "DARODUDU.HLP" beside the program with the desktop's
-// default handler when it exists; without it, nothing happens and nothing is shown.
+// Opens the help page (the web page's help.html) with the desktop's default
+// handler when it exists; without it, nothing happens and nothing is shown.
 void ShowHelpContents(QWidget* owner);
 
-// Where ShowHelpContents looks for the help file.
+// Where ShowHelpContents looks for the help page: where the install rules put
+// it (share/zovamagnetic/help/ beside the program's bin/), or else help.html in
+// the program's own folder, where the build copies it.
 QString HelpFilePath();
 
 }  // namespace zova::ui

@@ -76,6 +76,16 @@ INSTANTIATE_TEST_SUITE_P(
                   "电感系数：13 nH \r有效磁路长度：0.817 cm"},
         LocaleRow{"fixedRoundsHalfUp", [] { return text::Format000(2.0625f); }, "2.063"},
         LocaleRow{"generalExponent", [] { return text::GeneralForm(1.5e-5f); }, "1.5E-05"},
+        // The second way to the texts (printf and strtod, for a standard library
+        // without floating-point std::to_chars) reads and writes in the locale.
+        LocaleRow{"printfFixed", [] { return text::detail::printf_texts::FormatFixed(2.0625, 3); }, "2.063"},
+        LocaleRow{"printfGeneral", [] { return text::detail::printf_texts::GeneralForm(1.5e-5f); }, "1.5E-05"},
+        LocaleRow{"printfShortest", [] { return text::detail::printf_texts::ShortestText(0.30000000000000004); },
+                  "0.30000000000000004"},
+        LocaleRow{"printfShortestSingle", [] { return text::detail::printf_texts::ShortestText(126.92023f); },
+                  "126.92023"},
+        LocaleRow{"printfSignificant", [] { return text::detail::printf_texts::SignificantText(5014.1503, 6); },
+                  "5014.15"},
         LocaleRow{"leadingValue", [] { return text::Format00(static_cast<float>(text::LeadingValue("3.25x"))); },
                   "3.25"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -1,0 +1,242 @@
+#include "page_api.h"
+
+#include <memory>
+#include <utility>
+
+#include "catalogue/catalogue.h"
+#include "commands/core_list.h"
+#include "commands/design_command.h"
+#include "commands/inductance_command.h"
+#include "commands/messages.h"
+#include "commands/selection_command.h"
+#include "presentation/candidate_table.h"
+#include "presentation/chart_series.h"
+#include "presentation/figure_rows.h"
+#include "text/conversions.h"
+#include "text/json_writer.h"
+#include "text/number_text.h"
+
+namespace zova::web {
+namespace {
+
+using Json = text::JsonWriter;
+
+// The page's state between calls, as the windows keep it: the last selection
+// that listed cores and its candidates' rows, once computed.
+struct Run {
+    SelectionOutcome selection;
+    bool computed = false;
+    CandidateRowsOutcome table;
+};
+std::unique_ptr<Run>& lastRun() {
+    static std::unique_ptr<Run> run;
+    return run;
+}
+
+// The last run's rows with their figures, computed on first use; nullptr before any run.
+const CandidateRowsOutcome* candidateTable() {
+    Run* run = lastRun().get();
+    if (run == nullptr) return nullptr;
+    if (!run->computed) {
+        run->table = CandidateRows(run->selection, 0, run->selection.cores.size());
+        run->computed = true;
+    }
+    return &run->table;
+}
+
+void point(Json& j, const ChartPoint& p) { j.beginArray().number(p.x).number(p.y).endArray(); }
+
+void points(Json& j, std::string_view key, const std::vector<ChartPoint>& ps) {
+    j.key(key).beginArray();
+    for (const ChartPoint& p : ps) point(j, p);
+    j.endArray();
+}
+
+std::string upperAscii(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
+}  // namespace
+
+std::string CoreListJson(std::string_view searchText) {
+    LoadCatalogue();
+    Json j;
+    j.beginObject().key("cores").beginArray();
+    for (const std::string& partNo : FilterCoreList(text::Trimmed(searchText))) j.string(partNo);
+    j.endArray().endObject();
+    return j.text();
+}
+
+std::string CoreDetailsJson(std::string_view listItem) {
+    LoadCatalogue();
+    Json j;
+    j.beginObject().key("text").string(CoreDetailsText(listItem)).endObject();
+    return j.text();
+}
+
+std::string CalculatorHelpJson() {
+    Json j;
+    j.beginObject().key("text").string(CalculatorHelpText()).endObject();
+    return j.text();
+}
+
+std::string CalculateJson(std::string_view selectedPartNo, std::string_view turnsText, std::string_view currentText,
+                          std::string_view stackText) {
+    LoadCatalogue();
+    const InductanceOutcome o = CalculateInductance(selectedPartNo, turnsText, currentText, stackText);
+    Json j;
+    j.beginObject();
+    switch (o.end) {
+        case InductanceEnd::Result: j.key("end").string("result").key("text").string(o.resultText); break;
+        case InductanceEnd::Validation:
+        case InductanceEnd::UnknownCore: j.key("end").string("validation").key("text").string(o.resultText); break;
+        case InductanceEnd::OutOfRange:
+            j.key("end").string("outOfRange").key("text").string(messages::kOutOfRange);
+            break;
+    }
+    j.endObject();
+    return j.text();
+}
+
+std::string SelectJson(std::string_view currentText, std::string_view inductanceText, std::string_view stackText) {
+    LoadCatalogue();
+    SelectionOutcome o = SelectCores(currentText, inductanceText, stackText);
+    Json j;
+    j.beginObject().key("end");
+    switch (o.end) {
+        case SelectionEnd::Found: j.string("found"); break;
+        case SelectionEnd::Validation: j.string("validation"); break;
+        case SelectionEnd::NoResult: j.string("noResult"); break;
+        case SelectionEnd::OutOfRange: j.string("outOfRange"); break;
+    }
+    j.key("lines").beginArray();
+    for (std::size_t i = 0; i < o.lines.size(); ++i) {
+        const SelectedCore& core = o.cores[i];
+        j.beginObject()
+            .key("text").string(o.lines[i])
+            .key("partNo").string(CoreCatalogue(core.row).PartNo)
+            .key("turns").integer(core.turns)
+            .endObject();
+    }
+    j.endArray();
+    j.key("current").string(text::ShortestText(o.current)).key("stack").integer(o.stackSize);
+    j.key("message").string(o.message).key("caption").string(o.caption).endObject();
+    if (!o.cores.empty()) {
+        auto run = std::make_unique<Run>();
+        run->selection = std::move(o);
+        lastRun() = std::move(run);
+    }
+    return j.text();
+}
+
+std::string CandidatesJson() {
+    LoadCatalogue();
+    Json j;
+    j.beginObject();
+    const CandidateRowsOutcome* table = candidateTable();
+    if (table == nullptr) {
+        j.key("end").string("none").endObject();
+        return j.text();
+    }
+    const CandidateRowsOutcome& t = *table;
+    const SelectionOutcome& selection = lastRun()->selection;
+    j.key("end").string(t.end == DesignEnd::Found ? "found" : "outOfRange").key("message").string(t.message);
+    j.key("captions").beginArray();
+    for (std::size_t c = 0; c < kCandidateColumns; ++c) j.string(CandidateCaption(c));
+    j.endArray();
+    j.key("rows").beginArray();
+    for (std::size_t i = 0; i < t.rows.size(); ++i) {
+        const CandidateRow& row = t.rows[i];
+        j.beginObject()
+            .key("line").integer(static_cast<long long>(i))
+            .key("partNo").string(CoreCatalogue(row.core.row).PartNo)
+            .key("turns").integer(row.core.turns)
+            .key("fits").boolean(row.windingFits)
+            .key("cells").beginArray();
+        for (const CandidateCell& cell : row.cells) j.string(cell.text);
+        j.endArray().endObject();
+    }
+    j.endArray();
+    j.key("count").integer(static_cast<long long>(selection.cores.size()));
+    j.key("current").string(text::ShortestText(selection.current));
+    j.key("stack").integer(selection.stackSize);
+    j.endObject();
+    return j.text();
+}
+
+std::string CandidateOrderJson(std::size_t column, bool descending) {
+    Json j;
+    j.beginObject().key("order").beginArray();
+    if (const CandidateRowsOutcome* table = candidateTable(); table != nullptr && column < kCandidateColumns)
+        for (const std::size_t i : SortedOrder(table->rows, column, descending)) j.integer(static_cast<long long>(i));
+    j.endArray().endObject();
+    return j.text();
+}
+
+std::string CandidatesCsvJson(const std::vector<std::size_t>& order) {
+    Json j;
+    j.beginObject().key("csv");
+    const CandidateRowsOutcome* table = candidateTable();
+    if (table == nullptr || table->end != DesignEnd::Found) {
+        j.string("");
+    } else {
+        std::vector<std::size_t> valid;
+        for (const std::size_t i : order)
+            if (i < table->rows.size()) valid.push_back(i);
+        j.string(CandidatesCsv(table->rows, valid));
+    }
+    j.endObject();
+    return j.text();
+}
+
+std::string DesignJson(std::string_view coreText, std::string_view turnsText, std::string_view currentText,
+                       std::string_view stackText) {
+    LoadCatalogue();
+    // The workbench's core box: trimmed and upper-cased; the command checks that it is offered.
+    const std::string typed = upperAscii(text::Trimmed(coreText));
+    const DesignOutcome o = DesignWinding(typed, turnsText, currentText, stackText);
+    const std::string partNo = o.end == DesignEnd::Found ? typed : std::string();
+    Json j;
+    j.beginObject().key("end");
+    switch (o.end) {
+        case DesignEnd::Found: j.string("found"); break;
+        case DesignEnd::Validation:
+        case DesignEnd::UnknownCore: j.string("validation"); break;
+        case DesignEnd::OutOfRange: j.string("outOfRange"); break;
+    }
+    j.key("partNo").string(partNo).key("message").string(o.message);
+    if (o.end == DesignEnd::Found) {
+        const DesignFigures& f = *o.figures;
+        j.key("result").string(InductanceResultText(f.inductance));
+        j.key("warning").string(WindingWarning(f, o.turns));
+        j.key("figures").beginArray();
+        for (const FigureRow& row : FigureRows(f))
+            j.beginObject().key("name").string(row.name).key("value").string(row.value).endObject();
+        j.endArray();
+        const InductanceChart l = InductanceChartOf(f, o.current);
+        j.key("inductanceChart").beginObject();
+        points(j, "curve", l.curve);
+        j.key("operating");
+        point(j, l.operating);
+        j.key("zeroBias").number(l.zeroBias).endObject();
+        j.key("permeabilityChart");
+        if (const auto mu = PermeabilityChartOf(FindCore(partNo), f)) {
+            j.beginObject();
+            points(j, "points", mu->points);
+            points(j, "lookedUp", mu->lookedUp);
+            j.key("operating");
+            point(j, mu->operating);
+            j.key("fieldFrom").number(mu->fieldFrom).key("fieldTo").number(mu->fieldTo).endObject();
+        } else {
+            j.null();
+        }
+    }
+    j.endObject();
+    return j.text();
+}
+
+void ResetRun() { lastRun().reset(); }
+
+}  // namespace zova::web

@@ -1,0 +1,23 @@
+// The library compiled to WebAssembly (zova.mjs + zova.wasm). Every call of the
+// module answers with a JSON document; these wrappers read it.
+
+export function engineOf(module) {
+  const read = (json) => JSON.parse(json);
+  return {
+    coreList: (search) => read(module.coreList(search)).cores,
+    coreDetails: (item) => read(module.coreDetails(item)).text,
+    calculatorHelp: () => read(module.calculatorHelp()).text,
+    calculate: (partNo, turns, current, stack) => read(module.calculate(partNo, turns, current, stack)),
+    select: (current, inductance, stack) => read(module.select(current, inductance, stack)),
+    candidates: () => read(module.candidates()),
+    candidateOrder: (column, descending) => read(module.candidateOrder(column, descending)).order,
+    candidatesCsv: (order) => read(module.candidatesCsv(order)).csv,
+    design: (core, turns, current, stack) => read(module.design(core, turns, current, stack)),
+  };
+}
+
+// The windows' multi-line texts break lines with a carriage return (after a
+// line feed in the calculator's help).
+export function linesOf(text) {
+  return text.split(/\n?\r/);
+}

@@ -1,0 +1,110 @@
+// 磁芯选型: the core selection. 磁芯选型 runs it; every line of the run is one
+// row of the table (no paging). A double click or Enter on a row opens that
+// core in 设计分析 with the run's current and stack.
+import { writeState } from './state.mjs';
+
+// The captions of a result line's six columns (the window's list).
+const CAPTIONS = ['可选磁芯', '磁芯外径(mm)', '磁芯内径(mm)', '磁芯高度(mm)', '绕线圈数', '线径(mm)'];
+
+export function createSelection(engine, { onRun, onOpen }) {
+  const $ = (id) => document.getElementById(id);
+  const form = $('select-form');
+  const current = $('select-current');
+  const inductance = $('select-inductance');
+  const stack = $('select-stack');
+  const message = $('select-message');
+  const count = $('select-count');
+  const table = $('select-table');
+  const body = table.tBodies[0];
+  let run = null;
+
+  table.tHead.rows[0].replaceChildren(
+    ...CAPTIONS.map((caption) => {
+      const th = document.createElement('th');
+      th.scope = 'col';
+      th.textContent = caption;
+      return th;
+    }),
+  );
+
+  function save(ran) {
+    writeState({ sc: current.value, sl: inductance.value, sk: stack.value, sr: ran ? '1' : '' });
+  }
+
+  function select() {
+    performance.mark('zova-select-start');
+    run = engine.select(current.value, inductance.value, stack.value);
+    performance.measure('zova-select', 'zova-select-start');
+    const rows = run.lines.map((line, i) => {
+      const tr = document.createElement('tr');
+      tr.dataset.line = String(i);
+      tr.tabIndex = i === 0 ? 0 : -1;  // one stop for the table; arrows move within it
+      for (const field of line.text.split('\t\t')) {
+        const td = document.createElement('td');
+        td.textContent = field;
+        tr.append(td);
+      }
+      return tr;
+    });
+    body.replaceChildren(...rows);
+    table.parentElement.scrollTop = 0;  // a new run opens at its smallest cores
+    count.textContent = run.lines.length ? `共 ${run.lines.length} 个磁芯` : '';
+    message.textContent = run.message;
+    message.dataset.caption = run.caption;
+    if (run.lines.length) onRun();
+    save(run.lines.length > 0);
+  }
+
+  function open(tr) {
+    if (!tr || !run) return;
+    const line = run.lines[Number(tr.dataset.line)];
+    onOpen({
+      line: Number(tr.dataset.line), partNo: line.partNo, turns: String(line.turns), current: run.current,
+      stack: String(run.stack),
+    });
+  }
+
+  function focusRow(tr) {
+    if (!tr) return;
+    for (const other of body.querySelectorAll('tr[tabindex="0"]')) other.tabIndex = -1;
+    tr.tabIndex = 0;
+    tr.focus();
+  }
+
+  form.addEventListener('submit', (event) => {
+    event.preventDefault();
+    select();
+  });
+  current.addEventListener('focus', () => {
+    if (current.value === '0') current.value = '';
+  });
+  for (const input of [current, inductance, stack]) input.addEventListener('input', () => save(false));
+  body.addEventListener('dblclick', (event) => open(event.target.closest('tr')));
+  body.addEventListener('click', (event) => focusRow(event.target.closest('tr')));
+  body.addEventListener('keydown', (event) => {
+    const tr = event.target.closest('tr');
+    if (!tr) return;
+    const moves = {
+      ArrowDown: tr.nextElementSibling,
+      ArrowUp: tr.previousElementSibling,
+      Home: body.firstElementChild,
+      End: body.lastElementChild,
+    };
+    if (event.key === 'Enter') {
+      event.preventDefault();
+      open(tr);
+    } else if (event.key in moves) {
+      event.preventDefault();
+      focusRow(moves[event.key]);
+    }
+  });
+
+  return {
+    start(state) {
+      if (state.has('sc')) current.value = state.get('sc');
+      if (state.has('sl')) inductance.value = state.get('sl');
+      if (state.has('sk')) stack.value = state.get('sk');
+      if (state.get('sr') === '1') select();
+    },
+  };
+}

@@ -1,0 +1,49 @@
+// The README's screenshots of the page: each tab and the help page at 1280 × 800
+// and at a phone's 390 × 844, used as a person would (labels, buttons, rows).
+// Usage (the page served by scripts/web.sh): node web/tools/screenshots.mjs [address] [folder]
+import { chromium } from '@playwright/test';
+
+const address = process.argv[2] ?? 'http://127.0.0.1:8080/';
+const folder = process.argv[3] ?? 'docs/screenshots';
+const root = typeof process.getuid === 'function' && process.getuid() === 0;
+const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: root ? ['--no-sandbox'] : [] });
+
+for (const [suffix, viewport] of [['1280', { width: 1280, height: 800 }], ['390', { width: 390, height: 844 }]]) {
+  const page = await browser.newPage({ viewport, locale: 'zh-CN', deviceScaleFactor: 1 });
+  await page.goto(address);
+  await page.locator('body[data-ready="true"]').waitFor();
+  const shot = async (name) => {
+    await page.waitForTimeout(400);
+    await page.screenshot({ path: `${folder}/web-${name}-${suffix}.png` });
+    console.log(`saved ${folder}/web-${name}-${suffix}.png`);
+  };
+
+  const calc = page.getByRole('tabpanel', { name: '电感计算' });
+  await calc.getByLabel('磁芯料号').pressSequentially('ktb130');
+  await calc.getByRole('listbox').selectOption('KTB130060');
+  await calc.getByLabel('绕线圈数').pressSequentially('50');
+  await calc.getByLabel('电流大小(A)').click();
+  await calc.getByLabel('电流大小(A)').pressSequentially('5');
+  await shot('calculator');
+
+  await page.getByRole('tab', { name: '磁芯选型' }).click();
+  const selection = page.getByRole('tabpanel', { name: '磁芯选型' });
+  await selection.getByLabel('峰值电流(A)').pressSequentially('10');
+  await selection.getByLabel('电感量(μH)').pressSequentially('100');
+  await selection.getByRole('button', { name: '磁芯选型' }).click();
+  await shot('selection');
+
+  await selection.locator('tbody tr').first().dblclick();
+  await page.locator('#chart-permeability svg').waitFor();
+  await shot('design');
+  // Further down: the candidates sorted by copper loss, the second of them chosen.
+  await page.locator('#candidates-table').getByRole('button', { name: '铜损 100 °C (W)' }).click();
+  await page.locator('#candidates-table tbody tr').nth(1).locator('td').first().click();
+  await page.locator('.candidates').evaluate((e) => e.scrollIntoView({ block: 'start' }));
+  await shot('design-candidates');
+
+  await page.goto(new URL('help.html', address).href);
+  await shot('help');
+  await page.close();
+}
+await browser.close();
