@@ -38,4 +38,9 @@ inline constexpr std::string_view kDesignTurnsBelowOne = "对不起，绕线圈�
 inline constexpr std::string_view kDesignCurrentNotPositive = "对不起，电流必须大于0！";
 inline constexpr std::string_view kDesignStackBelowOne = "对不起，磁芯个数至少为1！";
 
+// Design workbench: its own reading of the typed texts (workbench_inputs.h);
+// the refusals of the numbers are made from the box's name and the reason.
+inline constexpr std::string_view kWorkbenchChooseCore = "请选择磁芯料号。";
+inline constexpr std::string_view kWorkbenchUnknownCore = "目录中没有这个磁芯料号，请从列表中选择。";
+
 }  // namespace zova::messages
