@@ -1,6 +1,6 @@
 # The Debian package: `cpack -G DEB` in a build directory. It holds whatever the
-# install rules install (the program, the command-line tool, the desktop entry
-# and the icons) under /usr.
+# install rules install (the program, the command-line tool, the desktop entry,
+# the icons and the Python module) under /usr.
 
 # The maker's home page and sales address live in one header; read them from there.
 file(STRINGS ${PROJECT_SOURCE_DIR}/src/commands/maker_info.h zova_maker_lines REGEX "k(HomePage|SalesEmail) = ")
@@ -25,7 +25,7 @@ catalogue of cores and their DC-bias permeability curves it calculates the
 inductance of a winding at a DC peak current, and selects the cores that reach
 a wanted inductance with a winding that fits the core window. The user
 interface is in simplified Chinese. Includes the command-line tool
-zovamagnetic-cli.]=])
+zovamagnetic-cli and the Python 3 module zovamagnetic.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
@@ -38,6 +38,15 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${zova_maker_HomePage}")
 # needs a CJK font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-wqy-microhei | fonts-noto-cjk | fonts-wqy-zenhei")
+# The Python module's native part is built for one Python version (its file
+# name carries that version's ABI) and, as Debian's extension modules do, does
+# not link libpython: the dependency on that version is stated here.
+if(ZOVA_PYTHON_VERSION)
+  string(REGEX MATCH "^([0-9]+)\\.([0-9]+)$" _ "${ZOVA_PYTHON_VERSION}")
+  math(EXPR zova_python_next_minor "${CMAKE_MATCH_2} + 1")
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
+         ", python3 (>= ${ZOVA_PYTHON_VERSION}~), python3 (<< ${CMAKE_MATCH_1}.${zova_python_next_minor})")
+endif()
 
 # What Debian policy asks of every package beside the programs: the copyright
 # file, the changelog and a manual page per program, the last two compressed

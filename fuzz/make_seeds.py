@@ -64,6 +64,12 @@ SEEDS = {
         ["inductance", "--help=1"], ["curve", "-", "-h"],
         ["design", "--core", "KT\x1b[31mX", "--turns", "5", "--current", "1"],
         ["design", "--core", "KTA092060", "--turns", "54", "--current", "10", "--format", "json"],
+        ["design", "--core", "KTA092060", "--turns", "54", "--current", "10", "--frequency", "100", "--ripple",
+         "3", "--loss-coefficients", "1,2,1.5", "--format", "json"],
+        ["converter", "--topology", "buck", "--vin", "48", "--vout", "12", "--iout", "10", "--frequency", "100",
+         "--format", "csv", "--sort", "coreLoss"],
+        ["converter", "--topology", "boost", "--vin", "5", "--vout", "12", "--iout", "1e30", "--frequency", "1e-3",
+         "--inductance", "0.5"],
     ],
 }
 

@@ -3,9 +3,14 @@
 # Chinese texts), the tests (locales: the sources
 # localedef builds the tests' comma locale from), the Debian package
 # (dpkg-shlibdeps and file, for cpack; lintian to check it), the screenshots
-# (xdotool) and the fuzz targets (clang with its libFuzzer and sanitizer
-# runtimes) need.
+# (xdotool), the fuzz targets (clang with its libFuzzer and sanitizer
+# runtimes) and the Python module (pybind11 and Python's headers to build it,
+# pytest to test it under /usr/bin/python3) need.
 # Quick when everything is already there: it only calls apt-get for what is missing.
+#
+# --python-examples also installs what the Python module's example scripts
+# plot with (python3-matplotlib, some 40 packages with NumPy and SciPy); the
+# build and the tests do not need it.
 set -euo pipefail
 
 packages=(
@@ -17,7 +22,13 @@ packages=(
   dpkg-dev file lintian
   xdotool
   clang libclang-rt-14-dev
+  pybind11-dev python3-dev python3-pytest
 )
+case "${1:-}" in
+  "") ;;
+  --python-examples) packages+=(python3-matplotlib) ;;
+  *) echo "usage: install-deps.sh [--python-examples]" >&2; exit 64 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

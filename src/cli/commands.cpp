@@ -61,18 +61,6 @@ constexpr OptionSpec kCurveOptions[] = {
 std::string_view synopsisOf(std::string_view command);
 std::string commandNames();
 
-CliResult usageError(const std::string& command, const std::string& error) {
-    std::string err = std::string(kTool) + ": " + error + "\n";
-    if (command.empty()) {
-        err += "Usage: zovamagnetic-cli COMMAND [OPTIONS]; commands: " + commandNames() + "\n";
-        err += "Run 'zovamagnetic-cli --help' for more.\n";
-    } else {
-        err += "Usage: " + std::string(synopsisOf(command)) + "\n";
-        err += "Run 'zovamagnetic-cli " + command + " --help' for more.\n";
-    }
-    return {kExitUsage, {}, err};
-}
-
 std::string joinedLines(const std::vector<std::string>& lines) {
     std::string out;
     for (const std::string& line : lines) out += line + "\n";
@@ -168,7 +156,7 @@ std::string selectionCsv(const SelectionOutcome& o, const std::vector<DesignFigu
 
 CliResult runSelect(const Arguments& a) {
     if (a.value("figures") && a.value("format").value_or("text") == "text")
-        return usageError("select", "--figures needs --format json or csv");
+        return UsageError("select", "--figures needs --format json or csv");
     const SelectionOutcome o =
         SelectCores(*a.value("current"), *a.value("inductance"), a.value("stack").value_or("1"));
     switch (o.end) {
@@ -291,6 +279,7 @@ constexpr Command kCommandTable[] = {
     {{"core", kCoreOptions, kPartNoOperand}, help::kCoreSynopsis, help::kCore, runCore},
     {{"curve", kCurveOptions, kCurveOperands}, help::kCurveSynopsis, help::kCurve, runCurve},
     {{"design", kDesignOptions, {}}, help::kDesignSynopsis, help::kDesign, RunDesign},
+    {{"converter", kConverterOptions, {}}, help::kConverterSynopsis, help::kConverter, RunConverter},
 };
 
 // What the argument parser reads of each record.
@@ -314,10 +303,22 @@ std::string commandNames() {
 
 }  // namespace
 
+CliResult UsageError(const std::string& command, const std::string& error) {
+    std::string err = std::string(kTool) + ": " + error + "\n";
+    if (command.empty()) {
+        err += "Usage: zovamagnetic-cli COMMAND [OPTIONS]; commands: " + commandNames() + "\n";
+        err += "Run 'zovamagnetic-cli --help' for more.\n";
+    } else {
+        err += "Usage: " + std::string(synopsisOf(command)) + "\n";
+        err += "Run 'zovamagnetic-cli " + command + " --help' for more.\n";
+    }
+    return {kExitUsage, {}, err};
+}
+
 CliResult RunCli(std::span<const std::string> args) {
     const ParseResult parsed = ParseArguments(args, kCommandSyntax);
     const Arguments& a = parsed.arguments;
-    if (!parsed.ok()) return usageError(a.command, parsed.error);
+    if (!parsed.ok()) return UsageError(a.command, parsed.error);
     if (a.help) {
         if (a.command.empty()) return {kExitOk, std::string(help::kToolPage), {}};
         const Command& command = commandNamed(a.command);

@@ -4,6 +4,8 @@
 
 #include "cli/tool_messages.h"
 #include "commands/design_command.h"
+#include "commands/converter_command.h"
+#include "presentation/converter_outputs.h"
 #include "presentation/figure_formats.h"
 #include "text/json_writer.h"
 #include "text/number_text.h"
@@ -20,7 +22,11 @@ std::string inputTable(const std::string& partNo, const DesignOutcome& o) {
 
 CliResult RunDesign(const Arguments& a) {
     const std::string core = *a.value("core");
-    const DesignOutcome o = DesignWinding(core, *a.value("turns"), *a.value("current"), a.value("stack").value_or("1"));
+    const std::string frequency = a.value("frequency").value_or("");
+    const std::string ripple = a.value("ripple").value_or("");
+    const std::string coefficients = a.value("loss-coefficients").value_or("");
+    const DesignOutcome o = DesignWinding(core, *a.value("turns"), *a.value("current"), a.value("stack").value_or("1"),
+                                          {frequency, ripple, coefficients});
     switch (o.end) {
         case DesignEnd::Validation:
             return Failure(kExitRefused, o.message);
@@ -37,6 +43,33 @@ CliResult RunDesign(const Arguments& a) {
     WriteFigureMembers(j, *o.figures);
     j.endObject();
     return {kExitOk, j.text(), {}};
+}
+
+CliResult RunConverter(const Arguments& a) {
+    const std::string sort = a.value("sort").value_or("totalLoss");
+    if (!CandidateOrder({}, sort)) return UsageError("converter", "--sort needs the key of a figure with a number, such as totalLoss");
+    const auto text = [&a](std::string_view name, std::string_view otherwise = "") {
+        return a.value(name).value_or(std::string(otherwise));
+    };
+    const std::string topology = text("topology"), vin = text("vin"), vout = text("vout"), iout = text("iout"),
+                      frequency = text("frequency"), ratio = text("ripple-ratio"), inductance = text("inductance"),
+                      stack = text("stack", "1"), coefficients = text("loss-coefficients");
+    const ConverterOutcome o =
+        zova::RunConverter({topology, vin, vout, iout, frequency, ratio, inductance, stack, coefficients});
+    switch (o.end) {
+        case ConverterEnd::Validation:
+            return Failure(kExitRefused, o.message);
+        case ConverterEnd::NoResult:
+            return Failure(kExitNoResult, o.message);
+        case ConverterEnd::OutOfRange:
+            return Failure(kExitOutOfRange, o.message);
+        case ConverterEnd::Found:
+            break;
+    }
+    const std::vector<std::size_t> order = *CandidateOrder(o.figures, sort);
+    const std::string format = text("format", "text");
+    return {kExitOk, format == "json" ? ConverterJson(o, order) : format == "csv" ? ConverterCsv(o, order)
+                                                                                 : ConverterText(o, order), {}};
 }
 
 }  // namespace zova::cli

@@ -19,6 +19,7 @@ Commands:
   core         the details of one core
   curve        a DC-bias permeability curve
   design       the design figures of a winding: resistance, losses, layers, size
+  converter    a converter's inductor: operating point, candidates by total loss
 
 Options are written --name VALUE or --name=VALUE. The value may be empty, hold
 blanks or begin with "-" (--current -2). "--" ends the options.
@@ -110,28 +111,69 @@ json: {"series": …, "perm": …, "points": [{"h": …, "percent": …}, …]}.
 )";
 
 inline constexpr std::string_view kDesignSynopsis =
-    "zovamagnetic-cli design --core PARTNO --turns TEXT --current TEXT [--stack TEXT] [--format text|json]";
+    "zovamagnetic-cli design --core PARTNO --turns TEXT --current TEXT [--stack TEXT] [--frequency KHZ "
+    "[--ripple APP]] [--loss-coefficients A,B,C] [--format text|json]";
 inline constexpr std::string_view kDesign = R"(The figures an engineer weighs when choosing a winding: inductance at the
 current and at 0 A, field strength, permeability left, stored energy, the
 wire (the selection's: sized at 8 A/mm², with its insulation allowance), its
 nearest IEC 60317 R20 size and AWG gauge, window fill, the layers the turns
 take on the hole's circumference, wire length, DC resistance and copper loss
 at 20 °C and 100 °C, temperature rise in still air, the wound size, and the
-inductance from 0 A to twice the current in 50 steps.
+inductance from 0 A to twice the current in 50 steps. With a switching
+frequency: the ripple's peak current, flux swing and peak flux density, core
+loss (Steinmetz fit of the core's material), AC copper loss (Dowell), total
+loss and the temperature rise it gives.
 
   --core PARTNO    an offered part number exactly as 'cores' lists it
   --turns TEXT     number of turns
-  --current TEXT   DC peak current in A
+  --current TEXT   DC current in A (the DC part when a ripple rides on it)
   --stack TEXT     number of stacked cores (default "1")
+  --frequency KHZ  switching frequency in kHz (0.001 to 100000)
+  --ripple APP     ripple current in A peak to peak (default 0; needs --frequency)
+  --loss-coefficients A,B,C
+                   a core-loss fit of your own, P = A × B^B × f^C (mW/cm³,
+                   peak flux density in T, f in kHz), for the material's
   --format FORMAT  text (default) or json
 
 The texts pass the inductance calculator's conversions and checks, with its
 messages in its order (an unknown part number is refused where the core is
 checked); then turns below 1, a current not above 0 and a stack below 1 are
-refused. Refusals exit 2, out of range exits 3.
+refused; then the frequency, the ripple and the coefficients. Refusals exit 2,
+out of range exits 3.
 
 json: one object of the figures, null where a figure is undefined (the
-winding does not fit the hole, no standard wire or gauge is thick enough).
+winding does not fit the hole, no standard wire or gauge is thick enough, no
+frequency for the skin depth and the AC resistance).
+)";
+
+inline constexpr std::string_view kConverterSynopsis =
+    "zovamagnetic-cli converter --topology buck|boost|buck-boost --vin V --vout V --iout A --frequency KHZ "
+    "[--ripple-ratio R | --inductance UH] [--stack K] [--loss-coefficients A,B,C] [--format text|json|csv] "
+    "[--sort KEY]";
+inline constexpr std::string_view kConverter = R"(The inductor of a DC-DC converter in continuous conduction with ideal
+switches: its operating point (duty cycle, DC current, volt-seconds,
+inductance, ripple, peak current), then the core selection run on that peak
+current and inductance, and every candidate's DC and AC figures at its own
+turns, the inductor's DC current and the converter's volt-seconds (each
+candidate's ripple follows from its own inductance).
+
+  --topology T     buck (Vout < Vin), boost (Vout > Vin) or buck-boost
+                   (inverting; Vout is its magnitude)
+  --vin V, --vout V, --iout A
+                   input and output voltage, output current, all above 0
+  --frequency KHZ  switching frequency in kHz (0.001 to 100000)
+  --ripple-ratio R ripple over the inductor's DC current, above 0 and at
+                   most 2 (default 0.3); or
+  --inductance UH  the inductance wanted, from which the ratio follows
+  --stack K        number of stacked cores (default "1")
+  --loss-coefficients A,B,C
+                   a core-loss fit of your own for every candidate
+  --format FORMAT  text (default), json or csv
+  --sort KEY       the figure the candidates are ordered by, rising
+                   (default totalLoss); a candidate without it comes last,
+                   ties keep the catalogue's order
+
+Refusals exit 2 (one line in Chinese), no core found exits 1, out of range 3.
 )";
 
 }  // namespace zova::cli::help

@@ -15,6 +15,10 @@ CliResult Failure(int code, std::string_view message);
 // "zovamagnetic-cli: " + message, for the tool's own (English) messages.
 CliResult ToolFailure(int code, const std::string& message);
 
+// A usage error of a command ("" for the tool itself): the error, the synopsis
+// and where to read more; exit 64.
+CliResult UsageError(const std::string& command, const std::string& error);
+
 // A part number that no offered core has: exit 2.
 CliResult UnknownCore(std::string_view partNo);
 

@@ -20,7 +20,7 @@ DesignOutcome refused(std::string_view message, DesignEnd end = DesignEnd::Valid
 }  // namespace
 
 DesignOutcome DesignWinding(std::string_view selectedPartNo, std::string_view turnsText,
-                            std::string_view currentText, std::string_view stackText) {
+                            std::string_view currentText, std::string_view stackText, const AcTexts& ac) {
     try {
         const CalculatorInputs in = ReadCalculatorInputs(selectedPartNo, turnsText, currentText, stackText);
         if (in.check != InputCheck::Passed)
@@ -33,9 +33,11 @@ DesignOutcome DesignWinding(std::string_view selectedPartNo, std::string_view tu
         if (n < 1) return refused(messages::kDesignTurnsBelowOne);
         if (!(amps > 0.0f)) return refused(messages::kDesignCurrentNotPositive);
         if (stack < 1) return refused(messages::kDesignStackBelowOne);
+        const AcInputs operation = ReadAcInputs(ac);
+        if (!operation.message.empty()) return refused(operation.message);
 
         DesignOutcome out;
-        out.figures = ComputeDesignFigures(FindCore(selectedPartNo), n, amps, stack);
+        out.figures = ComputeDesignFigures(FindCore(selectedPartNo), n, amps, stack, operation.options);
         out.turns = n;
         out.current = amps;
         out.stackSize = stack;

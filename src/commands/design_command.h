@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "commands/ac_inputs.h"
 #include "commands/selection_command.h"
 #include "design/design_figures.h"
 
@@ -35,8 +36,9 @@ struct DesignOutcome {
 // selected part number ("" when none), turns, current and stack. They pass the
 // calculator's conversions and checks first, with its messages in its order;
 // then turns below 1, a current not above 0 and a stack below 1 are refused.
+// Then the switching operation's texts (ac_inputs.h), when given.
 DesignOutcome DesignWinding(std::string_view selectedPartNo, std::string_view turnsText,
-                            std::string_view currentText, std::string_view stackText);
+                            std::string_view currentText, std::string_view stackText, const AcTexts& ac = {});
 
 // The figures of every core a selection listed, each at its own turns and the
 // run's current and stack, in the selection's order. end is Found or OutOfRange.

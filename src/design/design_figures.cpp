@@ -1,9 +1,15 @@
 #include "design/design_figures.h"
 
+#include <cmath>
 #include <optional>
+#include <string_view>
 
 #include "design/copper_resistance.h"
+#include "design/core_loss.h"
+#include "design/core_material.h"
 #include "design/curve_index.h"
+#include "design/effective_area.h"
+#include "design/skin_effect.h"
 #include "design/temperature_rise.h"
 #include "design/winding_layers.h"
 #include "design/wire_sizes.h"
@@ -48,9 +54,64 @@ void addWoundFigures(DesignFigures& f, const CoreRecord& core, float current, st
     f.woundVolume = checked(wound.volume, "wound volume");
 }
 
+// The ripple, the flux it swings and the losses it adds. Arithmetic in double;
+// the engine's results enter as they are.
+void addAcFigures(DesignFigures& f, const CoreRecord& core, std::int16_t turns, float current, std::int16_t stack,
+                  const DesignOptions& options) {
+    const std::string_view series = std::string_view(core.PartNo).substr(0, 3);
+    const std::string_view perm = core.PartNo.size() >= 3 ? std::string_view(core.PartNo).substr(core.PartNo.size() - 3)
+                                                          : std::string_view();
+    const double n = turns;
+    const double k = stack;
+    const double inductance = f.inductance;  // µH at the DC current
+
+    double lambda = 0.0;  // V·µs
+    if (options.ac && options.ac->ripple) {
+        f.ripple = *options.ac->ripple;
+        lambda = checked(inductance * f.ripple, "volt-seconds");
+    } else if (options.ac && options.ac->voltSeconds) {
+        lambda = *options.ac->voltSeconds;
+        f.ripple = checked(lambda / inductance, "ripple");
+    }
+    f.peakCurrent = checked(current + f.ripple / 2.0, "peak current");
+    const float peak = checked(static_cast<float>(f.peakCurrent), "peak current");
+    // Without a ripple the peak is the DC current, whose inductance is known.
+    f.inductanceAtPeak = peak == current ? f.inductance : StackedInductance(InductanceAt(turns, core, peak), stack);
+
+    f.crossSection = checked(EffectiveArea(core.AL, core.PathLength, PermeabilityOf(perm).value_or(0)), "Ae");
+    f.coreVolume = checked(k * f.crossSection * core.PathLength, "Ve");
+    f.fluxSwing = checked(lambda / (n * k * f.crossSection) * 0.01, "flux swing");
+    f.peakFluxDensity =
+        checked(static_cast<double>(f.inductanceAtPeak) * f.peakCurrent / (n * k * f.crossSection) * 0.01, "flux density");
+    if (const auto material = MaterialOf(series)) f.saturationFluxDensity = material->saturation;
+
+    f.lossFit = options.coefficients ? nullptr : CoreLossFitOf(series, perm);
+    f.lossCoefficients = options.coefficients ? *options.coefficients
+                         : f.lossFit          ? f.lossFit->coefficients
+                                              : LossCoefficients{};
+    if (options.ac) {
+        const double frequency = options.ac->frequency;
+        f.coreLossDensity = checked(CoreLossDensity(f.lossCoefficients, f.fluxSwing, frequency), "core loss");
+        f.coreLoss = checked(f.coreLossDensity * f.coreVolume / 1000.0, "core loss");
+        f.skinDepth = checked(SkinDepth(frequency, 100.0), "skin depth");
+    }
+    if (!f.windingFits) return;
+    double acLoss = 0.0;
+    if (options.ac) {
+        f.acResistanceFactor =
+            checked(DowellFactor(*f.layers, f.bareDiameter, f.overallDiameter, *f.skinDepth), "AC resistance");
+        const double rms = f.ripple / std::sqrt(12.0);  // of a triangle of this peak-to-peak
+        acLoss = checked(*f.acResistanceFactor * *f.resistance100 * (rms * rms), "AC copper loss");
+    }
+    f.acCopperLoss = acLoss;
+    f.totalLoss = checked(*f.copperLoss100 + acLoss + f.coreLoss, "total loss");
+    f.temperatureRiseTotal = checked(TemperatureRise(*f.totalLoss, *f.surfaceArea), "temperature rise");
+}
+
 }  // namespace
 
-DesignFigures ComputeDesignFigures(const CoreRecord& core, std::int16_t turns, float current, std::int16_t stack) {
+DesignFigures ComputeDesignFigures(const CoreRecord& core, std::int16_t turns, float current, std::int16_t stack,
+                                   const DesignOptions& options) {
     DesignFigures f;
     const BiasCurve* curve = CurveOf(core);
     std::optional<CurveIndex> index;
@@ -79,8 +140,9 @@ DesignFigures ComputeDesignFigures(const CoreRecord& core, std::int16_t turns, f
     f.turnsPerLayer = std::move(laid.turnsPerLayer);
     f.windingFits = laid.fits;
     if (f.windingFits) addWoundFigures(f, core, current, stack);
+    addAcFigures(f, core, turns, current, stack, options);
 
-    f.rolloff = Rolloff(core, turns, current, stack, index ? &*index : nullptr);
+    if (options.rolloff) f.rolloff = Rolloff(core, turns, current, stack, index ? &*index : nullptr);
     return f;
 }
 

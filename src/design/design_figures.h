@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "catalogue/core_record.h"
+#include "design/core_loss_fits.h"
 #include "design/rolloff.h"
 
 namespace zova {
@@ -44,14 +45,50 @@ struct DesignFigures {
     std::optional<double> surfaceArea;     // cm²
     std::optional<double> temperatureRise;  // K
     std::optional<double> woundVolume;      // cm³
-    std::vector<RolloffPoint> rolloff;      // kRolloffPoints, current rising
+    std::vector<RolloffPoint> rolloff;      // kRolloffPoints, current rising; empty when not asked for
+
+    // Switching operation: the current is the DC part, a triangular ripple
+    // rides on it. Without a frequency there is no ripple, no core loss and no
+    // AC copper loss, and every figure above is as for DC alone.
+    double ripple = 0.0;                      // A peak to peak
+    double peakCurrent = 0.0;                 // A, current + ripple ÷ 2
+    float inductanceAtPeak = 0.0f;            // µH, the calculator's at the peak current, the whole stack
+    double crossSection = 0.0;                // cm², Ae of one core
+    double coreVolume = 0.0;                  // cm³, Ve of the stack
+    double fluxSwing = 0.0;                   // T peak to peak
+    double peakFluxDensity = 0.0;             // T at the peak current
+    double saturationFluxDensity = 0.0;       // T, the material's
+    double coreLossDensity = 0.0;             // mW/cm³
+    double coreLoss = 0.0;                    // W
+    std::optional<double> skinDepth;          // mm at 100 °C; none without a frequency
+    std::optional<double> acResistanceFactor;  // Dowell's F_R; none without a frequency or a fitting winding
+    std::optional<double> acCopperLoss;       // W at 100 °C; none when the winding does not fit
+    std::optional<double> totalLoss;          // W: copper at 100 °C, AC copper and core
+    std::optional<double> temperatureRiseTotal;  // K, from the total loss
+    LossCoefficients lossCoefficients;        // the ones used
+    const CoreLossFit* lossFit = nullptr;     // their published fit; nullptr for the user's own
 
     friend bool operator==(const DesignFigures&, const DesignFigures&) = default;
+};
+
+// The switching operation a winding works in, beside its DC current.
+struct AcDrive {
+    double frequency = 0.0;              // kHz, > 0
+    std::optional<double> ripple;        // A peak to peak, >= 0; or
+    std::optional<double> voltSeconds;   // V·µs across the winding while its current rises, >= 0:
+                                         // the ripple then follows from the winding's own inductance
+};
+
+struct DesignOptions {
+    std::optional<AcDrive> ac;                      // none: DC alone
+    std::optional<LossCoefficients> coefficients;  // the user's own; otherwise the material's fit
+    bool rolloff = true;                            // the roll-off's 51 points, for a chart
 };
 
 // The figures of `turns` turns at DC `current` on a stack of `stack` cores.
 // Precondition: turns >= 1, current > 0, stack >= 1. Throws ArithmeticError when
 // a figure leaves the range of its type.
-DesignFigures ComputeDesignFigures(const CoreRecord& core, std::int16_t turns, float current, std::int16_t stack);
+DesignFigures ComputeDesignFigures(const CoreRecord& core, std::int16_t turns, float current, std::int16_t stack,
+                                   const DesignOptions& options = {});
 
 }  // namespace zova

@@ -17,9 +17,11 @@ constexpr int kThinnestGauge = 40;
 
 }  // namespace
 
+// Compared in the bare diameter's own precision: 0.4f lies 6 nm above 0.4 mm,
+// and is the 0.4 mm size, not the 0.45 mm one.
 std::optional<double> StandardWireDiameter(float d) {
     for (const double nominal : kR20Series)
-        if (nominal >= static_cast<double>(d)) return nominal;
+        if (static_cast<float>(nominal) >= d) return nominal;
     return std::nullopt;
 }
 
@@ -35,7 +37,7 @@ std::optional<int> AwgFor(float d) {
     // Gauges thin out as the number grows: the first from the thin end that is
     // thick enough is the largest number that is.
     for (int n = kThinnestGauge; n >= kThickestGauge; --n)
-        if (diameters[n] >= static_cast<double>(d)) return n;
+        if (static_cast<float>(diameters[n]) >= d) return n;
     return std::nullopt;
 }
 

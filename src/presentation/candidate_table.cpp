@@ -64,7 +64,9 @@ CandidateCell figureCell(const Figure& figure, const DesignFigures& f) {
 CandidateRow rowOf(const SelectionOutcome& selection, std::size_t index) {
     const SelectedCore& selected = selection.cores[index];
     const CoreRecord& core = CoreCatalogue(selected.row);
-    const DesignFigures f = ComputeDesignFigures(core, selected.turns, selection.current, selection.stackSize);
+    DesignOptions rowOnly;
+    rowOnly.rolloff = false;  // the roll-off is the chart's, of the one design loaded
+    const DesignFigures f = ComputeDesignFigures(core, selected.turns, selection.current, selection.stackSize, rowOnly);
     const SelectionLine line{index, selected, core, ResultColumns(selected, selection.wireText),
                              selection.bareDiameter.value_or(f.bareDiameter)};
     CandidateRow row;

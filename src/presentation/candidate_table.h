@@ -14,10 +14,11 @@ namespace zova {
 
 // The columns of the candidates' comparison, left to right, by key: the
 // selection's own columns, then design figures of the figure table.
-inline constexpr std::array<std::string_view, 16> kCandidateColumnKeys = {
-    "index",      "partNo",     "series",        "coatedOD",           "coatedID",      "coatedHeight",
-    "turns",      "wire",       "inductance",    "percentPermeability", "windowFill",   "layers",
-    "resistance100", "copperLoss100", "temperatureRise", "woundVolume"};
+inline constexpr std::array<std::string_view, 19> kCandidateColumnKeys = {
+    "index",         "partNo",        "series",          "coatedOD",   "coatedID",
+    "coatedHeight",  "turns",         "wire",            "inductance", "percentPermeability",
+    "windowFill",    "layers",        "resistance100",   "copperLoss100", "temperatureRise",
+    "woundVolume",   "coreLoss",      "totalLoss",       "temperatureRiseTotal"};
 inline constexpr std::size_t kCandidateColumns = kCandidateColumnKeys.size();
 
 // The position of the column with this key; throws std::out_of_range for none.

@@ -35,7 +35,8 @@ std::string csvField(const FigureValue& value) {
                          text::ShortestText(p.percent);
                 }
                 return s;
-            } else return text::ShortestText(v);
+            } else if constexpr (std::is_same_v<T, std::string>) return v;
+            else return text::ShortestText(v);
         },
         value);
 }
@@ -50,6 +51,7 @@ std::vector<std::string> FigureKeys() {
 
 void WriteFigureMembers(text::JsonWriter& j, const DesignFigures& f) {
     for (const Figure& figure : Figures()) {
+        if (figure.kind == FigureKind::Points && f.rolloff.empty()) continue;  // not computed
         j.key(figure.key);
         std::visit(
             [&](const auto& v) {
@@ -70,7 +72,8 @@ void WriteFigureMembers(text::JsonWriter& j, const DesignFigures& f) {
                             .key("percent").number(p.percent)
                             .endObject();
                     j.endArray();
-                } else j.number(v);
+                } else if constexpr (std::is_same_v<T, std::string>) j.string(v);
+                else j.number(v);
             },
             figure.get(f));
     }
@@ -97,6 +100,7 @@ std::string FigureTextTable(const DesignFigures& f) {
                 else if constexpr (std::is_same_v<T, int>) return std::to_string(v);
                 else if constexpr (std::is_same_v<T, TurnList>) return joined(*v);
                 else if constexpr (std::is_same_v<T, PointList>) return {};
+                else if constexpr (std::is_same_v<T, std::string>) return v;
                 else return readable(figure, static_cast<double>(v));
             },
             figure.get(f));

@@ -14,7 +14,8 @@ namespace zova {
 std::vector<std::string> FigureKeys();
 
 // Every figure as a member of the object being written, SI units as the
-// figures hold them (Ω, a fraction for the fill); null where undefined.
+// figures hold them (Ω, a fraction for the fill); null where undefined. The
+// roll-off only when it was computed.
 void WriteFigureMembers(text::JsonWriter& j, const DesignFigures& f);
 
 // One CSV field per key: numbers as in JSON, "" for null, turnsPerLayer as

@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "commands/rule_texts.h"
+#include "design/core_material.h"
 #include "text/number_text.h"
 
 namespace zova {
@@ -77,6 +78,38 @@ std::vector<Figure> makeTable() {
          [](const DesignFigures& f) { return optional(f.woundVolume); }},
         {"rolloff", "电感量随电流变化", "", K::Points, false, 1.0, 0, G::InductanceAndField, false,
          [](const DesignFigures& f) { return FigureValue(&f.rolloff); }},
+        {"ripple", "纹波电流峰峰值", "A", K::Number, false, 1.0, 3, G::InductanceAndField, true,
+         [](const DesignFigures& f) { return FigureValue(f.ripple); }},
+        {"peakCurrent", "峰值电流", "A", K::Number, false, 1.0, 3, G::InductanceAndField, true,
+         [](const DesignFigures& f) { return FigureValue(f.peakCurrent); }},
+        {"inductanceAtPeak", "峰值电流下电感量", "μH", K::Number, false, 1.0, 3, G::InductanceAndField, true,
+         [](const DesignFigures& f) { return FigureValue(f.inductanceAtPeak); }},
+        {"crossSection", "有效截面积 Ae", "cm²", K::Number, false, 1.0, 3, G::InductanceAndField, true,
+         [](const DesignFigures& f) { return FigureValue(f.crossSection); }},
+        {"coreVolume", "磁芯体积 Ve", "cm³", K::Number, false, 1.0, 2, G::InductanceAndField, true,
+         [](const DesignFigures& f) { return FigureValue(f.coreVolume); }},
+        {"fluxSwing", "磁通密度摆幅 ΔB", "mT", K::Number, false, 1000.0, 1, G::InductanceAndField, true,
+         [](const DesignFigures& f) { return FigureValue(f.fluxSwing); }},
+        {"peakFluxDensity", "峰值磁通密度", "T", K::Number, false, 1.0, 3, G::InductanceAndField, true,
+         [](const DesignFigures& f) { return FigureValue(f.peakFluxDensity); }},
+        {"saturationFluxDensity", "饱和磁通密度", "T", K::Number, false, 1.0, 2, G::InductanceAndField, true,
+         [](const DesignFigures& f) { return FigureValue(f.saturationFluxDensity); }},
+        {"coreLossDensity", "磁芯损耗密度", "mW/cm³", K::Number, false, 1.0, 1, G::LossesAndTemperature, true,
+         [](const DesignFigures& f) { return FigureValue(f.coreLossDensity); }},
+        {"coreLoss", "磁芯损耗", "W", K::Number, false, 1.0, 3, G::LossesAndTemperature, true,
+         [](const DesignFigures& f) { return FigureValue(f.coreLoss); }},
+        {"skinDepth", "集肤深度 100 °C", "mm", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
+         [](const DesignFigures& f) { return optional(f.skinDepth); }},
+        {"acResistanceFactor", "交流电阻系数 F_R", "", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
+         [](const DesignFigures& f) { return optional(f.acResistanceFactor); }},
+        {"acCopperLoss", "交流铜损 100 °C", "W", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
+         [](const DesignFigures& f) { return optional(f.acCopperLoss); }},
+        {"totalLoss", "总损耗", "W", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
+         [](const DesignFigures& f) { return optional(f.totalLoss); }},
+        {"temperatureRiseTotal", "总温升估算", "K", K::Number, true, 1.0, 1, G::LossesAndTemperature, true,
+         [](const DesignFigures& f) { return optional(f.temperatureRiseTotal); }},
+        {"coreLossModel", "磁芯损耗模型", "", K::Text, false, 1.0, 0, G::LossesAndTemperature, true,
+         [](const DesignFigures& f) { return FigureValue(CoreLossModelText(f)); }},
     };
     // clang-format on
 }
@@ -89,6 +122,16 @@ const std::vector<Figure>& table() {
 }  // namespace
 
 std::span<const Figure> Figures() { return table(); }
+
+std::string_view GroupName(FigureGroup group) {
+    switch (group) {
+        case FigureGroup::InductanceAndField: return "电感与磁场";
+        case FigureGroup::Winding: return "绕组";
+        case FigureGroup::LossesAndTemperature: return "损耗与温升";
+        case FigureGroup::WoundSize: return "绕后尺寸";
+    }
+    return {};
+}
 
 const Figure& FigureOf(std::string_view key) {
     for (const Figure& figure : table())
@@ -128,11 +171,27 @@ std::string ShownText(const Figure& figure, const DesignFigures& f) {
                 return s.empty() ? std::string(kUndefinedText) : s;
             } else if constexpr (std::is_same_v<T, PointList>) {
                 return {};
+            } else if constexpr (std::is_same_v<T, std::string>) {
+                return v;
             } else {
                 return ShownNumberText(figure, static_cast<double>(v));
             }
         },
         figure.get(f));
+}
+
+std::string CoreLossModelText(const DesignFigures& f) {
+    const auto mu = [](std::string_view perm) { return std::to_string(PermeabilityOf(perm).value_or(0)) + "μ"; };
+    if (f.lossFit == nullptr) {
+        const LossCoefficients& k = f.lossCoefficients;
+        return "自定义系数 a=" + text::ShortestText(k.a) + ", b=" + text::ShortestText(k.b) +
+               ", c=" + text::ShortestText(k.c);
+    }
+    const auto material = MaterialOf(f.lossFit->series);
+    std::string s = std::string(material ? material->family : f.lossFit->series) + " " + mu(f.lossFit->published) + " 拟合";
+    if (f.lossFit->published != f.lossFit->perm)
+        s += "（本磁芯 " + mu(f.lossFit->perm) + "，取最接近的已发表磁导率）";
+    return s;
 }
 
 std::optional<double> ShownNumber(const Figure& figure, const DesignFigures& f) {

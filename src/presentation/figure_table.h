@@ -21,15 +21,25 @@ enum class FigureKind {
     Flag,    // yes or no
     List,    // whole numbers, one per winding layer
     Points,  // the roll-off: current, inductance, percent
+    Text,    // words
 };
 
 // The workbench's rows come in these groups, in this order.
 enum class FigureGroup { InductanceAndField, Winding, LossesAndTemperature, WoundSize };
+inline constexpr FigureGroup kFigureGroups[] = {FigureGroup::InductanceAndField, FigureGroup::Winding,
+                                                FigureGroup::LossesAndTemperature, FigureGroup::WoundSize};
+
+// The group's heading: 电感与磁场, 绕组, 损耗与温升, 绕后尺寸.
+std::string_view GroupName(FigureGroup group);
+
+// What an engineer reads first, by key: shown before the groups.
+inline constexpr std::string_view kKeyFigures[] = {"inductance", "percentPermeability", "totalLoss",
+                                                   "temperatureRiseTotal", "windowFill", "layers"};
 
 using TurnList = const std::vector<int>*;
 using PointList = const std::vector<RolloffPoint>*;
 // std::monostate stands for a figure that is undefined (null in JSON).
-using FigureValue = std::variant<std::monostate, float, double, int, bool, TurnList, PointList>;
+using FigureValue = std::variant<std::monostate, float, double, int, bool, TurnList, PointList, std::string>;
 
 struct Figure {
     std::string_view key;   // JSON member and CSV header, SI units as DesignFigures holds them
@@ -57,7 +67,7 @@ std::vector<const Figure*> FiguresInReadingOrder();
 // "电感量 (μH)", or the name alone when the figure has no unit.
 std::string Caption(const Figure& figure);
 
-// The figure as it is shown: "100.283", "是", "3 / 2", "—" when undefined.
+// The figure as it is shown: "100.283", "是", "3 / 2", "铁硅铝 60μ", "—" when undefined.
 // The roll-off, which is drawn, has no text.
 std::string ShownText(const Figure& figure, const DesignFigures& f);
 
@@ -67,6 +77,11 @@ std::string ShownNumberText(const Figure& figure, double value);
 // The number shown (value × scale), for sorting; nothing for a figure that is
 // undefined or not a number.
 std::optional<double> ShownNumber(const Figure& figure, const DesignFigures& f);
+
+// Which core-loss fit a design used, in words: the material family and
+// permeability of the fit, the core's own where the fit is borrowed, or the
+// user's coefficients.
+std::string CoreLossModelText(const DesignFigures& f);
 
 // What an undefined figure shows.
 inline constexpr std::string_view kUndefinedText = "—";

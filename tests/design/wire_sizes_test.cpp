@@ -34,6 +34,8 @@ TEST(StandardWire, EverySizeOfTheR20Series) {
     for (std::size_t k = 0; k < std::size(kR20); ++k) {
         const std::optional<double> next = k + 1 < std::size(kR20) ? std::optional(kR20[k + 1]) : std::nullopt;
         EXPECT_EQ(StandardWireDiameter(static_cast<float>(kR20[k] * (1.0 - 1e-6))), kR20[k]);
+        // The size itself in single precision (0.4f is 0.40000000596 mm) is that size.
+        EXPECT_EQ(StandardWireDiameter(static_cast<float>(kR20[k])), kR20[k]);
         EXPECT_EQ(StandardWireDiameter(static_cast<float>(kR20[k] * (1.0 + 1e-6))), next) << kR20[k];
     }
 }

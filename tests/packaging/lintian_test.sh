@@ -17,11 +17,25 @@ for file in usr/share/doc/zovamagnetic/copyright usr/share/doc/zovamagnetic/chan
   grep -q " \./$file\$" <<<"$contents" || { echo "missing from the package: $file"; exit 1; }
 done
 
-# The charts and their SVG export come from Debian's Qt packages.
+# The charts and their SVG export come from Debian's Qt packages; the Python
+# module from the python3 it was built for.
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6charts6 libqt6svg6; do
-  grep -q "$package" <<<"$depends" || { echo "the package does not depend on $package: $depends"; exit 1; }
+for package in libqt6charts6 libqt6svg6 "python3 (>= "; do
+  grep -qF "$package" <<<"$depends" || { echo "the package does not depend on $package: $depends"; exit 1; }
 done
+
+# The module in Debian's Python path, with its stubs, imported from the
+# package's (stripped) files by Debian's python3.
+site=usr/lib/python3/dist-packages/zovamagnetic
+for file in $site/__init__.py $site/__init__.pyi $site/py.typed; do
+  grep -q " \./$file\$" <<<"$contents" || { echo "missing from the package: $file"; exit 1; }
+done
+grep -q " \./$site/_zovamagnetic\.cpython-.*\.so\$" <<<"$contents" || { echo "missing from the package: the module's native part"; exit 1; }
+dpkg-deb -x "$deb" "$out/root"
+PYTHONPATH="$out/root/usr/lib/python3/dist-packages" PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 -c '
+import zovamagnetic
+assert zovamagnetic.select(10, 100)[0]["partNo"] == "KTA092060"
+' || { echo "the packaged Python module does not work"; exit 1; }
 
 status=0
 report=$(lintian -I --tag-display-limit 0 --fail-on error,warning "$deb" 2>&1) || status=$?

@@ -37,15 +37,17 @@ TEST(CandidateRows, ShowTheSelectedCoreWithItsFigures) {
     ASSERT_EQ(out.rows.size(), 1u);
     EXPECT_EQ(TextsOf(out.rows[0]),
               (std::vector<std::string>{"1", "KTB130060", "KTB", "33.83", "19.3", "11.61", "50", ">0.89", "253.840",
-                                        "83.23", "11.8", "1", "115.88", "2.897", "26.3", "25.13"}));
+                                        "83.23", "11.8", "1", "115.88", "2.897", "26.3", "25.13",
+                                        // DC alone: no core loss, the copper loss is all of it
+                                        "0.000", "2.897", "26.3"}));
     EXPECT_TRUE(out.rows[0].windingFits);
     EXPECT_TRUE(CandidateRows(run, 1, 8).rows.empty());  // past the run's end
 }
 
 CandidateRow Row(const char* series, std::optional<double> loss) {
     CandidateRow row;
-    row.cells[2] = {series, std::nullopt};
-    row.cells[13] = loss ? CandidateCell{"x", loss} : CandidateCell{"—", std::nullopt};
+    row.cells[CandidateColumn("series")] = {series, std::nullopt};
+    row.cells[CandidateColumn("copperLoss100")] = loss ? CandidateCell{"x", loss} : CandidateCell{"—", std::nullopt};
     return row;
 }
 
@@ -59,10 +61,11 @@ ZOVA_PRINT_CASE_NAME(OrderCase)
 
 // Rows: KTB 2.0 W, KTA without a loss, KTC 1.0 W, KTA 2.0 W.
 const OrderCase kOrderCases[] = {
-    {"lossRising", 13, false, {2, 0, 3, 1}},
-    {"lossFalling", 13, true, {0, 3, 2, 1}},  // ties keep the run's order; no value stays last
-    {"seriesRising", 2, false, {1, 3, 0, 2}},
-    {"seriesFalling", 2, true, {2, 0, 1, 3}},
+    {"lossRising", CandidateColumn("copperLoss100"), false, {2, 0, 3, 1}},
+    // Ties keep the run's order; no value stays last.
+    {"lossFalling", CandidateColumn("copperLoss100"), true, {0, 3, 2, 1}},
+    {"seriesRising", CandidateColumn("series"), false, {1, 3, 0, 2}},
+    {"seriesFalling", CandidateColumn("series"), true, {2, 0, 1, 3}},
 };
 
 class CandidateOrder : public ::testing::TestWithParam<OrderCase> {};
@@ -78,13 +81,14 @@ INSTANTIATE_TEST_SUITE_P(Columns, CandidateOrder, ::testing::ValuesIn(kOrderCase
 
 TEST(CandidatesCsv, StartsWithAByteOrderMarkAndTheCaptions) {
     std::vector<CandidateRow> rows(2);
-    rows[0].cells[1].text = "KTA092060";
-    rows[1].cells[1].text = "A,B";
+    rows[0].cells[CandidateColumn("partNo")].text = "KTA092060";
+    rows[1].cells[CandidateColumn("partNo")].text = "A,B";
     const std::string csv = CandidatesCsv(rows, {1, 0});
     const std::string header =
         "\xEF\xBB\xBF序号,料号,系列,外径 (mm),内径 (mm),高度 (mm),圈数,线径 (mm),电感量 (μH),磁导率保持 (%),"
-        "窗口占用率 (%),绕线层数,直流电阻 100 °C (mΩ),铜损 100 °C (W),温升估算 (K),绕后体积 (cm³)\n";
-    EXPECT_EQ(csv, header + ",\"A,B\"" + std::string(14, ',') + "\n," + "KTA092060" + std::string(14, ',') + "\n");
+        "窗口占用率 (%),绕线层数,直流电阻 100 °C (mΩ),铜损 100 °C (W),温升估算 (K),绕后体积 (cm³),磁芯损耗 (W),"
+        "总损耗 (W),总温升估算 (K)\n";
+    EXPECT_EQ(csv, header + ",\"A,B\"" + std::string(17, ',') + "\n," + "KTA092060" + std::string(17, ',') + "\n");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@ tests/presentation/figure_rows_test.cpp.
 The inductances are taken as the calculator takes them: turns x AL x turns x
 percent in double, rounded to single once, then times the stack in single.
 """
+import math
 import os
 import sys
 from decimal import Decimal, ROUND_HALF_UP
@@ -23,19 +24,33 @@ def fixed(v, decimals, scale=1):
     return s[1:] if s.startswith('-') and set(s[1:]) <= set('0.') else s
 
 
+FAMILY = {'KTA': '高磁通', 'KTB': '铁硅铝', 'KRA': '铁硅'}
+SATURATION = {'KTA': 1.5, 'KTB': 1.0, 'KRA': 1.6}
+
+
 def texts(part, n, i, k):
+    """The rows in the window's order: inductance and field (with what a ripple
+    would add, here none), winding, losses and temperature, wound size."""
     r = figures(part, n, i, k)
     od, id_, height, path, al, curve = CORES[part]
-    al, i32 = f32(al), f32(i)
-    h = f32(n * 1.25664 * i32 / f32(path))
+    al, i32, path = f32(al), f32(i), f32(path)
+    h = f32(n * 1.25664 * i32 / path)
     pct = percent_at(curve, h) if curve else 0.0
     ind = f32(f32(n * al * n * pct / 100000.0) * f32(k))
     zero = f32(f32(n * al * n / 1000.0) * f32(k))
     energy = 0.5 * ind * (i32 * i32)
     std = r['standardWire']
-    return [
+    ae = al * path / (4 * math.pi * int(part[-3:]))
+    fits = r['layers'] is not None
+    # DC alone: no ripple, no core loss, no AC copper loss, no skin depth.
+    inductance_and_field = [
         fixed(ind, 3), fixed(zero, 3), fixed(r['fieldStrength'], 2), fixed(r['ampereTurnsPerMetre'], 0),
-        fixed(pct, 2), fixed(energy, 1), fixed(r['bareDiameter'], 3), fixed(r['overallDiameter'], 3),
+        fixed(pct, 2), fixed(energy, 1),
+        fixed(0.0, 3), fixed(i32, 3), fixed(ind, 3), fixed(ae, 3), fixed(k * ae * path, 2), fixed(0.0, 1),
+        fixed(ind * i32 / (n * k * ae) * 0.01, 3), fixed(SATURATION[part[:3]], 2),
+    ]
+    winding = [
+        fixed(r['bareDiameter'], 3), fixed(r['overallDiameter'], 3),
         '—' if std is None else repr(std).rstrip('0').rstrip('.') if '.' in repr(std) else repr(std),
         '—' if r['awg'] is None else str(r['awg']),
         fixed(r['windowFill'] * 100, 1),
@@ -43,12 +58,18 @@ def texts(part, n, i, k):
         ' / '.join(str(t) for t in r['turnsPerLayer']) or '—',
         '—' if r['layers'] is None else str(r['layers']),
         fixed(r.get('meanTurnLength'), 2), fixed(r.get('wireLength'), 3),
+    ]
+    losses = [
         fixed(r.get('resistance20'), 2, 1000), fixed(r.get('resistance100'), 2, 1000),
         fixed(r.get('copperLoss20'), 3), fixed(r.get('copperLoss100'), 3),
         fixed(r.get('temperatureRise'), 1),
-        fixed(r.get('woundOD'), 2), fixed(r.get('woundID'), 2), fixed(r.get('woundHeight'), 2),
-        fixed(r.get('surfaceArea'), 2), fixed(r.get('woundVolume'), 2),
+        fixed(0.0, 1), fixed(0.0, 3), '—', '—', fixed(0.0 if fits else None, 3),
+        fixed(r.get('copperLoss100'), 3), fixed(r.get('temperatureRise'), 1),
+        '%s %sμ 拟合' % (FAMILY[part[:3]], int(part[-3:])),
     ]
+    wound = [fixed(r.get('woundOD'), 2), fixed(r.get('woundID'), 2), fixed(r.get('woundHeight'), 2),
+             fixed(r.get('surfaceArea'), 2), fixed(r.get('woundVolume'), 2)]
+    return inductance_and_field + winding + losses + wound
 
 
 CASES = [

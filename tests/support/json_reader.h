@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-// A strict reader of JSON documents (RFC 8259), so the tests can check that the
-// tool's JSON parses without bringing in a JSON library.
+// The library's strict JSON reader with the conveniences of tests: members
+// that throw when missing, numbers read back exactly as single or integer.
 namespace zova::test {
 
 struct JsonMember;

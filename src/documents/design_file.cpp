@@ -1,0 +1,243 @@
+#include "documents/design_file.h"
+
+#include <cmath>
+
+#include "catalogue/catalogue.h"
+#include "documents/program_version.h"
+#include "design/converter.h"
+#include "design/skin_effect.h"
+#include "presentation/figure_formats.h"
+#include "presentation/figure_table.h"
+#include "text/json_reader.h"
+#include "text/json_writer.h"
+#include "text/number_text.h"
+#include "text/shown_text.h"
+
+namespace zova {
+namespace {
+
+using text::JsonValue;
+
+std::string shortest(double v) { return text::ShortestText(v); }
+
+// A number a file holds: finite, and within [low, high].
+std::optional<double> numberIn(const JsonValue* v, double low, double high) {
+    if (v == nullptr) return std::nullopt;
+    const auto n = v->number();
+    return n && std::isfinite(*n) && *n >= low && *n <= high ? n : std::nullopt;
+}
+
+std::optional<double> positive(const JsonValue* v) {
+    const auto n = numberIn(v, 0.0, INFINITY);
+    return n && *n > 0.0 ? n : std::nullopt;
+}
+
+std::optional<int> whole(const JsonValue* v, int low, int high) {
+    const auto n = numberIn(v, low, high);
+    return n && std::floor(*n) == *n ? std::optional<int>(static_cast<int>(*n)) : std::nullopt;
+}
+
+bool absent(const JsonValue* v) { return v == nullptr || v->kind == JsonValue::Kind::Null; }
+
+std::optional<ConverterInputs> converterOf(const JsonValue& c) {
+    ConverterInputs in;
+    const JsonValue* topology = c.find("topology");
+    if (topology == nullptr || topology->kind != JsonValue::Kind::String || !TopologyNamed(topology->text))
+        return std::nullopt;
+    in.topology = topology->text;
+    const auto vin = positive(c.find("vin")), vout = positive(c.find("vout")), iout = positive(c.find("iout"));
+    const auto frequency = numberIn(c.find("frequency"), kLowestFrequency, kHighestFrequency);
+    if (!vin || !vout || !iout || !frequency) return std::nullopt;
+    in.vin = *vin, in.vout = *vout, in.iout = *iout, in.frequency = *frequency;
+    if (!absent(c.find("rippleRatio"))) in.rippleRatio = positive(c.find("rippleRatio"));
+    if (!absent(c.find("inductance"))) in.inductance = positive(c.find("inductance"));
+    if (in.rippleRatio.has_value() == in.inductance.has_value()) return std::nullopt;
+    return in;
+}
+
+// A value's canonical text: numbers by their value, so that "54" and "54.0" agree.
+std::string canonical(const JsonValue& v) {
+    switch (v.kind) {
+        case JsonValue::Kind::Null: return "null";
+        case JsonValue::Kind::Bool: return v.boolean ? "true" : "false";
+        case JsonValue::Kind::Number: return shortest(*v.number());
+        case JsonValue::Kind::String: return text::JsonString(v.text);
+        case JsonValue::Kind::Array: {
+            std::string s = "[";
+            for (const JsonValue& item : v.items) s += canonical(item) + ",";
+            return s + "]";
+        }
+        case JsonValue::Kind::Object: {
+            std::string s = "{";
+            for (const text::JsonMember& m : v.members) s += text::JsonString(m.first) + ":" + canonical(m.second) + ",";
+            return s + "}";
+        }
+    }
+    return {};
+}
+
+// A stored value as its figure shows values.
+std::string shownStored(const Figure& figure, const JsonValue& v) {
+    if (v.kind == JsonValue::Kind::Null) return std::string(kUndefinedText);
+    if (v.kind == JsonValue::Kind::Number && figure.kind == FigureKind::Number)
+        return ShownNumberText(figure, *v.number());
+    if (v.kind == JsonValue::Kind::Bool) return v.boolean ? "是" : "否";
+    if (v.kind == JsonValue::Kind::String) return v.text;
+    return canonical(v);
+}
+
+std::vector<FigureChange> changesOf(const JsonValue& stored, const DesignFigures& f) {
+    text::JsonWriter j;
+    j.beginObject();
+    WriteFigureMembers(j, f);
+    j.endObject();
+    const text::JsonParse now = text::ParseJson(j.text());
+    std::vector<FigureChange> changes;
+    for (const Figure& figure : Figures()) {
+        const JsonValue* before = stored.find(figure.key);
+        const JsonValue* after = now.value->find(figure.key);
+        if (before == nullptr || after == nullptr || canonical(*before) == canonical(*after)) continue;
+        const bool drawn = figure.kind == FigureKind::Points;
+        changes.push_back({Caption(figure), drawn ? "" : shownStored(figure, *before), drawn ? "" : ShownText(figure, f)});
+    }
+    return changes;
+}
+
+OpenedDesign refused(std::string message) {
+    OpenedDesign out;
+    out.message = std::move(message);
+    return out;
+}
+
+}  // namespace
+
+DesignTexts TextsOf(const DesignInputs& in) {
+    DesignTexts t{in.core, std::to_string(in.turns), shortest(in.current), std::to_string(in.stack), {}, {}, {}};
+    if (in.frequency) t.frequency = shortest(*in.frequency);
+    if (in.ripple) t.ripple = shortest(*in.ripple);
+    if (in.coefficients)
+        t.coefficients = shortest(in.coefficients->a) + "," + shortest(in.coefficients->b) + "," +
+                         shortest(in.coefficients->c);
+    return t;
+}
+
+std::string DesignFileText(const DesignInputs& in, const DesignFigures& f) {
+    text::JsonWriter j;
+    j.beginObject();
+    j.key("format").string(kDesignFormat);
+    j.key("version").integer(kDesignFormatVersion);
+    j.key("program").string(ProgramNameAndVersion());
+    j.key("inputs").beginObject();
+    j.key("core").string(in.core);
+    j.key("turns").integer(in.turns);
+    j.key("current").number(in.current);
+    j.key("stack").integer(in.stack);
+    if (in.frequency) j.key("frequency").number(*in.frequency);
+    if (in.ripple) j.key("ripple").number(*in.ripple);
+    if (in.coefficients) {
+        j.key("lossCoefficients").beginArray();
+        j.number(in.coefficients->a).number(in.coefficients->b).number(in.coefficients->c);
+        j.endArray();
+    }
+    j.endObject();
+    if (in.converter) {
+        const ConverterInputs& c = *in.converter;
+        j.key("converter").beginObject();
+        j.key("topology").string(c.topology);
+        j.key("vin").number(c.vin).key("vout").number(c.vout).key("iout").number(c.iout);
+        j.key("frequency").number(c.frequency);
+        if (c.rippleRatio) j.key("rippleRatio").number(*c.rippleRatio);
+        if (c.inductance) j.key("inductance").number(*c.inductance);
+        j.endObject();
+    }
+    j.key("figures").beginObject();
+    WriteFigureMembers(j, f);
+    j.endObject();
+    j.endObject();
+    return j.text();
+}
+
+OpenedDesign OpenDesign(std::string_view bytes) {
+    if (bytes.size() > kDesignFileMaxBytes)
+        return refused("设计文件过大（超过 " + std::to_string(kDesignFileMaxBytes / (1024 * 1024)) +
+                       " MB），不是本程序保存的设计。");
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = text::Utf8SequenceLength(bytes, i);
+        if (length == 0) return refused("设计文件不是 UTF-8 文本（第 " + std::to_string(i + 1) + " 字节处）。");
+        i += length;
+    }
+    const text::JsonParse parsed = text::ParseJson(bytes);
+    if (!parsed.value)
+        return refused("设计文件已损坏或不完整：第 " + std::to_string(parsed.offset + 1) + " 字节处不是有效的 JSON。");
+    const JsonValue& root = *parsed.value;
+    const JsonValue* format = root.find("format");
+    if (format == nullptr || format->kind != JsonValue::Kind::String || format->text != kDesignFormat)
+        return refused("这不是本程序的设计文件：缺少 \"format\": \"zovamagnetic-design\"。");
+    if (!whole(root.find("version"), 1, 1000000)) return refused("设计文件的格式版本（version）缺失或有误。");
+    const JsonValue* inputs = root.find("inputs");
+    if (inputs == nullptr || inputs->kind != JsonValue::Kind::Object) return refused("设计文件缺少设计的输入（inputs）。");
+
+    DesignInputs in;
+    const JsonValue* core = inputs->find("core");
+    if (core == nullptr || core->kind != JsonValue::Kind::String)
+        return refused("设计文件的磁芯料号（inputs.core）缺失或不是文字。");
+    if (!IsOffered(core->text))
+        return refused("设计文件的磁芯料号“" + text::ShownArgument(core->text) + "”不在本程序的磁芯目录中。");
+    in.core = core->text;
+    const auto turns = whole(inputs->find("turns"), 1, 32767);
+    if (!turns) return refused("设计文件的绕线圈数（inputs.turns）应为 1 至 32767 的整数。");
+    in.turns = *turns;
+    const auto current = positive(inputs->find("current"));
+    if (!current) return refused("设计文件的电流（inputs.current）应为大于 0 的数。");
+    in.current = *current;
+    const auto stack = whole(inputs->find("stack"), 1, 32767);
+    if (!stack) return refused("设计文件的磁芯个数（inputs.stack）应为 1 至 32767 的整数。");
+    in.stack = *stack;
+    if (!absent(inputs->find("frequency"))) {
+        in.frequency = numberIn(inputs->find("frequency"), kLowestFrequency, kHighestFrequency);
+        if (!in.frequency)
+            return refused("设计文件的开关频率（inputs.frequency）应在 " +
+                           text::GeneralForm(static_cast<float>(kLowestFrequency)) + " 至 " +
+                           text::GeneralForm(static_cast<float>(kHighestFrequency)) + " kHz 之间。");
+    }
+    if (!absent(inputs->find("ripple"))) {
+        in.ripple = numberIn(inputs->find("ripple"), 0.0, INFINITY);
+        if (!in.ripple || !in.frequency)
+            return refused("设计文件的纹波电流（inputs.ripple）应为不小于 0 的数，并须有开关频率。");
+    }
+    if (const JsonValue* k = inputs->find("lossCoefficients"); !absent(k)) {
+        if (k->kind != JsonValue::Kind::Array || k->items.size() != 3)
+            return refused("设计文件的损耗系数（inputs.lossCoefficients）应为三个正数。");
+        const auto a = positive(&k->items[0]), b = positive(&k->items[1]), c = positive(&k->items[2]);
+        if (!a || !b || !c) return refused("设计文件的损耗系数（inputs.lossCoefficients）应为三个正数。");
+        in.coefficients = LossCoefficients{*a, *b, *c};
+    }
+    if (const JsonValue* c = root.find("converter"); !absent(c)) {
+        in.converter = c->kind == JsonValue::Kind::Object ? converterOf(*c) : std::nullopt;
+        if (!in.converter) return refused("设计文件的变换器输入（converter）不完整或有误。");
+    }
+
+    OpenedDesign out;
+    const DesignTexts t = TextsOf(in);
+    out.outcome = DesignWinding(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
+    if (out.outcome.end != DesignEnd::Found) return refused("设计文件中的设计无法计算：" + out.outcome.message);
+    if (const JsonValue* figures = root.find("figures"); figures != nullptr && figures->kind == JsonValue::Kind::Object)
+        out.changes = changesOf(*figures, *out.outcome.figures);
+    out.inputs = std::move(in);
+    return out;
+}
+
+std::string ChangesMessage(const std::vector<FigureChange>& changes) {
+    if (changes.empty()) return {};
+    constexpr std::size_t kNamed = 5;
+    std::string s = "与保存时相比，以下数据已变化（磁芯目录或计算模型已更新），显示的是重新计算的值：";
+    for (std::size_t i = 0; i < changes.size() && i < kNamed; ++i) {
+        const FigureChange& c = changes[i];
+        s += (i ? "；" : "") + c.caption;
+        if (!c.stored.empty() || !c.now.empty()) s += " 由 " + c.stored + " 变为 " + c.now;
+    }
+    if (changes.size() > kNamed) s += " 等共 " + std::to_string(changes.size()) + " 项";
+    return s + "。";
+}
+
+}  // namespace zova

@@ -1,0 +1,126 @@
+#include "documents/design_report.h"
+
+#include "catalogue/catalogue.h"
+#include "documents/program_version.h"
+#include "commands/maker_info.h"
+#include "design/core_material.h"
+#include "engine/formulas.h"
+#include "presentation/figure_table.h"
+#include "text/number_text.h"
+
+namespace zova {
+namespace {
+
+FigureRow rowOf(std::string_view key, const DesignFigures& f) {
+    const Figure& figure = FigureOf(key);
+    return {Caption(figure), ShownText(figure, f)};
+}
+
+std::string escaped(std::string_view s) {
+    std::string out;
+    for (const char c : s) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string table(const ReportSection& section) {
+    std::string html = "<table class=\"figures\"><tr><th colspan=\"2\">" + escaped(section.heading) + "</th></tr>";
+    for (const FigureRow& row : section.rows)
+        html += "<tr><td>" + escaped(row.name) + "</td><td class=\"value\">" + escaped(row.value) + "</td></tr>";
+    return html + "</table>";
+}
+
+// Sections side by side, `columns` to a row of the page.
+std::string grid(const std::vector<ReportSection>& sections, std::size_t columns) {
+    std::string html = "<table class=\"grid\" width=\"100%\">";
+    for (std::size_t i = 0; i < sections.size(); i += columns) {
+        html += "<tr>";
+        for (std::size_t k = i; k < i + columns; ++k)
+            html += "<td valign=\"top\">" + (k < sections.size() ? table(sections[k]) : std::string()) + "</td>";
+        html += "</tr>";
+    }
+    return html + "</table>";
+}
+
+}  // namespace
+
+DesignReport DesignReportOf(const DesignInputs& in, const DesignOutcome& outcome, std::string_view date) {
+    const DesignFigures& f = *outcome.figures;
+    const CoreRecord core = FindCore(in.core);
+    const std::string series = core.PartNo.substr(0, 3);
+    const auto material = MaterialOf(series);
+
+    DesignReport r;
+    r.title = "电感设计报告：" + in.core + "，" + std::to_string(in.turns) + " 圈";
+    r.subtitle = std::string(date) + " · " + std::string(ProgramNameAndVersion());
+
+    ReportSection coreSection{"磁芯", {{"料号", in.core},
+                                        {"系列", series + (material ? "（" + std::string(material->family) + "）" : "")},
+                                        {"涂层后外径 (mm)", text::GeneralForm(core.CoatedOD)},
+                                        {"涂层后内径 (mm)", text::GeneralForm(core.CoatedID)},
+                                        {"涂层后高度 (mm)", text::GeneralForm(core.CoatedHeight)},
+                                        {"电感系数 AL (nH/N²)", text::GeneralForm(core.AL)},
+                                        {"有效磁路长度 le (cm)", text::GeneralForm(core.PathLength)},
+                                        rowOf("crossSection", f),
+                                        {"磁芯个数", std::to_string(in.stack)}}};
+    ReportSection winding{"绕组", {{"绕线圈数", std::to_string(in.turns)}, rowOf("bareDiameter", f),
+                                   rowOf("overallDiameter", f), rowOf("standardWire", f), rowOf("awg", f),
+                                   rowOf("layers", f), rowOf("turnsPerLayer", f), rowOf("wireLength", f)}};
+    ReportSection point{"工作点", {{"直流电流 (A)", text::ShortestText(in.current)}, rowOf("ripple", f),
+                                   rowOf("peakCurrent", f)}};
+    point.rows.push_back({"开关频率 (kHz)", in.frequency ? text::ShortestText(*in.frequency) : "—（直流）"});
+    if (in.converter) {
+        const ConverterInputs& c = *in.converter;
+        point.rows.push_back({"变换器", c.topology + "，" + text::ShortestText(c.vin) + " V → " +
+                                             text::ShortestText(c.vout) + " V，" + text::ShortestText(c.iout) + " A"});
+    }
+    r.summary = {coreSection, winding, point};
+
+    for (const FigureGroup group : kFigureGroups) {
+        ReportSection section{std::string(GroupName(group)), {}};
+        for (const Figure* figure : FiguresInReadingOrder())
+            if (figure->group == group && figure->kind != FigureKind::Points)
+                section.rows.push_back({Caption(*figure), ShownText(*figure, f)});
+        r.figures.push_back(std::move(section));
+    }
+    r.warning = WindingWarning(f, in.turns);
+
+    r.notes = {
+        "电感量按厂家直流偏置曲线（磁导率保持率对磁场强度）计算；电流为直流分量，纹波为三角波。",
+        "导线按 " + text::GeneralForm(kCurrentDensity) + " A/mm² 选取单根圆铜线；绕线逐层排列在磁芯内孔圆周上；直流电阻按退火铜（IEC 60028）计。",
+        "磁芯损耗：" + CoreLossModelText(f) + "，Steinmetz 形式 P = a·B^b·f^c（B 为峰值磁通密度 ΔB/2，T；f 为 kHz），"
+        "按正弦波拟合用于三角波纹波。",
+        "交流铜损按 Dowell 一维模型（圆线等效为等面积方线）与纹波电流有效值 ΔI/√12 计。",
+        "温升按静止空气中的经验式 ΔT = (P[mW] / A[cm²])^0.833 估算，A 为绕后外表面积；强制风冷或灌封会降低温升。",
+        std::string(maker::kDisclaimer),
+    };
+    return r;
+}
+
+std::string DesignReportHtml(const DesignReport& r, std::string_view charts) {
+    std::string html =
+        "<html><head><meta charset=\"utf-8\"><title>" + escaped(r.title) +
+        "</title><style>"
+        "body { font-size: 8pt; } h1 { font-size: 13pt; margin: 0; } p.subtitle { color: #555555; margin: 0; }"
+        "table.figures { border-collapse: collapse; } table.figures td, table.figures th { padding: 1px 4px; }"
+        "table.figures th { text-align: left; background: #e8eef5; } td.value { text-align: right; }"
+        "p.warning { color: #a00000; } ul.notes { color: #333333; }"
+        "</style></head><body>";
+    html += "<h1>" + escaped(r.title) + "</h1><p class=\"subtitle\">" + escaped(r.subtitle) + "</p>";
+    html += grid(r.summary, 3);
+    if (!r.warning.empty()) html += "<p class=\"warning\">" + escaped(r.warning) + "</p>";
+    html += grid(r.figures, 2);
+    html += charts;
+    html += "<ul class=\"notes\">";
+    for (const std::string& note : r.notes) html += "<li>" + escaped(note) + "</li>";
+    return html + "</ul></body></html>";
+}
+
+}  // namespace zova

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "documents/design_file.h"
+#include "presentation/figure_rows.h"
+
+// A design's one-page report, for a design review or a purchase request: what
+// the report says, apart from how a page lays it out. The desktop prints it as
+// PDF and the web page could print the same.
+namespace zova {
+
+struct ReportSection {
+    std::string heading;
+    std::vector<FigureRow> rows;  // caption with unit, value as shown
+};
+
+struct DesignReport {
+    std::string title;                  // "电感设计报告：KTA092060，54 圈"
+    std::string subtitle;               // date and program version
+    std::vector<ReportSection> summary;  // core, winding, operating point
+    std::vector<ReportSection> figures;  // every figure of the table, by group
+    std::string warning;                // the winding warning, "" when none
+    std::vector<std::string> notes;     // the models' assumptions and provenance
+};
+
+// `date` as the caller writes it (the report is dated when it is made).
+// Precondition: outcome.end == DesignEnd::Found.
+DesignReport DesignReportOf(const DesignInputs& in, const DesignOutcome& outcome, std::string_view date);
+
+// The report as an HTML document (UTF-8, texts escaped) that Qt's rich text and
+// a browser both lay out: title, summary tables side by side, the figures in
+// four groups, notes. `charts` is placed between the figures and the notes
+// (an empty string for none): the caller draws the charts there.
+std::string DesignReportHtml(const DesignReport& report, std::string_view charts = "");
+
+}  // namespace zova

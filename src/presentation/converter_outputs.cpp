@@ -1,0 +1,104 @@
+#include "presentation/converter_outputs.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "catalogue/catalogue.h"
+#include "presentation/figure_formats.h"
+#include "presentation/figure_table.h"
+#include "text/csv_record.h"
+#include "text/json_writer.h"
+#include "text/number_text.h"
+
+namespace zova {
+
+std::vector<PointFigure> PointFigures() {
+    return {
+        {"dutyCycle", "占空比", "", 3, &OperatingPoint::dutyCycle},
+        {"inductorCurrent", "电感电流", "A", 3, &OperatingPoint::inductorCurrent},
+        {"voltSeconds", "伏秒积", "V·μs", 2, &OperatingPoint::voltSeconds},
+        {"inductance", "电感量", "μH", 3, &OperatingPoint::inductance},
+        {"ripple", "纹波电流峰峰值", "A", 3, &OperatingPoint::ripple},
+        {"peakCurrent", "峰值电流", "A", 3, &OperatingPoint::peakCurrent},
+    };
+}
+
+std::optional<std::vector<std::size_t>> CandidateOrder(const std::vector<DesignFigures>& figures, std::string_view key) {
+    const Figure* figure = nullptr;
+    for (const Figure& f : Figures())
+        if (f.key == key && (f.kind == FigureKind::Number || f.kind == FigureKind::Whole)) figure = &f;
+    if (figure == nullptr) return std::nullopt;
+    std::vector<std::optional<double>> values;
+    for (const DesignFigures& f : figures) values.push_back(ShownNumber(*figure, f));
+    std::vector<std::size_t> order(figures.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (values[a].has_value() != values[b].has_value()) return values[a].has_value();
+        return values[a] && *values[a] < *values[b];
+    });
+    return order;
+}
+
+std::string ConverterJson(const ConverterOutcome& o, const std::vector<std::size_t>& order) {
+    text::JsonWriter j;
+    j.beginObject();
+    j.key("operatingPoint").beginObject();
+    for (const PointFigure& p : PointFigures()) j.key(p.key).number((*o.point).*p.member);
+    j.endObject();
+    j.key("candidates").beginArray();
+    for (const std::size_t i : order) {
+        j.beginObject();
+        j.key("partNo").string(CoreCatalogue(o.selection.cores[i].row).PartNo);
+        j.key("turns").integer(o.selection.cores[i].turns);
+        WriteFigureMembers(j, o.figures[i]);
+        j.endObject();
+    }
+    j.endArray();
+    j.endObject();
+    return j.text();
+}
+
+std::string ConverterCsv(const ConverterOutcome& o, const std::vector<std::size_t>& order) {
+    std::vector<std::string> header = {"partNo", "turns"};
+    for (const std::string& key : FigureKeys())
+        if (key != "rolloff") header.push_back(key);
+    std::string out = text::CsvRecord(header);
+    for (const std::size_t i : order) {
+        std::vector<std::string> fields = {CoreCatalogue(o.selection.cores[i].row).PartNo,
+                                           std::to_string(o.selection.cores[i].turns)};
+        const std::vector<std::string> all = FigureFields(o.figures[i]);
+        const std::vector<std::string> keys = FigureKeys();
+        for (std::size_t k = 0; k < keys.size(); ++k)
+            if (keys[k] != "rolloff") fields.push_back(all[k]);
+        out += text::CsvRecord(fields);
+    }
+    return out;
+}
+
+std::string ConverterText(const ConverterOutcome& o, const std::vector<std::size_t>& order) {
+    std::string out;
+    for (const PointFigure& p : PointFigures()) {
+        out += p.name;
+        if (!p.unit.empty()) out.append(" (").append(p.unit).append(")");
+        out += '\t';
+        out += text::FormatFixed((*o.point).*p.member, p.decimals);
+        out += '\n';
+    }
+    out += "\n料号\t圈数";
+    for (const std::string_view key : kConverterTextKeys) {
+        out += '\t';
+        out += Caption(FigureOf(key));
+    }
+    out += "\n";
+    for (const std::size_t i : order) {
+        out += CoreCatalogue(o.selection.cores[i].row).PartNo + "\t" + std::to_string(o.selection.cores[i].turns);
+        for (const std::string_view key : kConverterTextKeys) {
+            out += '\t';
+            out += ShownText(FigureOf(key), o.figures[i]);
+        }
+        out += "\n";
+    }
+    return out;
+}
+
+}  // namespace zova

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "commands/converter_command.h"
+
+// A converter's outcome as the tool writes it and the windows show it.
+namespace zova {
+
+// The operating point's figures: key (JSON), Chinese name, unit, decimals shown.
+struct PointFigure {
+    std::string_view key;
+    std::string_view name;
+    std::string_view unit;
+    int decimals;
+    double OperatingPoint::*member;
+};
+
+std::vector<PointFigure> PointFigures();
+
+// The positions of a converter's candidates in the order of a figure (by key):
+// values rising, candidates without a value last, ties in catalogue order.
+// Nothing for a key that names no figure with a number.
+std::optional<std::vector<std::size_t>> CandidateOrder(const std::vector<DesignFigures>& figures, std::string_view key);
+
+// The outcome (end == Found) in `order`: JSON {"operatingPoint": {...},
+// "candidates": [{"partNo", "turns", figure keys...}]}, CSV (partNo, turns and
+// the figure keys as header), or text: the operating point's lines, a blank
+// line, then one line per candidate under the captions of kConverterTextKeys.
+std::string ConverterJson(const ConverterOutcome& o, const std::vector<std::size_t>& order);
+std::string ConverterCsv(const ConverterOutcome& o, const std::vector<std::size_t>& order);
+std::string ConverterText(const ConverterOutcome& o, const std::vector<std::size_t>& order);
+
+// The figures of the text table, after part number and turns.
+inline constexpr std::string_view kConverterTextKeys[] = {
+    "inductance", "ripple", "peakFluxDensity", "copperLoss100", "acCopperLoss",
+    "coreLoss",   "totalLoss", "temperatureRiseTotal", "windowFill", "layers"};
+
+}  // namespace zova

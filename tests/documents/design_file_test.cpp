@@ -1,0 +1,124 @@
+// Design files: a saved design opens to the same design, and every kind of
+// damaged, foreign or hostile file is refused with a message that names what
+// is wrong. The messages are the program's own texts.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "documents/design_file.h"
+#include "support/named_case.h"
+
+namespace zova {
+namespace {
+
+DesignInputs kta092060() {
+    DesignInputs in;
+    in.core = "KTA092060";
+    in.turns = 54;
+    in.current = 10;
+    in.stack = 1;
+    in.frequency = 100;
+    in.ripple = 3;
+    in.converter = ConverterInputs{"buck", 48, 12, 10, 100, 0.3, std::nullopt};
+    return in;
+}
+
+std::string savedFile() {
+    const DesignInputs in = kta092060();
+    const DesignTexts t = TextsOf(in);
+    const DesignOutcome o = DesignWinding(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
+    return DesignFileText(in, *o.figures);
+}
+
+// The saved file with one text replaced.
+std::string edited(std::string_view from, std::string_view to) {
+    std::string file = savedFile();
+    const std::size_t at = file.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? file : file.replace(at, from.size(), to);
+}
+
+TEST(DesignFile, OpensToTheDesignItSaved) {
+    const OpenedDesign opened = OpenDesign(savedFile());
+    ASSERT_TRUE(opened.inputs) << opened.message;
+    EXPECT_EQ(*opened.inputs, kta092060());
+    EXPECT_TRUE(opened.changes.empty());
+    EXPECT_EQ(opened.outcome.figures->inductance, DesignWinding("KTA092060", "54", "10", "1").figures->inductance);
+}
+
+TEST(DesignFile, IgnoresWhatALaterVersionAdds) {
+    std::string file = edited("\"version\": 1", "\"version\": 7, \"future\": {\"a\": [1, 2]}");
+    const OpenedDesign opened = OpenDesign(edited("\"turns\": 54", "\"turns\": 54, \"winder\": \"robot\""));
+    EXPECT_TRUE(OpenDesign(file).inputs);
+    EXPECT_TRUE(opened.inputs) << opened.message;
+}
+
+TEST(DesignFile, SaysWhichStoredFiguresTheProgramNowComputesOtherwise) {
+    const OpenedDesign opened = OpenDesign(edited("\"inductance\": 100.28274", "\"inductance\": 100"));
+    ASSERT_TRUE(opened.inputs) << opened.message;
+    ASSERT_EQ(opened.changes.size(), 1u);
+    EXPECT_EQ(ChangesMessage(opened.changes),
+              "与保存时相比，以下数据已变化（磁芯目录或计算模型已更新），显示的是重新计算的值：电感量 (μH) 由 100.000 变为 "
+              "100.283。");
+}
+
+// The file is made in the test, once the catalogue is loaded.
+struct DamagedCase {
+    const char* name;
+    std::function<std::string()> file;
+    std::string message;
+};
+ZOVA_PRINT_CASE_NAME(DamagedCase)
+
+class DamagedFiles : public ::testing::TestWithParam<DamagedCase> {};
+
+TEST_P(DamagedFiles, AreRefusedWithTheirReason) {
+    const OpenedDesign opened = OpenDesign(GetParam().file());
+    EXPECT_FALSE(opened.inputs);
+    EXPECT_EQ(opened.message, GetParam().message);
+}
+
+std::string text(std::string_view s) { return std::string(s); }
+
+const DamagedCase kDamaged[] = {
+    {"tooLarge", [] { return std::string(kDesignFileMaxBytes + 1, ' '); },
+     "设计文件过大（超过 1 MB），不是本程序保存的设计。"},
+    {"notUtf8", [] { return text("{\"format\": \"\xff\"}"); }, "设计文件不是 UTF-8 文本（第 13 字节处）。"},
+    {"notJson", [] { return text("PNG\r\n"); }, "设计文件已损坏或不完整：第 1 字节处不是有效的 JSON。"},
+    {"truncated", [] { return savedFile().substr(0, 200); }, "设计文件已损坏或不完整：第 201 字节处不是有效的 JSON。"},
+    {"foreign", [] { return text("{\"name\": \"KTA092060\"}"); },
+     "这不是本程序的设计文件：缺少 \"format\": \"zovamagnetic-design\"。"},
+    // Refused at the 65th bracket, before any recursion could run out of stack.
+    {"nestedDeep", [] { return std::string(100000, '['); }, "设计文件已损坏或不完整：第 65 字节处不是有效的 JSON。"},
+    {"versionText", [] { return edited("\"version\": 1", "\"version\": \"1\""); },
+     "设计文件的格式版本（version）缺失或有误。"},
+    {"noInputs", [] { return edited("\"inputs\"", "\"input\""); }, "设计文件缺少设计的输入（inputs）。"},
+    {"coreNumber", [] { return edited("\"core\": \"KTA092060\"", "\"core\": 92060"); },
+     "设计文件的磁芯料号（inputs.core）缺失或不是文字。"},
+    {"coreUnknownWithEscape", [] { return edited("\"core\": \"KTA092060\"", "\"core\": \"KT\\u001b[2J\""); },
+     "设计文件的磁芯料号“KT\\x1b[2J”不在本程序的磁芯目录中。"},
+    {"turnsNotWhole", [] { return edited("\"turns\": 54", "\"turns\": 54.5"); },
+     "设计文件的绕线圈数（inputs.turns）应为 1 至 32767 的整数。"},
+    {"turnsHuge", [] { return edited("\"turns\": 54", "\"turns\": 1e300"); },
+     "设计文件的绕线圈数（inputs.turns）应为 1 至 32767 的整数。"},
+    {"currentNegative", [] { return edited("\"current\": 10", "\"current\": -10"); },
+     "设计文件的电流（inputs.current）应为大于 0 的数。"},
+    {"stackZero", [] { return edited("\"stack\": 1", "\"stack\": 0"); },
+     "设计文件的磁芯个数（inputs.stack）应为 1 至 32767 的整数。"},
+    {"frequencyZero", [] { return edited("\"frequency\": 100,\n    \"ripple\"", "\"frequency\": 0,\n    \"ripple\""); },
+     "设计文件的开关频率（inputs.frequency）应在 0.001 至 100000 kHz 之间。"},
+    {"rippleWithoutFrequency", [] { return edited("\"frequency\": 100,\n    \"ripple\"", "\"ripple\""); },
+     "设计文件的纹波电流（inputs.ripple）应为不小于 0 的数，并须有开关频率。"},
+    {"converterTopology", [] { return edited("\"topology\": \"buck\"", "\"topology\": \"flyback\""); },
+     "设计文件的变换器输入（converter）不完整或有误。"},
+    // 1e38 A is a single, but the field of 54 turns is not: the calculation's own limit.
+    {"beyondCalculation", [] { return edited("\"current\": 10", "\"current\": 1e38"); },
+     "设计文件中的设计无法计算：超出计算范围，请您调整计算参数。"},
+};
+
+INSTANTIATE_TEST_SUITE_P(DesignFile, DamagedFiles, ::testing::ValuesIn(kDamaged),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zova
