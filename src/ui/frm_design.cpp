@@ -112,17 +112,16 @@ FrmDesign::FrmDesign(QWidget* parent)
                            kLeastCandidateRows * grid->verticalHeader()->defaultSectionSize() +
                            grid->horizontalScrollBar()->sizeHint().height() + 2 * grid->frameWidth());
     // Widths from the first rows: measuring every cell of 400 rows would hold the window.
-    ui_->grdCandidates->horizontalHeader()->setResizeContentsPrecision(kWidthSampleRows);
+    grid->horizontalHeader()->setResizeContentsPrecision(kWidthSampleRows);
     ui_->labCandidates->setText(q(workbench::kNoRun));
     ui_->cmdExportCsv->setEnabled(false);
     // The figures beside a wider chart, the comparison below; growing the
     // window grows the chart and the comparison most.
     ui_->tabCharts->setCornerWidget(ui_->cmdSaveChart);
-    ui_->splTop->setSizes({340, 560});
-    ui_->splMain->setSizes({kLeastChartHeight + 40, 200});
-    ShowNoFigures(q(workbench::kNoFigures));
     ui_->splTop->setStretchFactor(1, 1);
     ui_->splMain->setStretchFactor(1, 1);
+    SizeSplitters();
+    ShowNoFigures(q(workbench::kNoFigures));
 
     fill_.setSingleShot(true);
     fill_.setInterval(0);
@@ -173,9 +172,15 @@ void FrmDesign::Arrange() {
         ui_->pnlWinding->show();
         ui_->pnlCandidates->show();
         ui_->splMain->show();
+        SizeSplitters();
     }
     if (tabs->indexOf(current) >= 0) tabs->setCurrentWidget(current);
     tabCharts_Change();
+}
+
+void FrmDesign::SizeSplitters() {
+    ui_->splTop->setSizes({340, 560});
+    ui_->splMain->setSizes({kLeastChartHeight + 40, 200});
 }
 
 void FrmDesign::ShowCandidate(const std::shared_ptr<const SelectionOutcome>& run, std::size_t line) {

@@ -47,6 +47,7 @@ private:
     void cmdExportCsv_Click();
 
     void Arrange();
+    void SizeSplitters();
     void TakeRun(const std::shared_ptr<const SelectionOutcome>& run);
     void DoCalculation();
     void ShowRefusal(const QString& message, QWidget* box);

@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
@@ -214,6 +215,13 @@ TEST_F(Usage, TheTableIsOneTabStopAndChoosingARowAgainOrANewRunLoadsTheInputs) {
     QTest::keyClick(grid, Qt::Key_Down);  // arrows move inside
     EXPECT_EQ(grid->currentIndex().row(), 1);
     EXPECT_NE(test::TabToNextControl(), QStringLiteral("grdCandidates"));
+
+    // A small window turns the candidates into a page of the tabs; a large one takes them back.
+    window.resize(600, 400);
+    EXPECT_EQ(get<QTabWidget>("tabCharts")->indexOf(grid->parentWidget()), 3);
+    window.resize(1000, 720);
+    EXPECT_EQ(grid->parentWidget()->parentWidget(), get<QSplitter>("splMain"));
+    EXPECT_GE(grid->viewport()->height() / grid->rowHeight(0), 5);
 
     window.ShowRun(RunOf("1", "10"));
     EXPECT_EQ(get<QComboBox>("cmbCore")->currentText(), QStringLiteral("KTA025125"));
