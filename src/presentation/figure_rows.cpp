@@ -10,7 +10,9 @@
 namespace zova {
 
 std::vector<FigureRow> FigureRows(const DesignFigures& f, bool biasCurve) {
-    static constexpr std::string_view kReadOffTheCurve[] = {"inductance", "percentPermeability", "energy"};
+    // The inductance at a current and what is worked out from it.
+    static constexpr std::string_view kReadOffTheCurve[] = {"inductance",       "percentPermeability", "energy",
+                                                            "inductanceAtPeak", "fluxSwing",           "peakFluxDensity"};
     std::vector<FigureRow> rows;
     for (const Figure* figure : FiguresInReadingOrder()) {
         if (!figure->row) continue;

@@ -20,8 +20,8 @@ struct FigureRow {
 // engineer reads them: inductance and bias, wire and winding, losses and
 // heating, wound size. Resistances in mΩ; the fill as a percentage of the
 // hole's square. Without a bias curve (`biasCurve` false) the figures read
-// off it (the inductance at the current, the permeability left, the energy)
-// are not known and show "—".
+// off it (the inductance at the current and at the peak, the permeability
+// left, the energy, the flux densities) are not known and show "—".
 std::vector<FigureRow> FigureRows(const DesignFigures& f, bool biasCurve = true);
 
 // What is wrong with the winding, in words, or "" when nothing is: the turns do

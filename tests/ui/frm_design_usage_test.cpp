@@ -206,6 +206,7 @@ TEST_F(Usage, TheTableIsOneTabStopAndChoosingARowAgainOrANewRunLoadsTheInputs) {
     EXPECT_EQ(get<QComboBox>("cmbCore")->currentText(), QStringLiteral("KTA092060"));  // the run's first line
     auto* grid = get<QTableView>("grdCandidates");
     QTRY_COMPARE(grid->model()->rowCount(), 203);
+    grid->selectRow(0);
     get<QLineEdit>("txtTurns")->setText(QStringLiteral("99"));
     const QRect first = grid->visualRect(grid->model()->index(0, 6));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, first.center());
