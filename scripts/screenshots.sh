@@ -98,15 +98,15 @@ start_and_select
 xdotool mousemove 60 243 click --repeat 2 --delay 80 1
 pause 2
 shoot "$main" design.png
-xdotool mousemove 948 56 click 1
+xdotool mousemove 916 56 click 1
 pause
 xdotool windowsize "$main" 1280 800
 pause 1.5
-xdotool mousemove 1081 438 click 1
+xdotool mousemove 1075 452 click 1
 pause
-xdotool mousemove 110 484 click 1
+xdotool mousemove 110 498 click 1
 pause
-xdotool mousemove 486 42 click 1
+xdotool mousemove 483 116 click 1
 pause 1.5
 shoot "$main" design-maximised.png
 kill "$pid"

@@ -56,4 +56,9 @@ inline constexpr std::string_view kRippleRatioOrInductance = "对不起，纹波
 inline constexpr std::string_view kRippleRatioOutOfRange = "对不起，纹波率必须大于0且不超过2（电流连续）！";
 inline constexpr std::string_view kConverterInductanceNotPositive = "对不起，电感量必须为大于0的数字！";
 
+// Design workbench: its own reading of the typed texts (workbench_inputs.h);
+// the refusals of the numbers are made from the box's name and the reason.
+inline constexpr std::string_view kWorkbenchChooseCore = "请选择磁芯料号。";
+inline constexpr std::string_view kWorkbenchUnknownCore = "目录中没有这个磁芯料号，请从列表中选择。";
+
 }  // namespace zova::messages

@@ -159,7 +159,8 @@ SelectionOutcome selectCores(std::string_view currentText, std::string_view indu
         if (inductanceText.empty()) return refused(messages::kEnterInductance);
         if (!text::IsNumeric(inductanceText)) return refused(messages::kInductanceNotNumeric);
 
-        const double quotient = text::LeadingValue(inductanceText) / static_cast<double>(stackSize);
+        out.inductance = text::LeadingValue(inductanceText);
+        const double quotient = out.inductance / static_cast<double>(stackSize);
         if (!std::isfinite(quotient)) throw ArithmeticError("per-core target");
         const float target = text::ToSingle(quotient);
         if (!(target > 0.0f)) return refused(messages::kInductanceNotPositive);

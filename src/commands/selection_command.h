@@ -33,6 +33,7 @@ struct SelectionOutcome {
     std::vector<SelectedCore> cores;  // the same cores as numbers, line for line
     std::int16_t stackSize = 0;         // once the stack text has been converted
     float current = 0.0f;               // A, once the current text has been converted
+    double inductance = 0.0;            // µH, the whole stack's target, once its text has been converted
     std::optional<float> bareDiameter;  // mm, once the wire has been sized from the current
     std::string wireText;            // the wire column without its ">", once sized
     std::string message;             // empty when end == Found

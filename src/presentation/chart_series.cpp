@@ -18,6 +18,26 @@ InductanceChart InductanceChartOf(const DesignFigures& f, float current) {
     return chart;
 }
 
+AxisScale RoundAxis(double highest, int maxSteps) {
+    if (!(highest > 0.0) || !std::isfinite(highest)) return {};
+    // The smallest step of the ladder whose steps reach `highest` in time.
+    static constexpr double kMantissas[] = {1.0, 2.0, 2.5, 5.0};
+    int exponent = static_cast<int>(std::floor(std::log10(highest / maxSteps)));
+    for (;; ++exponent) {
+        for (const double m : kMantissas) {
+            const double step = m * std::pow(10.0, exponent);
+            const double steps = std::ceil(highest / step - 1e-9);
+            if (steps > maxSteps) continue;
+            AxisScale axis;
+            axis.step = step;
+            axis.top = steps * step;
+            const int decimals = std::max(0, -exponent) + (m == 2.5 && exponent <= 0 ? 1 : 0);
+            axis.labelFormat = axis.top >= 1e6 ? "%.3g" : "%." + std::to_string(decimals) + "f";
+            return axis;
+        }
+    }
+}
+
 std::optional<PermeabilityChart> PermeabilityChartOf(const CoreRecord& core, const DesignFigures& f) {
     const BiasCurve* curve = CurveOf(core);
     if (curve == nullptr) return std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "catalogue/core_record.h"
@@ -24,6 +25,22 @@ struct InductanceChart {
 };
 
 InductanceChart InductanceChartOf(const DesignFigures& f, float current);
+
+// A linear axis from 0: its top and its tick step, the step 1, 2, 2.5 or 5
+// times a power of ten, and the printf format of its labels (as many decimals
+// as the step needs; three significant digits with an exponent from a
+// million up, so that no label runs to many digits).
+struct AxisScale {
+    double top = 1.0;
+    double step = 0.2;
+    std::string labelFormat = "%.1f";
+
+    friend bool operator==(const AxisScale&, const AxisScale&) = default;
+};
+
+// The scale whose top is the first tick at or above `highest` with at most
+// `maxSteps` steps; `highest` not above 0 gives 0..1.
+AxisScale RoundAxis(double highest, int maxSteps = 6);
 
 // Percent of initial permeability against field strength (Oe).
 struct PermeabilityChart {

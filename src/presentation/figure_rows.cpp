@@ -1,5 +1,7 @@
 #include "presentation/figure_rows.h"
 
+#include <algorithm>
+#include <iterator>
 #include <numeric>
 
 #include "commands/rule_texts.h"
@@ -7,10 +9,17 @@
 
 namespace zova {
 
-std::vector<FigureRow> FigureRows(const DesignFigures& f) {
+std::vector<FigureRow> FigureRows(const DesignFigures& f, bool biasCurve) {
+    // The inductance at a current and what is worked out from it.
+    static constexpr std::string_view kReadOffTheCurve[] = {"inductance",       "percentPermeability", "energy",
+                                                            "inductanceAtPeak", "fluxSwing",           "peakFluxDensity"};
     std::vector<FigureRow> rows;
-    for (const Figure* figure : FiguresInReadingOrder())
-        if (figure->row) rows.push_back({Caption(*figure), ShownText(*figure, f)});
+    for (const Figure* figure : FiguresInReadingOrder()) {
+        if (!figure->row) continue;
+        const bool unknown = !biasCurve && std::find(std::begin(kReadOffTheCurve), std::end(kReadOffTheCurve),
+                                                     figure->key) != std::end(kReadOffTheCurve);
+        rows.push_back({Caption(*figure), unknown ? std::string(kUndefinedText) : ShownText(*figure, f)});
+    }
     return rows;
 }
 

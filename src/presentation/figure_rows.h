@@ -19,8 +19,10 @@ struct FigureRow {
 // The workbench's rows of the figure table (figure_table.h), in the order an
 // engineer reads them: inductance and bias, wire and winding, losses and
 // heating, wound size. Resistances in mΩ; the fill as a percentage of the
-// hole's square.
-std::vector<FigureRow> FigureRows(const DesignFigures& f);
+// hole's square. Without a bias curve (`biasCurve` false) the figures read
+// off it (the inductance at the current and at the peak, the permeability
+// left, the energy, the flux densities) are not known and show "—".
+std::vector<FigureRow> FigureRows(const DesignFigures& f, bool biasCurve = true);
 
 // What is wrong with the winding, in words, or "" when nothing is: the turns do
 // not all fit in the hole, or they fill more of it than the selection accepts.

@@ -5,9 +5,29 @@
 
 namespace zova::workbench {
 
-std::string CandidatesSummary(std::size_t count, float current, int stack) {
-    return "共 " + std::to_string(count) + " 个候选磁芯（电流 " + text::ShortestText(current) + " A，磁芯个数 " +
-           std::to_string(stack) + "）";
+std::string CandidatesSummary(std::size_t count, float current, double inductance, int stack) {
+    return "选型 " + text::ShortestText(current) + " A、" + text::ShortestText(inductance) + " μH、" +
+           std::to_string(stack) + " 个磁芯：共 " + std::to_string(count) + " 个候选磁芯";
+}
+
+std::string NoCurveResult(std::string_view partNo, float current, float zeroBias) {
+    return std::string(partNo) + " 没有直流偏置曲线，带 " + text::ShortestText(current) +
+           " A 电流的电感量无法计算；零偏置电感量为 " + text::Format000(zeroBias) + "μH。";
+}
+
+std::string ChartTitle(std::string_view partNo, int turns, float current, int stack) {
+    return std::string(partNo) + "，" + std::to_string(turns) + " 圈，" + text::ShortestText(current) + " A，" +
+           std::to_string(stack) + " 个磁芯";
+}
+
+std::string ChartFileName(std::string_view chart, std::string_view partNo, int turns, float current, int stack) {
+    return std::string(chart) + "_" + std::string(partNo) + "_" + std::to_string(turns) + "圈_" +
+           text::ShortestText(current) + "A_" + std::to_string(stack) + "个磁芯";
+}
+
+std::string CandidatesFileName(float current, double inductance, int stack) {
+    return "候选磁芯_" + text::ShortestText(current) + "A_" + text::ShortestText(inductance) + "μH_" +
+           std::to_string(stack) + "个磁芯";
 }
 
 ChartTexts InductanceChartTexts() {

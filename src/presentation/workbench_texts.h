@@ -13,10 +13,25 @@ inline constexpr std::string_view kNoRun = "运行磁芯选型后，这里列出
 inline constexpr std::string_view kComputingCandidates = "正在计算候选磁芯的设计数据…";
 inline constexpr std::string_view kDoesNotFitTip = "绕组放不下：这些圈数排不进磁芯内孔。";
 inline constexpr std::string_view kNoCurve =
-    "这个磁芯没有直流偏置曲线：计算按 0% 剩余磁导率进行，无法画出磁导率-磁场曲线。";
+    "这个磁芯没有直流偏置曲线：带电流时的电感量、磁导率保持和储能无法计算，也画不出曲线。";
+// The charts before a winding has figures.
+inline constexpr std::string_view kNoFigures = "选择磁芯料号，输入绕线圈数和电流后，这里画出曲线。";
 
-// "共 203 个候选磁芯（电流 10 A，磁芯个数 1）"
-std::string CandidatesSummary(std::size_t count, float current, int stack);
+// "选型 10 A、100 μH、1 个磁芯：共 203 个候选磁芯", naming the run the table shows.
+std::string CandidatesSummary(std::size_t count, float current, double inductance, int stack);
+
+// What the workbench says instead of the inductance when the core has no bias
+// curve: "KRA037125 没有直流偏置曲线，带 2 A 电流的电感量无法计算；零偏置电感量为 33.500μH。"
+std::string NoCurveResult(std::string_view partNo, float current, float zeroBias);
+
+// A chart's title, which the saved PNG and SVG carry: "KTA092060，54 圈，10 A，1 个磁芯".
+std::string ChartTitle(std::string_view partNo, int turns, float current, int stack);
+
+// Names offered when saving, without the extension: the chart's name with its
+// winding ("电感量-电流_KTA092060_54圈_10A_1个磁芯"), the candidates with their
+// run ("候选磁芯_10A_100μH_1个磁芯").
+std::string ChartFileName(std::string_view chart, std::string_view partNo, int turns, float current, int stack);
+std::string CandidatesFileName(float current, double inductance, int stack);
 
 // A chart's axis titles and the names of its three series, as its legend shows them.
 struct ChartTexts {

@@ -57,6 +57,12 @@ QVariant CandidateTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant CandidateTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    // The part number heads its row, so it stays in view when the table scrolls sideways.
+    if (orientation == Qt::Vertical && section >= 0 && section < rowCount()) {
+        if (role == Qt::DisplayRole) return q(rowAt(section).cells[CandidateColumn("partNo")].text);
+        if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignVCenter | Qt::AlignLeft);
+        return {};
+    }
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= static_cast<int>(kCandidateColumns))
         return QAbstractTableModel::headerData(section, orientation, role);

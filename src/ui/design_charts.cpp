@@ -29,6 +29,9 @@ QChart* newChart(QChartView* view) {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
+    QFont title = view->font();
+    title.setBold(true);
+    chart->setTitleFont(title);
     // The view owns the new chart and hands back the one it was built with.
     QChart* const built = view->chart();
     view->setChart(chart);
@@ -54,13 +57,16 @@ QScatterSeries* marker(QScatterSeries* series, qreal size, const QColor& colour)
     return series;
 }
 
-// A round upper end for an axis starting at 0: 1, 2 or 5 times a power of ten.
-double niceCeiling(double v) {
-    if (!(v > 0.0)) return 1.0;
-    const double decade = std::pow(10.0, std::floor(std::log10(v)));
-    for (const double step : {1.0, 2.0, 5.0, 10.0})
-        if (v <= step * decade) return step * decade;
-    return 10.0 * decade;
+// Ticks at the scale's round steps from 0, labelled as the scale says.
+void applyScale(QValueAxis* axis, const AxisScale& scale) {
+    // The old step on the new range (0.0005 A on an axis to 2000 A) would lay
+    // out millions of ticks: the range changes while the ticks are counted.
+    axis->setTickType(QValueAxis::TicksFixed);
+    axis->setRange(0.0, scale.top);
+    axis->setTickAnchor(0.0);
+    axis->setTickInterval(scale.step);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setLabelFormat(q(scale.labelFormat));
 }
 
 }  // namespace
@@ -110,8 +116,8 @@ void DesignCharts::showInductance(const InductanceChart& chart) {
     const double to = chart.curve.empty() ? 1.0 : chart.curve.back().x;
     l_.zeroBias->replace({QPointF(0.0, chart.zeroBias), QPointF(to, chart.zeroBias)});
     l_.operating->replace({QPointF(chart.operating.x, chart.operating.y)});
-    l_.current->setRange(0.0, to > 0.0 ? to : 1.0);
-    l_.inductance->setRange(0.0, niceCeiling(chart.zeroBias * 1.05));
+    applyScale(l_.current, RoundAxis(to));
+    applyScale(l_.inductance, RoundAxis(chart.zeroBias * 1.05));
 }
 
 void DesignCharts::showPermeability(const PermeabilityChart& chart) {
@@ -125,17 +131,13 @@ void DesignCharts::showPermeability(const PermeabilityChart& chart) {
     mu_.field->setRange(chart.fieldFrom, chart.fieldTo);
     double top = 100.0;
     for (const ChartPoint& p : chart.points) top = std::max(top, p.y);
-    mu_.percent->setRange(0.0, std::ceil(top / 10.0) * 10.0);
+    applyScale(mu_.percent, RoundAxis(top));
 }
 
 void DesignCharts::clear() {
     for (QXYSeries* series : std::initializer_list<QXYSeries*>{l_.curve, l_.zeroBias, l_.operating, mu_.points,
                                                                 mu_.lookedUp, mu_.operating})
         series->clear();
-    l_.current->setRange(0.0, 1.0);
-    l_.inductance->setRange(0.0, 1.0);
-    mu_.field->setRange(1.0, kCurveTopField);
-    mu_.percent->setRange(0.0, 100.0);
 }
 
 }  // namespace zova::ui

@@ -1,46 +1,114 @@
 #include "ui/file_export.h"
 
 #include <QBuffer>
+#include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QPainter>
-#include <QSaveFile>
+#include <QPushButton>
 #include <QSvgGenerator>
+#include <string>
 
+#include "files/file_names.h"
+#include "files/save_file.h"
 #include "ui/message_box.h"
+#include "ui/qt_text.h"
 
 namespace zova::ui {
+namespace {
 
-bool SaveBytes(const QString& path, const std::string& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const auto size = static_cast<qint64>(bytes.size());
-    return file.write(bytes.data(), size) == size && file.commit();
+bool confirmReplace(QWidget* owner, const QString& caption, const QString& path) {
+    QMessageBox box(QMessageBox::Warning, caption,
+                    QStringLiteral("“%1”已经存在。要替换它吗？").arg(QFileInfo(path).fileName()), QMessageBox::NoButton,
+                    owner);
+    QPushButton* replace = box.addButton(QStringLiteral("替换"), QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == replace;
 }
 
-bool SaveChart(QChartView* view, const QString& path) {
-    if (!path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) return view->grab().save(path, "PNG");
-    // QSvgGenerator reports no failure of its own: write to memory, then save.
+// The chart carries `title` while it is drawn for a file.
+class ExportTitle {
+public:
+    ExportTitle(QChart* chart, const QString& title) : chart_(chart) { retitle(title); }
+    ~ExportTitle() { retitle({}); }
+    ExportTitle(const ExportTitle&) = delete;
+    ExportTitle& operator=(const ExportTitle&) = delete;
+
+private:
+    void retitle(const QString& title) {
+        chart_->setTitle(title);
+        chart_->layout()->activate();  // the plot makes room now, not at the next event
+    }
+    QChart* chart_;
+};
+
+}  // namespace
+
+QString AskSaveName(QWidget* owner, const QString& caption, const QString& suggested, std::span<const FileType> types) {
+    QStringList filters;
+    for (const FileType& type : types) filters << QString::fromUtf8(type.filter);
+    QString chosen = filters.front();
+    // Qt's own question would come before our extension is added: we ask.
+    const QString typed =
+        QFileDialog::getSaveFileName(owner, caption, suggested + "." + q(types.front().extension),
+                                     filters.join(QStringLiteral(";;")), &chosen, QFileDialog::DontConfirmOverwrite);
+    if (typed.isEmpty()) return {};
+    std::vector<std::string_view> extensions;
+    for (const FileType& type : types) extensions.push_back(type.extension);
+    const std::string_view chosenExtension =
+        types[static_cast<std::size_t>(std::max<qsizetype>(0, filters.indexOf(chosen)))].extension;
+    const QString path = QFile::decodeName(QByteArray::fromStdString(
+        files::WithExtension(QFile::encodeName(typed).toStdString(), extensions, chosenExtension)));
+    // Only a regular file is replaced; anything else is refused when saving.
+    if (QFileInfo(path).isFile() && !confirmReplace(owner, caption, path)) return {};
+    return path;
+}
+
+bool SaveBytes(QWidget* owner, const QString& path, const QByteArray& bytes) {
+    const files::SaveOutcome o =
+        files::SaveFile(QFile::encodeName(path).toStdString(),
+                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!o.saved()) ShowMessage(owner, q(o.message));
+    return o.saved();
+}
+
+QByteArray ChartPng(QChartView* view, const QString& title) {
+    const ExportTitle titled(view->chart(), title);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!view->grab().save(&buffer, "PNG")) return {};
+    return png;
+}
+
+QByteArray ChartSvg(QChartView* view, const QString& title) {
+    const ExportTitle titled(view->chart(), title);
     QByteArray svg;
     QBuffer buffer(&svg);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
     generator.setSize(view->size());
     generator.setViewBox(view->rect());
-    generator.setTitle(view->window()->windowTitle());
+    generator.setTitle(title);
     {
         QPainter painter(&generator);
         view->render(&painter);
     }
-    return SaveBytes(path, svg.toStdString());
+    return svg;
 }
 
-void ExportCandidatesCsv(QWidget* owner, const std::vector<CandidateRow>& rows,
-                         const std::vector<std::size_t>& order) {
-    const QString path = QFileDialog::getSaveFileName(owner, QStringLiteral("导出 CSV"), QStringLiteral("候选磁芯.csv"),
-                                                      QStringLiteral("CSV 文件 (*.csv)"));
+void ExportCandidatesCsv(QWidget* owner, const std::vector<CandidateRow>& rows, const std::vector<std::size_t>& order,
+                         const QString& suggested) {
+    static constexpr FileType kCsv[] = {{"CSV 文件 (*.csv)", "csv"}};
+    const QString path = AskSaveName(owner, QStringLiteral("导出 CSV"), suggested, kCsv);
     if (path.isEmpty()) return;
-    if (!SaveBytes(path, CandidatesCsv(rows, order))) ShowMessage(owner, QStringLiteral("无法写入文件：") + path);
+    const std::string csv = CandidatesCsv(rows, order);
+    SaveBytes(owner, path, QByteArray::fromStdString(csv));
 }
 
 }  // namespace zova::ui

@@ -1,8 +1,10 @@
 #pragma once
 
-#include <string>
+#include <span>
+#include <string_view>
 #include <vector>
 
+#include <QByteArray>
 #include <QString>
 
 #include "presentation/candidate_table.h"
@@ -12,15 +14,30 @@ class QWidget;
 
 namespace zova::ui {
 
-// Writes the bytes to the file whole or not at all; false when that failed.
-bool SaveBytes(const QString& path, const std::string& bytes);
+// A kind of file the save dialog offers: its filter and its extension.
+struct FileType {
+    const char* filter;          // "PNG 图像 (*.png)"
+    std::string_view extension;  // "png"
+};
 
-// The chart as drawn now: SVG when the name ends in ".svg", PNG otherwise.
-bool SaveChart(QChartView* view, const QString& path);
+// Asks where to save, offering `suggested` (without extension) and the types.
+// The extension is settled first (the name as typed when it ends in one of
+// the types', else the chosen type's added), then, when that file exists, the
+// user is asked whether to replace it. Empty when the user cancelled.
+QString AskSaveName(QWidget* owner, const QString& caption, const QString& suggested, std::span<const FileType> types);
 
-// Asks where to save the candidates' table and writes it as CSV, rows in the
-// given order; a file that cannot be written gets a message.
-void ExportCandidatesCsv(QWidget* owner, const std::vector<CandidateRow>& rows,
-                         const std::vector<std::size_t>& order);
+// Writes the bytes through the one save path (files::SaveFile): whole or not at
+// all. A failure gets a message naming the path and the reason; false then.
+bool SaveBytes(QWidget* owner, const QString& path, const QByteArray& bytes);
+
+// The chart as drawn now with `title` above it (the window, which shows the
+// inputs beside it, draws none), as PNG or SVG bytes; empty when encoding failed.
+QByteArray ChartPng(QChartView* view, const QString& title);
+QByteArray ChartSvg(QChartView* view, const QString& title);
+
+// Asks where to save the candidates' table (offering `suggested`) and writes it
+// as CSV, rows in the given order.
+void ExportCandidatesCsv(QWidget* owner, const std::vector<CandidateRow>& rows, const std::vector<std::size_t>& order,
+                         const QString& suggested);
 
 }  // namespace zova::ui

@@ -21,6 +21,7 @@
 #include "commands/rule_texts.h"
 #include "commands/selection_command.h"
 #include "presentation/candidate_table.h"
+#include "presentation/workbench_texts.h"
 #include "ui/file_export.h"
 #include "ui/images.h"
 #include "ui/key_press_filter.h"
@@ -174,7 +175,8 @@ void FrmChoise::mnuExportCsv_Click() {
     }
     std::vector<std::size_t> order(table.rows.size());
     std::iota(order.begin(), order.end(), std::size_t{0});  // the run's order
-    ExportCandidatesCsv(this, table.rows, order);
+    ExportCandidatesCsv(this, table.rows, order,
+                        q(workbench::CandidatesFileName(lastRun_->current, lastRun_->inductance, lastRun_->stackSize)));
 }
 
 void FrmChoise::txtDianliu_GotFocus() {

@@ -1,17 +1,22 @@
 #include "ui/frm_design.h"
 
 #include <algorithm>
+#include <array>
 
+#include <QAccessible>
+#include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QElapsedTimer>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QResizeEvent>
+#include <QSplitter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
@@ -21,8 +26,7 @@
 #include "catalogue/catalogue.h"
 #include "commands/core_list.h"
 #include "commands/inductance_command.h"
-#include "commands/key_filters.h"
-#include "commands/messages.h"
+#include "commands/workbench_inputs.h"
 #include "presentation/candidate_table.h"
 #include "presentation/chart_series.h"
 #include "commands/design_command.h"
@@ -33,7 +37,7 @@
 #include "ui/design_charts.h"
 #include "ui/file_export.h"
 #include "ui/images.h"
-#include "ui/key_press_filter.h"
+#include "ui/labelled_combo.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
 #include "ui/window_conventions.h"
@@ -57,13 +61,25 @@ public:
 constexpr qint64 kFillSliceMs = 10;
 constexpr std::size_t kFillPiece = 8;
 constexpr int kWidthSampleRows = 32;
+// The candidates table never shows fewer rows than this.
+constexpr int kLeastCandidateRows = 5;
+// Side by side, a chart needs this much height to keep its axis titles and
+// the figures and charts this much width; a smaller window shows the figures,
+// the charts and the candidates as pages of one tab widget.
+constexpr int kLeastChartHeight = 260;
+constexpr int kLeastSideBySideWidth = 760;
 
+constexpr FileType kChartTypes[] = {{"PNG 图像 (*.png)", "png"}, {"SVG 图像 (*.svg)", "svg"}};
+
+const QString kRefusalStyle = QStringLiteral("color: #a00000");
 
 }  // namespace
 
 FrmDesign::FrmDesign(QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::frmDesign>()), candidates_(new CandidateTableModel(this)) {
     ui_->setupUi(this);
+    NameByLabel(ui_->cmbCore);
+    NameByLabel(ui_->cmbCoreCount);
     setWindowIcon(AppIcon());
     ApplyWindowConventions(this);
 
@@ -76,31 +92,36 @@ FrmDesign::FrmDesign(QWidget* parent)
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchContains);
     ui_->cmbCore->setCompleter(completer);
-    KeyPressFilter::install(ui_->txtTurns, &IntegerKeyFilter);
-    KeyPressFilter::install(ui_->txtCurrent, &DecimalKeyFilter);
-    KeyPressFilter::install(ui_->cmbCoreCount, &IntegerKeyFilter);
-    ui_->labWarning->setStyleSheet(QStringLiteral("color: #a00000"));
-    ui_->labNoCurve->setText(q(workbench::kNoCurve));
+    // What is typed stays as typed: the workbench reads it and says what is wrong.
+    ui_->labWarning->setStyleSheet(kRefusalStyle);
     ui_->labMessage->setText(q(workbench::kHint));
 
     charts_ = std::make_unique<DesignCharts>(ui_->chtInductance, ui_->chtPermeability);
     ui_->tblFigures->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     ui_->tblFigures->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
 
-    ui_->grdCandidates->setModel(candidates_);
-    ui_->grdCandidates->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);  // the catalogue's order
-    ui_->grdCandidates->setSortingEnabled(true);
-    ui_->grdCandidates->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    QTableView* grid = ui_->grdCandidates;
+    grid->setModel(candidates_);
+    grid->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);  // the catalogue's order
+    grid->setSortingEnabled(true);
+    // The part number heads each row instead of scrolling away with its column.
+    grid->setColumnHidden(static_cast<int>(CandidateColumn("partNo")), true);
+    grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->setMinimumHeight(grid->horizontalHeader()->sizeHint().height() +
+                           kLeastCandidateRows * grid->verticalHeader()->defaultSectionSize() +
+                           grid->horizontalScrollBar()->sizeHint().height() + 2 * grid->frameWidth());
     // Widths from the first rows: measuring every cell of 400 rows would hold the window.
-    ui_->grdCandidates->horizontalHeader()->setResizeContentsPrecision(kWidthSampleRows);
+    grid->horizontalHeader()->setResizeContentsPrecision(kWidthSampleRows);
     ui_->labCandidates->setText(q(workbench::kNoRun));
     ui_->cmdExportCsv->setEnabled(false);
     // The figures beside a wider chart, the comparison below; growing the
     // window grows the chart and the comparison most.
-    ui_->splTop->setSizes({340, 560});
-    ui_->splMain->setSizes({360, 240});
+    ui_->tabCharts->setCornerWidget(ui_->cmdSaveChart);
     ui_->splTop->setStretchFactor(1, 1);
     ui_->splMain->setStretchFactor(1, 1);
+    SizeSplitters();
+    ShowNoFigures(q(workbench::kNoFigures));
 
     fill_.setSingleShot(true);
     fill_.setInterval(0);
@@ -109,8 +130,12 @@ FrmDesign::FrmDesign(QWidget* parent)
     connect(ui_->txtTurns, &QLineEdit::textChanged, this, &FrmDesign::txtTurns_Change);
     connect(ui_->txtCurrent, &QLineEdit::textChanged, this, &FrmDesign::txtCurrent_Change);
     connect(ui_->cmbCoreCount, &QComboBox::editTextChanged, this, &FrmDesign::cmbCoreCount_Change);
-    connect(ui_->grdCandidates->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &FrmDesign::grdCandidates_RowChange);
+    // Choosing the row already current loads it again (the inputs may have changed since).
+    connect(grid, &QTableView::clicked, this, &FrmDesign::grdCandidates_Click);
+    connect(grid, &QTableView::activated, this, &FrmDesign::grdCandidates_Click);
+    connect(ui_->tabCharts, &QTabWidget::currentChanged, this, &FrmDesign::tabCharts_Change);
     connect(ui_->cmdSaveChart, &QPushButton::clicked, this, &FrmDesign::cmdSaveChart_Click);
     connect(ui_->cmdExportCsv, &QPushButton::clicked, this, &FrmDesign::cmdExportCsv_Click);
 
@@ -119,8 +144,47 @@ FrmDesign::FrmDesign(QWidget* parent)
 
 FrmDesign::~FrmDesign() = default;
 
+void FrmDesign::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Arrange();
+}
+
+void FrmDesign::Arrange() {
+    const int sideBySide = ui_->layInputs->sizeHint().height() + ui_->labMessage->sizeHint().height() +
+                           kLeastChartHeight + ui_->pnlCandidates->minimumSizeHint().height() +
+                           4 * ui_->layWindow->spacing();
+    const bool compact = height() < sideBySide || width() < kLeastSideBySideWidth;
+    if (compact == compact_) return;
+    compact_ = compact;
+    QTabWidget* tabs = ui_->tabCharts;
+    QWidget* current = tabs->currentWidget();
+    if (compact) {
+        tabs->insertTab(0, ui_->pnlWinding, QStringLiteral("设计数据"));
+        tabs->addTab(ui_->pnlCandidates, QStringLiteral("候选磁芯"));
+        ui_->layWindow->addWidget(tabs);
+        ui_->splMain->hide();
+    } else {
+        tabs->removeTab(tabs->indexOf(ui_->pnlWinding));
+        tabs->removeTab(tabs->indexOf(ui_->pnlCandidates));
+        ui_->splTop->insertWidget(0, ui_->pnlWinding);
+        ui_->splTop->insertWidget(1, tabs);
+        ui_->splMain->insertWidget(1, ui_->pnlCandidates);
+        ui_->pnlWinding->show();
+        ui_->pnlCandidates->show();
+        ui_->splMain->show();
+        SizeSplitters();
+    }
+    if (tabs->indexOf(current) >= 0) tabs->setCurrentWidget(current);
+    tabCharts_Change();
+}
+
+void FrmDesign::SizeSplitters() {
+    ui_->splTop->setSizes({340, 560});
+    ui_->splMain->setSizes({kLeastChartHeight + 40, 200});
+}
+
 void FrmDesign::ShowCandidate(const std::shared_ptr<const SelectionOutcome>& run, std::size_t line) {
-    ShowRun(run);
+    TakeRun(run);
     if (!run || line >= run->cores.size()) return;
     // Its row, when computed already, shows which candidate is loaded.
     const std::vector<std::size_t>& order = candidates_->order();
@@ -136,6 +200,11 @@ void FrmDesign::ShowCandidate(const std::shared_ptr<const SelectionOutcome>& run
 }
 
 void FrmDesign::ShowRun(const std::shared_ptr<const SelectionOutcome>& run) {
+    if (run == run_) return;
+    ShowCandidate(run, 0);
+}
+
+void FrmDesign::TakeRun(const std::shared_ptr<const SelectionOutcome>& run) {
     if (run == run_) return;
     run_ = run;
     fill_.stop();
@@ -186,7 +255,8 @@ void FrmDesign::FillCandidates() {
         header->setResizeContentsPrecision(-1);
         ui_->grdCandidates->resizeColumnToContents(static_cast<int>(CandidateColumn("partNo")));
         header->setResizeContentsPrecision(kWidthSampleRows);
-        ui_->labCandidates->setText(q(workbench::CandidatesSummary(total, run_->current, run_->stackSize)));
+        ui_->labCandidates->setText(
+            q(workbench::CandidatesSummary(total, run_->current, run_->inductance, run_->stackSize)));
     }
 }
 
@@ -199,8 +269,16 @@ void FrmDesign::txtCurrent_Change() { DoCalculation(); }
 void FrmDesign::cmbCoreCount_Change() { DoCalculation(); }
 
 void FrmDesign::grdCandidates_RowChange(const QModelIndex& current) {
-    if (!current.isValid() || !run_) return;
-    const CandidateRow& row = candidates_->rowAt(current.row());
+    if (current.isValid()) LoadRow(current.row());
+}
+
+void FrmDesign::grdCandidates_Click(const QModelIndex& index) {
+    if (index.isValid()) LoadRow(index.row());
+}
+
+void FrmDesign::LoadRow(int viewRow) {
+    if (!run_) return;
+    const CandidateRow& row = candidates_->rowAt(viewRow);
     LoadInputs(q(CoreCatalogue(row.core.row).PartNo), row.core.turns, run_->current, run_->stackSize);
 }
 
@@ -219,19 +297,26 @@ QString FrmDesign::SelectedPartNo() const { return ui_->cmbCore->currentText().t
 void FrmDesign::DoCalculation() {
     if (loading_) return;
     const QString partNo = SelectedPartNo();
-    const DesignOutcome o = DesignWinding(u8(partNo), u8(ui_->txtTurns->text()), u8(ui_->txtCurrent->text()),
-                                          u8(ui_->cmbCoreCount->currentText()));
+    const WorkbenchOutcome o = DesignAsTyped(u8(partNo), u8(ui_->txtTurns->text()), u8(ui_->txtCurrent->text()),
+                                             u8(ui_->cmbCoreCount->currentText()));
+    const std::array<QWidget*, 5> boxes = {nullptr, ui_->cmbCore, ui_->txtTurns, ui_->txtCurrent,
+                                           ui_->cmbCoreCount};
     if (o.end != DesignEnd::Found) {
-        ShowNoFigures();
-        ui_->labMessage->setText(q(o.message));
-        if (o.end == DesignEnd::OutOfRange) ShowMessage(this, q(messages::kOutOfRange));
+        ShowRefusal(q(o.message), boxes[static_cast<std::size_t>(o.box)]);
         return;
     }
+    ShowRefusal({}, nullptr);
     const DesignFigures& f = *o.figures;
-    ui_->labMessage->setText(q(InductanceResultText(f.inductance)));
-    ui_->labWarning->setText(q(WindingWarning(f, o.turns)));
+    shown_ = {partNo, o.turns, o.current, o.stackSize};
+    ui_->labMessage->setText(o.biasCurve ? q(InductanceResultText(f.inductance))
+                                         : q(workbench::NoCurveResult(u8(partNo), o.current, f.inductanceZeroBias)));
+    QStringList warnings;
+    if (!o.biasCurve) warnings << q(workbench::kNoCurve);
+    if (const std::string w = WindingWarning(f, o.turns); !w.empty()) warnings << q(w);
+    ui_->labWarning->setText(warnings.join(QLatin1Char('\n')));
+    ui_->labWarning->setVisible(!warnings.isEmpty());
 
-    const std::vector<FigureRow> rows = FigureRows(f);
+    const std::vector<FigureRow> rows = FigureRows(f, o.biasCurve);
     ui_->tblFigures->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         ui_->tblFigures->setItem(r, 0, new QTableWidgetItem(q(rows[static_cast<std::size_t>(r)].name)));
@@ -240,43 +325,81 @@ void FrmDesign::DoCalculation() {
         ui_->tblFigures->setItem(r, 1, value);
     }
 
-    charts_->showInductance(InductanceChartOf(f, o.current));
-    if (const auto curve = PermeabilityChartOf(FindCore(u8(partNo)), f)) {
+    const auto curve = o.biasCurve ? PermeabilityChartOf(FindCore(u8(partNo)), f) : std::nullopt;
+    if (curve) {
+        charts_->showInductance(InductanceChartOf(f, o.current));
         charts_->showPermeability(*curve);
+        ui_->stkInductance->setCurrentWidget(ui_->chtInductance);
         ui_->stkPermeability->setCurrentWidget(ui_->chtPermeability);
     } else {
+        // A roll-off read off no curve would fall straight to 0 at the first step.
+        charts_->clear();
+        ui_->labNoInductance->setText(q(workbench::kNoCurve));
+        ui_->labNoCurve->setText(q(workbench::kNoCurve));
+        ui_->stkInductance->setCurrentWidget(ui_->labNoInductance);
         ui_->stkPermeability->setCurrentWidget(ui_->labNoCurve);
     }
+    tabCharts_Change();
 }
 
-void FrmDesign::ShowNoFigures() {
+// The message line says what is wrong and a screen reader is told; the box
+// concerned carries the reason as its description until it is put right.
+void FrmDesign::ShowRefusal(const QString& message, QWidget* box) {
+    for (QWidget* input : {static_cast<QWidget*>(ui_->cmbCore), static_cast<QWidget*>(ui_->txtTurns),
+                           static_cast<QWidget*>(ui_->txtCurrent), static_cast<QWidget*>(ui_->cmbCoreCount)})
+        if (input->accessibleDescription() != (input == box ? message : QString()))
+            input->setAccessibleDescription(input == box ? message : QString());
+    ui_->labMessage->setStyleSheet(message.isEmpty() ? QString() : kRefusalStyle);
+    if (message.isEmpty()) return;
+    ShowNoFigures(q(workbench::kNoFigures));
+    if (ui_->labMessage->text() == message) return;  // said already: not again on every keystroke
+    ui_->labMessage->setText(message);
+    QAccessibleEvent alert(ui_->labMessage, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+void FrmDesign::ShowNoFigures(const QString& sentence) {
     ui_->tblFigures->setRowCount(0);
     ui_->labWarning->clear();
+    ui_->labWarning->hide();
     charts_->clear();
-    ui_->stkPermeability->setCurrentWidget(ui_->chtPermeability);
+    ui_->labNoInductance->setText(sentence);
+    ui_->labNoCurve->setText(sentence);
+    ui_->stkInductance->setCurrentWidget(ui_->labNoInductance);
+    ui_->stkPermeability->setCurrentWidget(ui_->labNoCurve);
+    tabCharts_Change();
+}
+
+void FrmDesign::tabCharts_Change() {
+    const QWidget* page = ui_->tabCharts->currentWidget();
+    const QStackedWidget* stack = page == ui_->tabInductance     ? ui_->stkInductance
+                                  : page == ui_->tabPermeability ? ui_->stkPermeability
+                                                                 : nullptr;
+    ui_->cmdSaveChart->setEnabled(stack != nullptr && stack->currentIndex() == 0);  // a chart, not a sentence
 }
 
 void FrmDesign::cmdSaveChart_Click() {
     const bool inductance = ui_->tabCharts->currentWidget() == ui_->tabInductance;
-    if (!inductance && ui_->stkPermeability->currentWidget() != ui_->chtPermeability) {
-        ShowMessage(this, ui_->labNoCurve->text());
+    QChartView* view = inductance ? ui_->chtInductance : ui_->chtPermeability;
+    const QString suggested = q(workbench::ChartFileName(u8(ui_->tabCharts->tabText(ui_->tabCharts->currentIndex())),
+                                                         u8(shown_.partNo), shown_.turns, shown_.current,
+                                                         shown_.stack));
+    const QString path = AskSaveName(this, QStringLiteral("保存图表"), suggested, kChartTypes);
+    if (path.isEmpty()) return;
+    const bool svg = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+    const QString title =
+        q(workbench::ChartTitle(u8(shown_.partNo), shown_.turns, shown_.current, shown_.stack));
+    const QByteArray bytes = svg ? ChartSvg(view, title) : ChartPng(view, title);
+    if (bytes.isEmpty()) {
+        ShowMessage(this, QStringLiteral("无法生成图表图像，没有保存。"));
         return;
     }
-    QChartView* view = inductance ? ui_->chtInductance : ui_->chtPermeability;
-    const QString png = QStringLiteral("PNG 图像 (*.png)");
-    const QString svg = QStringLiteral("SVG 图像 (*.svg)");
-    QString filter = png;
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("保存图表"),
-                                                ui_->tabCharts->tabText(ui_->tabCharts->currentIndex()) + ".png",
-                                                png + ";;" + svg, &filter);
-    if (path.isEmpty()) return;
-    const QString suffix = filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
-    if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
-        !path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
-        path += suffix;
-    if (!SaveChart(view, path)) ShowMessage(this, QStringLiteral("无法保存图表：") + path);
+    SaveBytes(this, path, bytes);
 }
 
-void FrmDesign::cmdExportCsv_Click() { ExportCandidatesCsv(this, candidates_->rows(), candidates_->order()); }
+void FrmDesign::cmdExportCsv_Click() {
+    ExportCandidatesCsv(this, candidates_->rows(), candidates_->order(),
+                        q(workbench::CandidatesFileName(run_->current, run_->inductance, run_->stackSize)));
+}
 
 }  // namespace zova::ui

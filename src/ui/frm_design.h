@@ -29,8 +29,11 @@ public:
     // The run's candidates in the table (computed in pieces, not again for
     // the run already shown) and its core at `line` in the inputs.
     void ShowCandidate(const std::shared_ptr<const SelectionOutcome>& run, std::size_t line);
-    // The run's candidates in the table; the inputs stay as they are.
+    // The same for the run's first line: the inputs follow a new run.
     void ShowRun(const std::shared_ptr<const SelectionOutcome>& run);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void cmbCore_Change();
@@ -38,14 +41,29 @@ private:
     void txtCurrent_Change();
     void cmbCoreCount_Change();
     void grdCandidates_RowChange(const QModelIndex& current);
+    void grdCandidates_Click(const QModelIndex& index);
+    void tabCharts_Change();
     void cmdSaveChart_Click();
     void cmdExportCsv_Click();
 
+    void Arrange();
+    void SizeSplitters();
+    void TakeRun(const std::shared_ptr<const SelectionOutcome>& run);
     void DoCalculation();
-    void ShowNoFigures();
+    void ShowRefusal(const QString& message, QWidget* box);
+    void ShowNoFigures(const QString& sentence);
     void FillCandidates();
+    void LoadRow(int viewRow);
     void LoadInputs(const QString& partNo, int turns, float current, int stack);
     QString SelectedPartNo() const;
+
+    // The winding the figures and charts show, for the saved files' names.
+    struct Shown {
+        QString partNo;
+        int turns = 0;
+        float current = 0.0f;
+        int stack = 0;
+    };
 
     std::unique_ptr<Ui::frmDesign> ui_;
     std::unique_ptr<DesignCharts> charts_;
@@ -54,6 +72,8 @@ private:
     std::size_t filled_ = 0;  // candidates of run_ computed so far
     QTimer fill_;
     bool loading_ = false;  // the inputs are being set together: one calculation at the end
+    Shown shown_;
+    bool compact_ = false;  // figures, charts and candidates are pages of one tab widget
 };
 
 }  // namespace zova::ui

@@ -152,10 +152,13 @@ Form* MDIMain::ShowChild(QPointer<QMdiSubWindow>& window, bool resizable) {
         if (!resizable) window->setFixedSize(window->sizeHint());
         window->move(FreeCascadePosition(window));
         if (resizable) {
-            // Its designed size where the area has room for it, less where not.
+            // Its designed size where the area has room for it; the whole area where not.
             const QSize designed = form->size() + (window->sizeHint() - form->sizeHint());
             const QSize room = ui_->mdiArea->viewport()->size() - QSize(window->x(), window->y());
-            window->resize(designed.boundedTo(room).expandedTo(window->minimumSizeHint()));
+            if (room.expandedTo(designed) == room)
+                window->resize(designed);
+            else
+                window->setWindowState(Qt::WindowMaximized);
         }
     }
     BringToFront(window);

@@ -45,6 +45,26 @@ TEST_P(PermeabilityAxis, HoldsTheOperatingFieldInWholeDecades) {
 INSTANTIATE_TEST_SUITE_P(Fields, PermeabilityAxis, ::testing::ValuesIn(kAxisCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Axes from 0 with at most six steps of 1, 2, 2.5 or 5 × 10ⁿ, worked by hand:
+// 0.5 A is reached in five steps of 0.1 (not four of 0.125, shown as 0.13).
+TEST(RoundAxis, StepsOneTwoTwoAndAHalfOrFiveTimesAPowerOfTen) {
+    struct Row {
+        double highest;
+        AxisScale scale;
+    };
+    const Row rows[] = {
+        {0.5, {0.5, 0.1, "%.1f"}},       {20.0, {20.0, 5.0, "%.0f"}},      {156.15, {200.0, 50.0, "%.0f"}},
+        {0.7, {0.8, 0.2, "%.1f"}},       {1.3, {1.5, 0.25, "%.2f"}},       {13.0, {15.0, 2.5, "%.1f"}},
+        {0.002, {0.002, 0.0005, "%.4f"}}, {3.2e7, {4e7, 1e7, "%.3g"}},      {0.0, {1.0, 0.2, "%.1f"}},
+    };
+    for (const Row& r : rows) {
+        const AxisScale got = RoundAxis(r.highest);
+        EXPECT_DOUBLE_EQ(got.top, r.scale.top) << r.highest;
+        EXPECT_DOUBLE_EQ(got.step, r.scale.step) << r.highest;
+        EXPECT_EQ(got.labelFormat, r.scale.labelFormat) << r.highest;
+    }
+}
+
 TEST(PermeabilityChart, IsAbsentForACoreWithoutACurve) {
     EXPECT_FALSE(PermeabilityChartOf(FindCore("KRA037125"), DesignFigures{}).has_value());
 }

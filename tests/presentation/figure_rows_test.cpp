@@ -45,6 +45,16 @@ TEST_P(FigureTexts, ShowEachFigureRoundedInItsUnit) {
 INSTANTIATE_TEST_SUITE_P(Reference, FigureTexts, ::testing::ValuesIn(kFigureTextCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(FigureTexts, WithoutABiasCurveShowNoFigureReadOffIt) {
+    // noCurveThinWire above: the inductance, permeability, energy, inductance at
+    // the peak, flux swing and peak flux density read 0 off no curve; the
+    // zero-bias inductance (254.400) and the rest stand.
+    const auto rows = FigureRows(ComputeDesignFigures(FindCore("KRA037125"), 40, 0.01f, 3), false);
+    const std::array<const char*, 15> expected = {"—",     "254.400", "0.23", "18", "—", "—",    "0.000", "0.010",
+                                                  "—",     "0.074",   "0.48", "—",  "—", "1.60", "0.040"};
+    for (std::size_t k = 0; k < expected.size(); ++k) EXPECT_EQ(rows[k].value, expected[k]) << rows[k].name;
+}
+
 TEST(FigureTexts, NameTheUnitsTheValuesAreIn) {
     const auto rows = FigureRows(ComputeDesignFigures(FindCore("KTB130060"), 50, 5.0f, 2));
     EXPECT_EQ(rows[0].name, "电感量 (μH)");

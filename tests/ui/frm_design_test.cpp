@@ -108,16 +108,16 @@ TEST_F(Design, RecalculatesOnEveryEditAndShowsRefusalsInTheWindow) {
     QTest::keyClicks(get<QComboBox>("cmbCore"), QStringLiteral("kta092060"));
     EXPECT_EQ(get<QComboBox>("cmbCore")->currentText(), QStringLiteral("KTA092060"));
     QTest::keyClicks(get<QLineEdit>("txtTurns"), QStringLiteral("54"));
-    EXPECT_EQ(get<QLabel>("labMessage")->text(), q(messages::kEnterCurrent));
+    EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("请输入电流。"));
     QTest::keyClicks(get<QLineEdit>("txtCurrent"), QStringLiteral("10"));
     EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("电感量为：100.283μH"));
     EXPECT_EQ(get<QTableWidget>("tblFigures")->item(0, 1)->text(), QStringLiteral("100.283"));
 
     get<QLineEdit>("txtTurns")->setText(QStringLiteral("0"));
-    EXPECT_EQ(get<QLabel>("labMessage")->text(), q(messages::kDesignTurnsBelowOne));
+    EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("绕线圈数应在 1 到 2000 圈之间。"));
     EXPECT_EQ(get<QTableWidget>("tblFigures")->rowCount(), 0);
     get<QComboBox>("cmbCore")->setEditText(QStringLiteral("KTA09"));
-    EXPECT_EQ(get<QLabel>("labMessage")->text(), q(messages::kSelectCore));
+    EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("目录中没有这个磁芯料号，请从列表中选择。"));
     EXPECT_TRUE(boxes.boxes().empty());
 
     // KRA 125 has no bias curve: a sentence instead of the second chart.

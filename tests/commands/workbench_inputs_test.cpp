@@ -1,0 +1,76 @@
+// Expected values: the typed texts (1e-3 A is a milliampere; -1, 1,5,
+// 1.5 turns, 1e30 A and a stack of 400 are refused in words), the ranges the
+// README states, and KTB130060's 50 turns at 5 A on a stack of 2: 253.84 µH
+// (the tool's worked example); KRA 125 has no bias curve.
+#include <gtest/gtest.h>
+
+#include "commands/workbench_inputs.h"
+#include "support/named_case.h"
+
+namespace zova {
+namespace {
+
+struct TypedCase {
+    const char* name;
+    const char* core;
+    const char* turns;
+    const char* current;
+    const char* stack;
+    WorkbenchBox box;     // None: read
+    const char* refusal;  // "" when read
+};
+ZOVA_PRINT_CASE_NAME(TypedCase)
+
+using B = WorkbenchBox;
+const TypedCase kTyped[] = {
+    {"milliampereInExponentForm", "KTB130060", "50", "1e-3", "2", B::None, ""},
+    {"blanksAroundAndWholeTurnsWithAPoint", "KTB130060", " 50.0 ", "\t5 ", "2", B::None, ""},
+    {"upperEndsOfTheRanges", "KTB130060", "2000", "1000", "20", B::None, ""},
+    {"noCore", "", "50", "5", "1", B::Core, "请选择磁芯料号。"},
+    {"unknownCore", "KTA09", "50", "5", "1", B::Core, "目录中没有这个磁芯料号，请从列表中选择。"},
+    {"noTurns", "KTB130060", "", "5", "1", B::Turns, "请输入绕线圈数。"},
+    {"turnsInWords", "KTB130060", "abc", "5", "1", B::Turns, "绕线圈数必须是数字，如 54。"},
+    {"halfATurn", "KTB130060", "1.5", "5", "1", B::Turns, "绕线圈数必须是整数。"},
+    {"noTurnAtAll", "KTB130060", "0", "5", "1", B::Turns, "绕线圈数应在 1 到 2000 圈之间。"},
+    {"turnsBeyondTheRange", "KTB130060", "2001", "5", "1", B::Turns, "绕线圈数应在 1 到 2000 圈之间。"},
+    {"negativeCurrent", "KTB130060", "50", "-1", "1", B::Current, "电流不能为负数。"},
+    {"decimalComma", "KTB130060", "50", "1,5", "1", B::Current, "电流必须是数字：小数点请用“.”，不用逗号。"},
+    {"currentWithALetterInIt", "KTB130060", "50", "1e-3x", "1", B::Current, "电流必须是数字，如 2.5 或 1e-3。"},
+    {"noCurrent", "KTB130060", "50", "0", "1", B::Current, "电流应在 0.001 到 1000 A 之间。"},
+    {"belowAMilliampere", "KTB130060", "50", "0.0009", "1", B::Current, "电流应在 0.001 到 1000 A 之间。"},
+    {"noWindingCarriesIt", "KTB130060", "50", "1e30", "1", B::Current, "电流应在 0.001 到 1000 A 之间。"},
+    {"beyondDouble", "KTB130060", "50", "1e999", "1", B::Current, "电流应在 0.001 到 1000 A 之间。"},
+    {"stackOf400", "KTB130060", "50", "5", "400", B::Stack, "磁芯个数应在 1 到 20 个之间。"},
+    {"halfACore", "KTB130060", "50", "5", "2.5", B::Stack, "磁芯个数必须是整数。"},
+    {"noStack", "KTB130060", "50", "5", "", B::Stack, "请输入磁芯个数。"},
+    {"firstBoxFirst", "KTB130060", "1.5", "-1", "400", B::Turns, "绕线圈数必须是整数。"},
+};
+
+class TypedTexts : public ::testing::TestWithParam<TypedCase> {};
+
+TEST_P(TypedTexts, AreReadAsTypedOrRefusedInWords) {
+    const TypedCase& c = GetParam();
+    const WorkbenchOutcome o = DesignAsTyped(c.core, c.turns, c.current, c.stack);
+    EXPECT_EQ(o.box, c.box);
+    EXPECT_EQ(o.message, c.refusal);
+    EXPECT_EQ(o.figures.has_value(), c.box == B::None);
+}
+
+INSTANTIATE_TEST_SUITE_P(Workbench, TypedTexts, ::testing::ValuesIn(kTyped),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DesignAsTyped, GivesTheFiguresOfTheNumbersTyped) {
+    const WorkbenchOutcome o = DesignAsTyped("KTB130060", "50", "5", "2");
+    ASSERT_TRUE(o.figures.has_value());
+    EXPECT_EQ(o.turns, 50);
+    EXPECT_EQ(o.current, 5.0f);
+    EXPECT_EQ(o.stackSize, 2);
+    EXPECT_NEAR(o.figures->inductance, 253.84, 0.005);
+    EXPECT_TRUE(o.biasCurve);
+    // "1e-3" is a milliampere, not 13 A.
+    EXPECT_EQ(DesignAsTyped("KTB130060", "50", "1e-3", "2").current, 0.001f);
+    EXPECT_FALSE(DesignAsTyped("KRA037125", "40", "2", "1").biasCurve);
+}
+
+}  // namespace
+}  // namespace zova
