@@ -1,8 +1,11 @@
 // zovamagnetic._zovamagnetic: the functions the package zovamagnetic offers.
 // Each takes numbers, turns them into the texts a user would type and runs the
-// command-line tool's command on them in process, so the checks, the messages
-// and the JSON answers are the tool's own (see tool_answers.h).
-#include <algorithm>
+// library's command on them, so the checks and the messages are the windows'
+// own; its answer is built from the command's outcome and the figure table as
+// json.loads reads the tool's JSON of the same outcome (json_values.h).
+#include <array>
+#include <memory>
+#include <numeric>
 #include <optional>
 #include <string>
 #include <variant>
@@ -11,9 +14,21 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include "candidates.h"
 #include "catalogue/catalogue.h"
-#include "json_objects.h"
-#include "tool_answers.h"
+#include "cli/tool_messages.h"
+#include "commands/converter_command.h"
+#include "commands/core_list.h"
+#include "commands/curve_lookup.h"
+#include "commands/design_command.h"
+#include "commands/inductance_command.h"
+#include "commands/messages.h"
+#include "commands/selection_command.h"
+#include "json_values.h"
+#include "presentation/converter_outputs.h"
+#include "refusals.h"
+#include "text/conversions.h"
+#include "text/number_text.h"
 
 namespace py = pybind11;
 using namespace py::literals;
@@ -21,58 +36,171 @@ using namespace py::literals;
 namespace zova::python {
 namespace {
 
-std::string option(std::string_view name, double v) { return "--" + std::string(name) + "=" + NumberText(v); }
-std::string option(std::string_view name, const std::string& text) { return "--" + std::string(name) + "=" + text; }
+// The text a user would type for a number: the shortest decimal text that
+// reads back as the same double ("10", "0.1", "1e-07"); "" for None.
+std::string typed(double v) { return text::ShortestText(v); }
+std::string typed(const std::optional<double>& v) { return v ? typed(*v) : std::string(); }
+
+using Coefficients = std::optional<std::array<double, 3>>;
+
+// "a,b,c" as a user types a core-loss fit; "" for the material's own.
+std::string typed(const Coefficients& k) {
+    return k ? typed((*k)[0]) + "," + typed((*k)[1]) + "," + typed((*k)[2]) : std::string();
+}
+
+[[noreturn]] void refuse(std::string_view message) { throw InputRefusedError(std::string(message)); }
+[[noreturn]] void outOfRange(std::string_view message) { throw OutOfRangeError(std::string(message)); }
+
+// Runs f without holding the GIL: the library never calls Python.
+template <typename F>
+auto unlocked(F f) {
+    py::gil_scoped_release released;
+    return f();
+}
 
 py::list cores(const std::string& search) {
-    const ToolAnswer answer = RunTool({"cores", option("search", search)});
-    // One part number a line, each line ended by a line feed.
-    py::list list;
-    for (std::size_t start = 0; start < answer.out.size();) {
-        const std::size_t end = std::min(answer.out.find('\n', start), answer.out.size());
-        list.append(py::str(answer.out.substr(start, end - start)));
-        start = end + 1;
-    }
-    return list;
+    return py::cast(FilterCoreList(text::Trimmed(search)));
 }
 
 py::dict core(const std::string& partNo) {
-    // "--" ends the options, so a part number that looks like one is still a part number.
-    return JsonAnswer({"core", "--format=json", "--", partNo});
+    if (!IsOffered(partNo)) RefuseAsTheTool(cli::UnknownCore(partNo));
+    const CoreRecord record = FindCore(partNo);
+    py::dict d;
+    d["partNo"] = partNo;
+    d["lines"] = CoreDetailsLines(partNo);
+    d["coatedOD"] = JsonNumber(record.CoatedOD);
+    d["coatedID"] = JsonNumber(record.CoatedID);
+    d["coatedHeight"] = JsonNumber(record.CoatedHeight);
+    d["AL"] = JsonNumber(record.AL);
+    d["pathLength"] = JsonNumber(record.PathLength);
+    return d;
 }
 
 py::dict inductance(const std::string& partNo, double turns, double current, double stack) {
-    return JsonAnswer({"inductance", option("core", partNo), option("turns", turns), option("current", current),
-                       option("stack", stack), "--format=json"});
+    const std::string turnsText = typed(turns), currentText = typed(current), stackText = typed(stack);
+    const InductanceOutcome o = CalculateInductance(partNo, turnsText, currentText, stackText);
+    switch (o.end) {
+        case InductanceEnd::OutOfRange: outOfRange(messages::kOutOfRange);
+        case InductanceEnd::Validation: refuse(o.resultText);
+        case InductanceEnd::UnknownCore: RefuseAsTheTool(cli::UnknownCore(partNo));
+        case InductanceEnd::Result: break;
+    }
+    py::dict d;
+    d["core"] = partNo;
+    d["turnsText"] = turnsText;
+    d["currentText"] = currentText;
+    d["stackText"] = stackText;
+    d["text"] = o.resultText;
+    d["turns"] = o.figures->turns;
+    d["current"] = JsonNumber(o.figures->current);
+    d["stack"] = o.figures->stackCount;
+    d["perCore"] = JsonNumber(o.figures->perCore);
+    d["inductance"] = JsonNumber(o.figures->total);
+    return d;
+}
+
+std::vector<std::size_t> inOrder(std::size_t count) {
+    std::vector<std::size_t> order(count);
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    return order;
 }
 
 py::list selection(double current, double wanted, double stack, bool figures) {
-    std::vector<std::string> args = {"select", option("current", current), option("inductance", wanted),
-                                     option("stack", stack), "--format=json"};
-    if (figures) args.emplace_back("--figures");
-    const ToolAnswer answer = RunTool(args);
-    if (answer.end == AnswerEnd::NoResult) return py::list();
-    return JsonToPython(answer.out)["cores"];
+    const std::string currentText = typed(current), wantedText = typed(wanted), stackText = typed(stack);
+    auto run = std::make_shared<CandidateRun>();
+    const CandidateFigures computed = unlocked([&] {
+        run->selection = SelectCores(currentText, wantedText, stackText);
+        return figures && run->selection.end == SelectionEnd::Found ? FiguresOfCandidates(run->selection)
+                                                                    : CandidateFigures{};
+    });
+    switch (run->selection.end) {
+        case SelectionEnd::Validation: refuse(run->selection.message);
+        case SelectionEnd::NoResult: return py::list();
+        // The tool writes the lines found before the failure; the module reports the failure alone.
+        case SelectionEnd::OutOfRange: outOfRange(run->selection.message);
+        case SelectionEnd::Found: break;
+    }
+    if (computed.end == DesignEnd::OutOfRange) outOfRange(computed.message);
+    run->figures = std::move(computed.figures);
+    return CandidateList(run, inOrder(run->selection.cores.size()));
 }
 
-py::dict design(const std::string& partNo, double turns, double current, double stack) {
-    return JsonAnswer({"design", option("core", partNo), option("turns", turns), option("current", current),
-                       option("stack", stack), "--format=json"});
+py::dict design(const std::string& partNo, double turns, double current, double stack,
+                const std::optional<double>& frequency, const std::optional<double>& ripple,
+                const Coefficients& lossCoefficients) {
+    const std::string frequencyText = typed(frequency), rippleText = typed(ripple),
+                      coefficientsText = typed(lossCoefficients);
+    const DesignOutcome o = unlocked([&] {
+        return DesignWinding(partNo, typed(turns), typed(current), typed(stack),
+                             {frequencyText, rippleText, coefficientsText});
+    });
+    switch (o.end) {
+        case DesignEnd::Validation: refuse(o.message);
+        case DesignEnd::UnknownCore: RefuseAsTheTool(cli::UnknownCore(partNo));
+        case DesignEnd::OutOfRange: outOfRange(o.message);
+        case DesignEnd::Found: break;
+    }
+    return FigureDict(*o.figures);
+}
+
+py::dict converter(const std::string& topology, double vin, double vout, double iout, double frequency,
+                   const std::optional<double>& rippleRatio, const std::optional<double>& wanted, double stack,
+                   const std::string& sort, const Coefficients& lossCoefficients) {
+    if (!CandidateOrder({}, sort)) throw py::value_error("sort needs the key of a figure with a number, such as totalLoss");
+    const std::string vinText = typed(vin), voutText = typed(vout), ioutText = typed(iout),
+                      frequencyText = typed(frequency), ratioText = typed(rippleRatio), wantedText = typed(wanted),
+                      stackText = typed(stack), coefficientsText = typed(lossCoefficients);
+    auto run = std::make_shared<CandidateRun>();
+    run->converter = true;
+    ConverterOutcome o = unlocked([&] {
+        return RunConverter({topology, vinText, voutText, ioutText, frequencyText, ratioText, wantedText, stackText,
+                             coefficientsText});
+    });
+    switch (o.end) {
+        case ConverterEnd::Validation: refuse(o.message);
+        case ConverterEnd::OutOfRange: outOfRange(o.message);
+        case ConverterEnd::NoResult:  // the operating point and no candidate
+        case ConverterEnd::Found: break;
+    }
+    py::dict point;
+    for (const PointFigure& p : PointFigures()) point[py::str(p.key.data(), p.key.size())] = JsonNumber((*o.point).*p.member);
+    py::list candidates;
+    if (o.end == ConverterEnd::Found) {
+        const std::vector<std::size_t> order = *CandidateOrder(o.figures, sort);
+        run->selection = std::move(o.selection);
+        run->figures = std::move(o.figures);
+        candidates = CandidateList(run, order);
+    }
+    py::dict answer;
+    answer["operatingPoint"] = point;
+    answer["candidates"] = candidates;
+    return answer;
 }
 
 using Fields = std::variant<double, std::vector<double>>;
 
 py::dict curve(const std::string& series, const std::string& perm, const std::optional<Fields>& at) {
-    std::vector<double> fields;
-    if (at) fields = std::holds_alternative<double>(*at) ? std::vector<double>{std::get<double>(*at)}
-                                                         : std::get<std::vector<double>>(*at);
-    std::vector<std::string> args = {"curve", "--format=json"};
-    for (const double h : fields) args.push_back(option("at", h));
-    args.insert(args.end(), {"--", series, perm});
-    py::dict answer = JsonAnswer(args);
-    // Without fields the tool lists the curve's own points; an empty sequence asks for none.
-    if (at && fields.empty()) answer["points"] = py::list();
-    return answer;
+    std::vector<std::string> fieldTexts;
+    if (at) {
+        if (const double* h = std::get_if<double>(&*at)) fieldTexts.push_back(typed(*h));
+        else for (const double h : std::get<std::vector<double>>(*at)) fieldTexts.push_back(typed(h));
+    }
+    const CurveLookupOutcome o = LookUpCurve(series, perm, fieldTexts);
+    switch (o.end) {
+        case CurveLookupEnd::UnknownCurve: RefuseAsTheTool(cli::UnknownCurve(series, perm));
+        case CurveLookupEnd::NotNumeric: RefuseAsTheTool(cli::FieldNotNumeric(o.badText));
+        case CurveLookupEnd::OutOfRange: outOfRange(messages::kOutOfRange);
+        case CurveLookupEnd::Found: break;
+    }
+    py::list points;
+    // Without fields the curve's own points; an empty sequence asks for none.
+    if (!at || !fieldTexts.empty())
+        for (const CurvePoint& p : o.points) points.append(py::dict("h"_a = JsonNumber(p.h), "percent"_a = JsonNumber(p.percent)));
+    py::dict d;
+    d["series"] = series;
+    d["perm"] = perm;
+    d["points"] = points;
+    return d;
 }
 
 }  // namespace
@@ -93,6 +221,9 @@ PYBIND11_MODULE(_zovamagnetic, m) {
     outOfRange.attr("__module__") = "zovamagnetic";
     outOfRange.doc() = "A calculation left the range of its numbers: '超出计算范围，请您调整计算参数。'.";
 
+    BindCandidate(m);
+    m.attr("Candidate").attr("__module__") = "zovamagnetic";
+
     m.def("cores", &cores, "search"_a = "",
           "The part numbers the calculator's list offers for a search text (as typed: trimmed,\n"
           "any case), in catalogue order; '' lists all 469.");
@@ -109,22 +240,48 @@ PYBIND11_MODULE(_zovamagnetic, m) {
     m.def("select", &selection, "current"_a, "inductance"_a, "stack"_a = 1.0, "figures"_a = false,
           "The core selection: every offered core that reaches `inductance` µH at a DC peak\n"
           "current in A with a stack of `stack` cores, with the fewest turns that fit.\n"
-          "One dict per core in catalogue order: line (the result line), partNo, coatedOD,\n"
-          "coatedID, coatedHeight (mm), turns, wire (mm, as the line shows it); with\n"
-          "figures=True also the design figures of its winding, keyed as design() keys them.\n"
-          "An empty list when no core qualifies. Raises InputRefused with the window's\n"
-          "message, or OutOfRange.");
-    m.def("design", &design, "core"_a, "turns"_a, "current"_a, "stack"_a = 1.0,
+          "A list of Candidate mappings in catalogue order: line (the result line), partNo,\n"
+          "coatedOD, coatedID, coatedHeight (mm), turns, wire (mm, as the line shows it);\n"
+          "with figures=True also the design figures of its winding, keyed as design()\n"
+          "keys them (the roll-off included). An empty list when no core qualifies.\n"
+          "Raises InputRefused with the window's message, or OutOfRange.");
+    m.def("design", &design, "core"_a, "turns"_a, "current"_a, "stack"_a = 1.0, "frequency"_a = py::none(),
+          "ripple"_a = py::none(), "loss_coefficients"_a = py::none(),
           "The design figures of a winding: `turns` turns on a stack of `stack` cores at a\n"
-          "DC current in A. Keys and units as in 'zovamagnetic-cli design --format json':\n"
-          "inductance and inductanceZeroBias (µH), fieldStrength (Oe), ampereTurnsPerMetre,\n"
-          "percentPermeability (%), energy (µJ), wire sizes (mm), windowFill, fitsWindow,\n"
-          "turnsPerLayer, layers, windingFits, meanTurnLength (mm), wireLength (m),\n"
-          "resistance20/100 (Ω), copperLoss20/100 (W), woundOD/ID/Height (mm),\n"
-          "surfaceArea (cm²), temperatureRise (K), woundVolume (cm³) and rolloff (51\n"
-          "points of current in A, inductance in µH, percent). None where a figure is\n"
-          "undefined (the winding does not fit). Raises InputRefused with the\n"
-          "calculator's message, or OutOfRange.");
+          "DC current in A; with a switching `frequency` in kHz (0.001 to 100000) also a\n"
+          "triangular `ripple` in A peak to peak (default 0) and its AC figures, with the\n"
+          "core material's loss fit or `loss_coefficients` (a, b, c) of your own:\n"
+          "P = a × B^b × f^c in mW/cm³, B the peak flux density in T, f in kHz.\n"
+          "Keys and units as in 'zovamagnetic-cli design --format json': inductance and\n"
+          "inductanceZeroBias (µH), fieldStrength (Oe), ampereTurnsPerMetre,\n"
+          "percentPermeability (%), energy (µJ), wire sizes (mm), windowFill (a fraction),\n"
+          "fitsWindow, turnsPerLayer, layers, windingFits, meanTurnLength (mm), wireLength\n"
+          "(m), resistance20/100 (Ω), copperLoss20/100 (W), woundOD/ID/Height (mm),\n"
+          "surfaceArea (cm²), temperatureRise (K), woundVolume (cm³), rolloff (51 points of\n"
+          "current in A, inductance in µH, percent), ripple and peakCurrent (A),\n"
+          "inductanceAtPeak (µH), crossSection (cm²), coreVolume (cm³), fluxSwing,\n"
+          "peakFluxDensity and saturationFluxDensity (T), coreLossDensity (mW/cm³),\n"
+          "coreLoss (W), skinDepth (mm), acResistanceFactor, acCopperLoss and totalLoss\n"
+          "(W), temperatureRiseTotal (K), coreLossModel (words). None where a figure is\n"
+          "undefined (the winding does not fit, no frequency). Raises InputRefused with\n"
+          "the windows' message, or OutOfRange.");
+    m.def("converter", &converter, "topology"_a, "vin"_a, "vout"_a, "iout"_a, "frequency"_a,
+          "ripple_ratio"_a = py::none(), "inductance"_a = py::none(), "stack"_a = 1.0, "sort"_a = "totalLoss",
+          "loss_coefficients"_a = py::none(),
+          "The inductor of a DC-DC converter in continuous conduction: `topology` 'buck'\n"
+          "(vout < vin), 'boost' (vout > vin) or 'buck-boost' (inverting, vout its\n"
+          "magnitude), vin and vout in V, iout in A, `frequency` in kHz, and either\n"
+          "`ripple_ratio` (ripple over the inductor's DC current, above 0 and at most 2;\n"
+          "0.3 when neither is given) or the `inductance` wanted in µH. Returns\n"
+          "{'operatingPoint': dutyCycle, inductorCurrent (A), voltSeconds (V·µs),\n"
+          "inductance (µH), ripple (A peak to peak), peakCurrent (A); 'candidates': the\n"
+          "cores the selection lists for that peak current and inductance on a stack of\n"
+          "`stack` cores, as Candidate mappings keyed partNo, turns and design()'s figures\n"
+          "(no roll-off), ordered by the figure `sort` names (rising, a candidate without\n"
+          "it last)}, as 'zovamagnetic-cli converter --format json'; no candidate when no\n"
+          "core reaches. `loss_coefficients` (a, b, c) as in design(). Raises\n"
+          "InputRefused with the windows' message, OutOfRange, or ValueError for a `sort`\n"
+          "that names no figure with a number.");
     m.def("curve", &curve, "series"_a, "perm"_a, "at"_a = py::none(),
           "A DC-bias curve: series ('KTA') and permeability code ('060'). Returns series,\n"
           "perm and points, each with h (Oe) and percent (of the initial permeability):\n"
@@ -132,6 +289,7 @@ PYBIND11_MODULE(_zovamagnetic, m) {
           "(a number or a sequence of numbers, in Oe), in the order given.\n"
           "Raises InputRefused for an unknown curve, OutOfRange for a field beyond range.");
 
-    // For the tests: the reader of the tool's answers, to be held to json.loads.
-    m.def("_json_to_python", [](std::string_view json) { return JsonToPython(json); }, "json"_a);
+    // For the tests: a number as the answers hold it, in single or double precision.
+    m.def("_json_number", [](double v, bool single) { return single ? JsonNumber(static_cast<float>(v)) : JsonNumber(v); },
+          "value"_a, "single"_a);
 }

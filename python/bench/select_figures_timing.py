@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Times zovamagnetic.select(10, 100, figures=True) and the C++ benchmarks of the
-same work, in alternating rounds so that both meet the same load on a shared
+"""Times zovamagnetic.select(10, 100, figures=True) and the C++ benchmark of the
+same work (bench/design_bench: the selection and the figures of its
+candidates), in alternating rounds so that both meet the same load on a shared
 machine: CPU time per call, the median of the rounds, the garbage collector on
 as in any script. Not a test: timings depend on the machine and its load.
 
@@ -19,8 +20,7 @@ import zovamagnetic
 
 # name, binary under the build directory, benchmark
 CXX_BENCHES = [
-    ("the tool's JSON answer, in process", "python/tool_answer_bench", "BM_SelectFiguresJson"),
-    ("the selection and the figures alone", "bench/design_bench", "BM_SelectionWithFigures"),
+    ("the selection and the figures of its candidates", "bench/design_bench", "BM_SelectionWithFigures"),
 ]
 
 

@@ -1,8 +1,9 @@
 """Type stubs of zovamagnetic. Units: current in A, inductance in µH, lengths in
-mm, field strength in Oe. The keys of the dicts are those of
-'zovamagnetic-cli ... --format json' (see the README's table of design figures)."""
+mm, field strength in Oe, frequency in kHz. The keys of the dicts and of the
+Candidate mappings are those of 'zovamagnetic-cli ... --format json' (see the
+README's table of design figures)."""
 
-from typing import Any, Sequence
+from typing import Any, Iterator, Mapping, Sequence
 
 class InputRefused(ValueError):
     """An input was refused; the message is the windows' own, or names an
@@ -10,6 +11,14 @@ class InputRefused(ValueError):
 
 class OutOfRange(ArithmeticError):
     """A calculation left the range of its numbers: '超出计算范围，请您调整计算参数。'."""
+
+class Candidate(Mapping[str, Any]):
+    """One core a selection or a converter listed: a read-only mapping keyed and
+    ordered as the tool's JSON object of it, each value made when it is read;
+    dict(candidate) gives a plain dict."""
+    def __getitem__(self, key: str) -> Any: ...
+    def __iter__(self) -> Iterator[str]: ...
+    def __len__(self) -> int: ...
 
 def cores(search: str = "") -> list[str]:
     """Part numbers the calculator's list offers for a search text, in catalogue order."""
@@ -22,14 +31,28 @@ def inductance(core: str, turns: float, current: float = 0, stack: float = 1) ->
     """The calculator at a DC peak current (A): core, turnsText, currentText,
     stackText, text, turns, current, stack, perCore and inductance (µH)."""
 
-def select(current: float, inductance: float, stack: float = 1, figures: bool = False) -> list[dict[str, Any]]:
+def select(current: float, inductance: float, stack: float = 1, figures: bool = False) -> list[Candidate]:
     """Cores reaching `inductance` µH at `current` A: line, partNo, coatedOD,
     coatedID, coatedHeight (mm), turns, wire; with figures=True also design()'s
     keys. An empty list when no core qualifies."""
 
-def design(core: str, turns: float, current: float, stack: float = 1) -> dict[str, Any]:
+def design(core: str, turns: float, current: float, stack: float = 1, frequency: float | None = None,
+           ripple: float | None = None,
+           loss_coefficients: tuple[float, float, float] | None = None) -> dict[str, Any]:
     """The design figures of a winding at a DC current (A), keyed as
-    'zovamagnetic-cli design --format json'; None where undefined."""
+    'zovamagnetic-cli design --format json'; with a switching frequency (kHz) and
+    a ripple (A peak to peak) also the AC figures, with the material's core-loss
+    fit or (a, b, c) of your own (P = a × B^b × f^c, mW/cm³, T, kHz). None
+    where undefined."""
+
+def converter(topology: str, vin: float, vout: float, iout: float, frequency: float,
+              ripple_ratio: float | None = None, inductance: float | None = None, stack: float = 1,
+              sort: str = "totalLoss",
+              loss_coefficients: tuple[float, float, float] | None = None) -> dict[str, Any]:
+    """A DC-DC converter's inductor ('buck', 'boost', 'buck-boost'; V, A, kHz;
+    a ripple ratio or the inductance in µH): {'operatingPoint': dict,
+    'candidates': list[Candidate]} ordered by the figure `sort` names, as
+    'zovamagnetic-cli converter --format json'."""
 
 def curve(series: str, perm: str, at: float | Sequence[float] | None = None) -> dict[str, Any]:
     """series, perm and points ({h: Oe, percent: %}): the curve's 45 points, or

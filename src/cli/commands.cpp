@@ -17,13 +17,11 @@
 #include "commands/messages.h"
 #include "commands/selection_command.h"
 #include "commands/design_command.h"
-#include "engine/bias_curves.h"
 #include "presentation/figure_formats.h"
 #include "text/conversions.h"
 #include "text/csv_record.h"
 #include "text/json_writer.h"
 #include "text/number_text.h"
-#include "text/shown_text.h"
 
 namespace zova::cli {
 namespace {
@@ -193,14 +191,7 @@ CliResult runCores(const Arguments& a) {
 CliResult runCore(const Arguments& a) {
     const std::string& partNo = a.operands[0];
     if (!IsOffered(partNo)) return UnknownCore(partNo);
-    std::vector<std::string> lines;
-    const std::string details = CoreDetailsText(partNo);
-    for (std::size_t start = 0;;) {
-        const std::size_t end = details.find('\r', start);
-        lines.push_back(details.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        if (end == std::string::npos) break;
-        start = end + 1;
-    }
+    const std::vector<std::string> lines = CoreDetailsLines(partNo);
     if (!wantsJson(a)) return {kExitOk, joinedLines(lines), {}};
 
     const CoreRecord core = FindCore(partNo);
@@ -225,17 +216,10 @@ CliResult runCurve(const Arguments& a) {
     const std::vector<std::string> at = a.values("at");
     const CurveLookupOutcome o = LookUpCurve(series, perm, at);
     switch (o.end) {
-        case CurveLookupEnd::UnknownCurve: {
-            std::string known;
-            for (const BiasCurve& c : BiasCurves()) {
-                known += known.empty() ? " " : ", ";
-                known.append(c.series).append(" ").append(c.perm);
-            }
-            return ToolFailure(kExitRefused, "no curve for series '" + text::ShownArgument(series) + "' and permeability '" +
-                                                 text::ShownArgument(perm) + "' (curves:" + known + ")");
-        }
+        case CurveLookupEnd::UnknownCurve:
+            return UnknownCurve(series, perm);
         case CurveLookupEnd::NotNumeric:
-            return ToolFailure(kExitRefused, "--at needs a number, not '" + text::ShownArgument(o.badText) + "'");
+            return FieldNotNumeric(o.badText);
         case CurveLookupEnd::OutOfRange:
             return Failure(kExitOutOfRange, messages::kOutOfRange);
         case CurveLookupEnd::Found:

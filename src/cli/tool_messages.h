@@ -22,4 +22,10 @@ CliResult UsageError(const std::string& command, const std::string& error);
 // A part number that no offered core has: exit 2.
 CliResult UnknownCore(std::string_view partNo);
 
+// No bias curve for a series and permeability code: exit 2, the known curves listed.
+CliResult UnknownCurve(std::string_view series, std::string_view perm);
+
+// A field strength given to 'curve --at' that is not a number: exit 2.
+CliResult FieldNotNumeric(std::string_view text);
+
 }  // namespace zova::cli

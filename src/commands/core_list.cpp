@@ -31,6 +31,17 @@ std::string CoreDetailsText(std::string_view listItem) {
     return s;
 }
 
+std::vector<std::string> CoreDetailsLines(std::string_view listItem) {
+    std::vector<std::string> lines;
+    const std::string details = CoreDetailsText(listItem);
+    for (std::size_t start = 0;;) {
+        const std::size_t end = details.find('\r', start);
+        lines.push_back(details.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) return lines;
+        start = end + 1;
+    }
+}
+
 std::string CalculatorHelpText() {
     return "磁芯电感量计算步骤：\n\r"
            "1、从左边磁芯料号列表中选择您使用的磁芯\n\r"

@@ -15,6 +15,9 @@ std::vector<std::string> FilterCoreList(std::string_view searchText);
 // shown as it stands.
 std::string CoreDetailsText(std::string_view listItem);
 
+// The same six lines, each on its own.
+std::vector<std::string> CoreDetailsLines(std::string_view listItem);
+
 // The calculator's help text: six lines joined by line feed + carriage return.
 std::string CalculatorHelpText();
 

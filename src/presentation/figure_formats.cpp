@@ -49,9 +49,13 @@ std::vector<std::string> FigureKeys() {
     return keys;
 }
 
+bool IsWritten(const Figure& figure, const DesignFigures& f) {
+    return figure.kind != FigureKind::Points || !f.rolloff.empty();
+}
+
 void WriteFigureMembers(text::JsonWriter& j, const DesignFigures& f) {
     for (const Figure& figure : Figures()) {
-        if (figure.kind == FigureKind::Points && f.rolloff.empty()) continue;  // not computed
+        if (!IsWritten(figure, f)) continue;
         j.key(figure.key);
         std::visit(
             [&](const auto& v) {

@@ -13,6 +13,12 @@ namespace zova {
 // The JSON keys of the figures, in the order they are written; also the CSV headers.
 std::vector<std::string> FigureKeys();
 
+struct Figure;
+
+// Whether the tool writes the figure for these figures: the roll-off only when
+// it was computed, every other figure always.
+bool IsWritten(const Figure& figure, const DesignFigures& f);
+
 // Every figure as a member of the object being written, SI units as the
 // figures hold them (Ω, a fraction for the fill); null where undefined. The
 // roll-off only when it was computed.

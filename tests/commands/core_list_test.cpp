@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "commands/core_list.h"
@@ -53,6 +54,9 @@ TEST(CoreList, DetailsOfTheFirstCore) {
     EXPECT_EQ(CoreDetailsText("KTA014060"),
               "磁芯料号：KTA014060\r涂层后外径：3.76 mm\r涂层后内径：1.52 mm\r涂层后高度：1.73 mm\r"
               "电感系数：13 nH \r有效磁路长度：0.817 cm");
+    EXPECT_EQ(CoreDetailsLines("KTA014060"),
+              (std::vector<std::string>{"磁芯料号：KTA014060", "涂层后外径：3.76 mm", "涂层后内径：1.52 mm",
+                                        "涂层后高度：1.73 mm", "电感系数：13 nH ", "有效磁路长度：0.817 cm"}));
 }
 
 TEST(CoreList, DetailsLookUpTheTrimmedItemButShowItAsItStands) {

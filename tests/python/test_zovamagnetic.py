@@ -1,18 +1,21 @@
 """The Python module against the command-line tool of the same build.
 
 Each row calls the module with numbers and the tool with the texts a user would
-type for them; the answers (the tool's JSON, read by json.loads) must be the
-same objects, value for value and type for type, and a refusal the same
-message. The tool is the program ZOVA_CLI names; PYTHONPATH holds the module.
+type for them; the answers (the tool's JSON, read by json.loads, and the
+module's, its Candidate mappings made plain dicts with dict()) must be the same
+objects, value for value and type for type, and a refusal the same message.
+The tool is the program ZOVA_CLI names; PYTHONPATH holds the module.
 """
 
 import ast
 import doctest
 import gc
 import json
+import locale
 import math
 import os
 import subprocess
+from collections.abc import Mapping
 from pathlib import Path
 
 import pytest
@@ -40,9 +43,20 @@ def exact(value):
     return (type(value).__name__, value)
 
 
+def plain(value):
+    """The module's answer in plain Python types: each Candidate as dict() makes it."""
+    if isinstance(value, zm.Candidate):
+        value = dict(value)
+    if isinstance(value, dict):
+        return {k: plain(v) for k, v in value.items()}
+    if isinstance(value, list):
+        return [plain(v) for v in value]
+    return value
+
+
 def module_outcome(call):
     try:
-        return ("answer", exact(call()))
+        return ("answer", exact(plain(call())))
     except zm.InputRefused as refusal:
         return ("refused", str(refusal))
     except zm.OutOfRange as failure:
@@ -80,6 +94,7 @@ def lines(out):
 SELECT = ["select", "--format", "json"]
 INDUCTANCE = ["inductance", "--format", "json"]
 DESIGN = ["design", "--format", "json"]
+CONVERTER = ["converter", "--format", "json"]
 
 # name, module call, tool arguments, what of the tool's output is the answer
 ROWS = [
@@ -146,6 +161,50 @@ ROWS = [
      DESIGN + ["--core", "KTA999999", "--turns", "54", "--current", "10"], whole),
     ("design out of range", lambda: zm.design("KTA092060", 54, 3.4e38),
      DESIGN + ["--core", "KTA092060", "--turns", "54", "--current", "3.4e+38"], whole),
+    ("design at 100 kHz with 1 A of ripple", lambda: zm.design("KTB130060", 50, 5, 2, frequency=100, ripple=1),
+     DESIGN + ["--core", "KTB130060", "--turns", "50", "--current", "5", "--stack", "2", "--frequency", "100",
+               "--ripple", "1"], whole),
+    ("design at 0.5 kHz, no ripple, own loss fit",
+     lambda: zm.design("KTA092060", 54, 10, frequency=0.5, loss_coefficients=(1.5, 2, 1.25)),
+     DESIGN + ["--core", "KTA092060", "--turns", "54", "--current", "10", "--frequency", "0.5",
+               "--loss-coefficients", "1.5,2,1.25"], whole),
+    ("design at AC that does not fit the hole", lambda: zm.design("KTA014060", 200, 5, frequency=50, ripple=0.5),
+     DESIGN + ["--core", "KTA014060", "--turns", "200", "--current", "5", "--frequency", "50", "--ripple", "0.5"],
+     whole),
+    ("design, ripple without a frequency", lambda: zm.design("KTA092060", 54, 10, ripple=1),
+     DESIGN + ["--core", "KTA092060", "--turns", "54", "--current", "10", "--ripple", "1"], whole),
+    ("design, frequency beyond range", lambda: zm.design("KTA092060", 54, 10, frequency=1e6),
+     DESIGN + ["--core", "KTA092060", "--turns", "54", "--current", "10", "--frequency", "1e+06"], whole),
+    ("design, negative ripple", lambda: zm.design("KTA092060", 54, 10, frequency=100, ripple=-1),
+     DESIGN + ["--core", "KTA092060", "--turns", "54", "--current", "10", "--frequency", "100", "--ripple", "-1"],
+     whole),
+    ("design, a loss coefficient 0", lambda: zm.design("KTA092060", 54, 10, frequency=100, loss_coefficients=(0, 2, 1)),
+     DESIGN + ["--core", "KTA092060", "--turns", "54", "--current", "10", "--frequency", "100",
+               "--loss-coefficients", "0,2,1"], whole),
+    # a converter's inductor
+    ("buck converter", lambda: zm.converter("buck", 48, 12, 5, 100),
+     CONVERTER + ["--topology", "buck", "--vin", "48", "--vout", "12", "--iout", "5", "--frequency", "100"], whole),
+    ("boost converter for 47 µH by copper loss",
+     lambda: zm.converter("boost", 12, 24, 2, 250, inductance=47, sort="copperLoss100"),
+     CONVERTER + ["--topology", "boost", "--vin", "12", "--vout", "24", "--iout", "2", "--frequency", "250",
+                  "--inductance", "47", "--sort", "copperLoss100"], whole),
+    ("buck-boost on 2 cores, own loss fit, by layers",
+     lambda: zm.converter("buck-boost", 24, 15, 3, 50, ripple_ratio=0.4, stack=2, sort="layers",
+                          loss_coefficients=(2, 2.2, 1.3)),
+     CONVERTER + ["--topology", "buck-boost", "--vin", "24", "--vout", "15", "--iout", "3", "--frequency", "50",
+                  "--ripple-ratio", "0.4", "--stack", "2", "--sort", "layers", "--loss-coefficients", "2,2.2,1.3"],
+     whole),
+    ("buck converter, vout above vin", lambda: zm.converter("buck", 12, 48, 5, 100),
+     CONVERTER + ["--topology", "buck", "--vin", "12", "--vout", "48", "--iout", "5", "--frequency", "100"], whole),
+    ("converter, ripple ratio and inductance", lambda: zm.converter("buck", 48, 12, 5, 100, 0.3, 47),
+     CONVERTER + ["--topology", "buck", "--vin", "48", "--vout", "12", "--iout", "5", "--frequency", "100",
+                  "--ripple-ratio", "0.3", "--inductance", "47"], whole),
+    ("converter, ripple ratio 3", lambda: zm.converter("boost", 12, 24, 2, 250, ripple_ratio=3),
+     CONVERTER + ["--topology", "boost", "--vin", "12", "--vout", "24", "--iout", "2", "--frequency", "250",
+                  "--ripple-ratio", "3"], whole),
+    ("converter, stack 0", lambda: zm.converter("buck", 48, 12, 5, 100, stack=0),
+     CONVERTER + ["--topology", "buck", "--vin", "48", "--vout", "12", "--iout", "5", "--frequency", "100",
+                  "--stack", "0"], whole),
     # curves
     ("curve", lambda: zm.curve("KTA", "060"), ["curve", "KTA", "060", "--format", "json"], whole),
     ("curve at two fields", lambda: zm.curve("KTB", "125", at=[10, 100.5]),
@@ -225,27 +284,94 @@ def test_answer_leaves_the_collector_as_it_found_it(enabled):
         gc.enable() if was else gc.disable()
 
 
-# The reader of the tool's answers against json.loads on what the tool's writer
-# can write and a little more.
-DOCUMENTS = [
-    ("nesting and empties", '{"a": [], "b": {}, "c": [[1, [2]], {"d": null}], "e": true, "f": false}'),
-    ("repeated keys in changing order", '[{"x": 1, "y": 2}, {"y": 3, "x": 4}, {"x": 5}, {"z": 6, "x": 7, "y": 8}]'),
-    ("numbers", "[0, -0, -0.0, 1e-07, 2.5E+3, 3e5, 1.2615647, 0.5002386916080168, 123456789012345678901234567890,"
-                " 5e-324, 1.7976931348623157e308, 9007199254740993, 9007199254740993.0, 1e23, 0.1e-30]"),
-    ("escapes", r'["tab\tand\\ \"quote\" \/ \b\f\n\r", "\u00e9\u4e2d\ufffd\ud83d\ude00", "\ud800 lone", "电感量"]'),
-    ("blanks", ' \n\t{ "k" :\r\n [ 1 ,2 ] }\n '),
+# The tool's JSON writes the shortest text of a single or a double (the C++
+# standard's shortest form: fixed unless the exponent form is shorter); json.loads
+# reads a text without a point or an exponent as an int. Worked by hand.
+NUMBERS = [
+    ("whole single", 100.0, True, 100),
+    ("negative zero is the int 0", -0.0, False, 0),
+    ("exponent form shorter: a float", 100000.0, True, 1e5),
+    ("single read from its shortest text", 100.28274, True, 100.28274),
+    ("single tenth", 0.1, True, 0.1),
+    ("double as it is", 0.1 + 0.2, False, 0.30000000000000004),
+    ("small double", 1e-07, False, 1e-07),
+    ("2^60: the fixed form, shorter, is an int", 2.0**60, False, 2**60),
+    ("beyond single precision is null", 1e39, True, None),
+    ("not a number is null", math.nan, False, None),
 ]
 
 
-@pytest.mark.parametrize("text", [row[1] for row in DOCUMENTS], ids=[row[0] for row in DOCUMENTS])
-def test_reader_reads_as_json_loads(text):
-    assert exact(_zovamagnetic._json_to_python(text)) == exact(json.loads(text))
+@pytest.mark.parametrize("value, single, loaded", [row[1:] for row in NUMBERS], ids=[row[0] for row in NUMBERS])
+def test_numbers_are_what_json_loads_reads(value, single, loaded):
+    assert exact(_zovamagnetic._json_number(value, single)) == exact(loaded)
 
 
-@pytest.mark.parametrize("text", ['{"a": 1', '[1, 2', '{"a" 1}', "01x", '"open', "[1] 2", "nul", "-", "1."])
-def test_reader_refuses_what_is_not_one_document(text):
-    with pytest.raises(RuntimeError, match="^JSON at offset"):
-        _zovamagnetic._json_to_python(text)
+def test_converter_without_a_core_gives_its_operating_point_and_no_candidate():
+    # Buck, 64 V to 16 V, 1 A out, 128 kHz, 1 H wanted (Erickson & Maksimović, ch. 2):
+    # D = 16/64, I_L = 1 A, λ = (64 − 16) V × D ÷ 128 kHz = 93.75 V·µs,
+    # r = λ ÷ (L I_L), ripple r I_L, peak I_L (1 + r/2). No core reaches 1 H.
+    r = 93.75 / 1e6
+    point = {"dutyCycle": 0.25, "inductorCurrent": 1, "voltSeconds": 93.75, "inductance": 1e6, "ripple": r,
+             "peakCurrent": 1 + r / 2}
+    assert exact(zm.converter("buck", 64, 16, 1, 128, inductance=1e6)) == exact(
+        {"operatingPoint": point, "candidates": []})
+    assert run_tool(CONVERTER + ["--topology", "buck", "--vin", "64", "--vout", "16", "--iout", "1",
+                                 "--frequency", "128", "--inductance", "1e+06"]).returncode == 1
+
+
+def test_converter_refuses_an_unknown_topology_and_sort():
+    with pytest.raises(zm.InputRefused, match="^对不起，拓扑须为 buck（降压）、boost（升压）或 buck-boost（升降压）！$"):
+        zm.converter("flyback", 48, 12, 5, 100)
+    with pytest.raises(ValueError, match="^sort needs the key of a figure with a number") as refusal:
+        zm.converter("buck", 48, 12, 5, 100, sort="partNo")
+    assert not isinstance(refusal.value, zm.InputRefused)
+
+
+MAPPING = [
+    ("a key it has", lambda c: c["turns"], 54),
+    ("in", lambda c: ("rolloff" in c, "frequency" in c, 1 in c), (True, False, False)),
+    ("get", lambda c: (c.get("partNo"), c.get("frequency", "none")), ("KTA092060", "none")),
+    ("equal to its dict, not to another's", lambda c: (c == dict(c), c == {}, c != dict(c)), (True, False, False)),
+    ("keys, values and items agree", lambda c: list(zip(c.keys(), c.values())) == list(c.items()), True),
+    ("reads the same twice", lambda c: c["rolloff"] == c["rolloff"] and c["rolloff"] is not c["rolloff"], True),
+    ("len", lambda c: len(c) == len(list(c)) == len(dict(c)), True),
+]
+
+
+@pytest.mark.parametrize("read, expected", [row[1:] for row in MAPPING], ids=[row[0] for row in MAPPING])
+def test_candidate_is_a_read_only_mapping(read, expected):
+    candidate = zm.select(10, 100, figures=True)[0]
+    assert isinstance(candidate, Mapping)
+    assert read(candidate) == expected
+
+
+def test_candidate_refuses_what_a_mapping_refuses():
+    candidate = zm.select(10, 100)[0]
+    for key in ["inductance", 1, None]:
+        with pytest.raises(KeyError):
+            candidate[key]  # noqa: B018 (the lookup is the test)
+    with pytest.raises(TypeError):
+        hash(candidate)
+    with pytest.raises(TypeError):
+        candidate["turns"] = 1
+    with pytest.raises(TypeError):
+        zm.Candidate()
+
+
+@pytest.mark.parametrize("name", ["selection of stacks of 3 with figures", "design at 100 kHz with 1 A of ripple",
+                                  "buck converter", "curve at two fields", "core"])
+def test_answers_do_not_follow_a_comma_locale(name):
+    _, call, args, pick = next(row for row in ROWS if row[0] == name)
+    was = locale.setlocale(locale.LC_ALL)
+    try:
+        locale.setlocale(locale.LC_ALL, "de_DE.UTF-8")
+    except locale.Error:
+        pytest.skip("no de_DE.UTF-8 locale (CTest makes one under LOCPATH)")
+    try:
+        assert locale.localeconv()["decimal_point"] == ","
+        assert module_outcome(call) == tool_outcome(args, pick)
+    finally:
+        locale.setlocale(locale.LC_ALL, was)
 
 
 REQUIRED = "(no default)"
