@@ -73,10 +73,11 @@ ConverterOutcome RunConverter(const ConverterTexts& t) {
         options.ac->voltSeconds = p.voltSeconds;
         options.ac->ripple.reset();
         options.rolloff = false;
-        const float current = detail::checked(static_cast<float>(p.inductorCurrent), "inductor current");
+        out.current = detail::checked(static_cast<float>(p.inductorCurrent), "inductor current");
+        out.options = options;
         out.figures.reserve(out.selection.cores.size());
         for (const SelectedCore& selected : out.selection.cores)
-            out.figures.push_back(ComputeDesignFigures(CoreCatalogue(selected.row), selected.turns, current,
+            out.figures.push_back(ComputeDesignFigures(CoreCatalogue(selected.row), selected.turns, out.current,
                                                        out.selection.stackSize, options));
         return out;
     } catch (const ArithmeticError&) {

@@ -46,6 +46,10 @@ struct ConverterOutcome {
     std::string inductanceText;
     SelectionOutcome selection;           // once it has run
     std::vector<DesignFigures> figures;   // one per selected core, without roll-off; only when Found
+    // What the candidates' figures were worked out at: the inductor's DC current and
+    // the switching operation (frequency, the converter's volt-seconds, coefficients).
+    float current = 0.0f;
+    DesignOptions options;
 };
 
 ConverterOutcome RunConverter(const ConverterTexts& texts);

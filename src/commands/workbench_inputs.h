@@ -19,7 +19,7 @@ inline constexpr double kWorkbenchMaxCurrent = 1000.0;  // A
 inline constexpr int kWorkbenchMaxStack = 20;
 
 // The workbench's boxes, in the order they are read.
-enum class WorkbenchBox { None, Core, Turns, Current, Stack };
+enum class WorkbenchBox { None, Core, Turns, Current, Stack, Frequency, Ripple, Coefficients };
 
 struct WorkbenchOutcome {
     DesignEnd end = DesignEnd::Found;       // Found, Validation, UnknownCore or OutOfRange
@@ -31,6 +31,7 @@ struct WorkbenchOutcome {
     std::int16_t stackSize = 0;
     bool biasCurve = false;  // the core has a DC-bias curve; without one the
                              // inductance at a current is not known (it reads 0)
+    DesignOptions options;   // the switching operation read, when end == Found
 };
 
 // The design figures from the workbench's four texts, read as typed: blanks
@@ -38,8 +39,10 @@ struct WorkbenchOutcome {
 // decimal number (sign, digits, one point, exponent), a negative value, a turn
 // count or stack that is not whole, or a value outside the plausible range is
 // refused with its reason; boxes are checked in the order core, turns,
-// current, stack. The figures are DesignWinding's for the same numbers.
+// current, stack, then the switching operation's (each may be left empty: no
+// frequency is DC alone, no ripple is none, no coefficients the material's
+// fit). The figures are DesignWinding's for the same numbers.
 WorkbenchOutcome DesignAsTyped(std::string_view partNo, std::string_view turnsText, std::string_view currentText,
-                               std::string_view stackText);
+                               std::string_view stackText, const AcTexts& ac = {});
 
 }  // namespace zova

@@ -8,6 +8,7 @@
 #include "design/skin_effect.h"
 #include "presentation/figure_formats.h"
 #include "presentation/figure_table.h"
+#include "presentation/workbench_texts.h"
 #include "text/json_reader.h"
 #include "text/json_writer.h"
 #include "text/number_text.h"
@@ -116,8 +117,7 @@ DesignTexts TextsOf(const DesignInputs& in) {
     if (in.frequency) t.frequency = shortest(*in.frequency);
     if (in.ripple) t.ripple = shortest(*in.ripple);
     if (in.coefficients)
-        t.coefficients = shortest(in.coefficients->a) + "," + shortest(in.coefficients->b) + "," +
-                         shortest(in.coefficients->c);
+        t.coefficients = workbench::CoefficientsText(*in.coefficients);
     return t;
 }
 

@@ -62,17 +62,19 @@ CandidateCell figureCell(const Figure& figure, const DesignFigures& f) {
     return {ShownText(figure, f), number};
 }
 
-CandidateRow rowOf(const SelectionOutcome& selection, std::size_t index) {
+CandidateRow rowOf(const SelectionOutcome& selection, std::size_t index, const CandidateConditions& conditions) {
     const SelectedCore& selected = selection.cores[index];
     const CoreRecord& core = CoreCatalogue(selected.row);
-    DesignOptions rowOnly;
+    DesignOptions rowOnly = conditions.options;
     rowOnly.rolloff = false;  // the roll-off is the chart's, of the one design loaded
-    const DesignFigures f = ComputeDesignFigures(core, selected.turns, selection.current, selection.stackSize, rowOnly);
+    const DesignFigures f = ComputeDesignFigures(core, selected.turns, conditions.current.value_or(selection.current),
+                                                 selection.stackSize, rowOnly);
     const SelectionLine line{index, selected, core, ResultColumns(selected, selection.wireText),
                              selection.bareDiameter.value_or(f.bareDiameter)};
     CandidateRow row;
     row.core = selected;
     row.windingFits = f.windingFits;
+    row.ripple = f.ripple;
     for (std::size_t c = 0; c < kCandidateColumns; ++c) {
         const std::string_view key = kCandidateColumnKeys[c];
         row.cells[c] = selectionColumn(key) ? selectionCell(key, line) : figureCell(FigureOf(key), f);
@@ -82,12 +84,13 @@ CandidateRow rowOf(const SelectionOutcome& selection, std::size_t index) {
 
 }  // namespace
 
-CandidateRowsOutcome CandidateRows(const SelectionOutcome& selection, std::size_t first, std::size_t count) {
+CandidateRowsOutcome CandidateRows(const SelectionOutcome& selection, std::size_t first, std::size_t count,
+                                   const CandidateConditions& conditions) {
     CandidateRowsOutcome out;
     const std::size_t size = selection.cores.size();
     const std::size_t end = first >= size ? first : first + std::min(count, size - first);
     try {
-        for (std::size_t i = first; i < end; ++i) out.rows.push_back(rowOf(selection, i));
+        for (std::size_t i = first; i < end; ++i) out.rows.push_back(rowOf(selection, i, conditions));
     } catch (const ArithmeticError&) {
         out.end = DesignEnd::OutOfRange;
         out.rows.clear();

@@ -44,6 +44,7 @@ struct CandidateCell {
 struct CandidateRow {
     SelectedCore core;
     bool windingFits = false;
+    double ripple = 0.0;  // A peak to peak its figures were worked out with (a converter's run: λ ÷ its own L)
     std::array<CandidateCell, kCandidateColumns> cells;
 
     friend bool operator==(const CandidateRow&, const CandidateRow&) = default;
@@ -58,7 +59,16 @@ struct CandidateRowsOutcome {
 // Rows first .. first + count − 1 of a selection's cores (fewer at its end),
 // each at its own turns and the run's current and stack. In pieces, so a
 // window can show its progress between them.
-CandidateRowsOutcome CandidateRows(const SelectionOutcome& selection, std::size_t first, std::size_t count);
+// What a run's candidates are worked out at: by default the selection's current
+// and DC alone; a converter's run gives its inductor's DC current and its
+// switching operation (each candidate's ripple then follows from its own L).
+struct CandidateConditions {
+    std::optional<float> current;  // A; the selection's when none
+    DesignOptions options;         // the roll-off is never computed for a row
+};
+
+CandidateRowsOutcome CandidateRows(const SelectionOutcome& selection, std::size_t first, std::size_t count,
+                                   const CandidateConditions& conditions = {});
 
 // The row positions in the order of `column`: numbers by value, texts by their
 // bytes; rows without a value last whichever the direction; ties keep the order

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalogue/core_record.h"
@@ -22,6 +23,8 @@ struct InductanceChart {
     std::vector<ChartPoint> curve;  // the roll-off points
     ChartPoint operating;           // at the design current
     double zeroBias = 0.0;          // µH, the reference line
+    // The currents a ripple sweeps, I − ΔI ÷ 2 to I + ΔI ÷ 2; none without ripple.
+    std::optional<std::pair<double, double>> rippleBand;
 };
 
 InductanceChart InductanceChartOf(const DesignFigures& f, float current);

@@ -75,15 +75,20 @@ std::string ConverterCsv(const ConverterOutcome& o, const std::vector<std::size_
     return out;
 }
 
-std::string ConverterText(const ConverterOutcome& o, const std::vector<std::size_t>& order) {
+std::string OperatingPointLines(const OperatingPoint& point) {
     std::string out;
     for (const PointFigure& p : PointFigures()) {
         out += p.name;
         if (!p.unit.empty()) out.append(" (").append(p.unit).append(")");
         out += '\t';
-        out += text::FormatFixed((*o.point).*p.member, p.decimals);
+        out += text::FormatFixed(point.*p.member, p.decimals);
         out += '\n';
     }
+    return out;
+}
+
+std::string ConverterText(const ConverterOutcome& o, const std::vector<std::size_t>& order) {
+    std::string out = OperatingPointLines(*o.point);
     out += "\n料号\t圈数";
     for (const std::string_view key : kConverterTextKeys) {
         out += '\t';

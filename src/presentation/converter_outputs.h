@@ -27,6 +27,9 @@ std::vector<PointFigure> PointFigures();
 // Nothing for a key that names no figure with a number.
 std::optional<std::vector<std::size_t>> CandidateOrder(const std::vector<DesignFigures>& figures, std::string_view key);
 
+// The operating point, one "name (unit)<tab>value" line per figure.
+std::string OperatingPointLines(const OperatingPoint& point);
+
 // The outcome (end == Found) in `order`: JSON {"operatingPoint": {...},
 // "candidates": [{"partNo", "turns", figure keys...}]}, CSV (partNo, turns and
 // the figure keys as header), or text: the operating point's lines, a blank

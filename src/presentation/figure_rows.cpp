@@ -9,18 +9,36 @@
 
 namespace zova {
 
-std::vector<FigureRow> FigureRows(const DesignFigures& f, bool biasCurve) {
+namespace {
+
+FigureRow rowOf(const Figure& figure, const DesignFigures& f, bool biasCurve) {
     // The inductance at a current and what is worked out from it.
     static constexpr std::string_view kReadOffTheCurve[] = {"inductance",       "percentPermeability", "energy",
                                                             "inductanceAtPeak", "fluxSwing",           "peakFluxDensity"};
+    const bool unknown = !biasCurve && std::find(std::begin(kReadOffTheCurve), std::end(kReadOffTheCurve),
+                                                 figure.key) != std::end(kReadOffTheCurve);
+    return {Caption(figure), unknown ? std::string(kUndefinedText) : ShownText(figure, f)};
+}
+
+}  // namespace
+
+std::vector<FigureRow> FigureRows(const DesignFigures& f, bool biasCurve) {
     std::vector<FigureRow> rows;
-    for (const Figure* figure : FiguresInReadingOrder()) {
-        if (!figure->row) continue;
-        const bool unknown = !biasCurve && std::find(std::begin(kReadOffTheCurve), std::end(kReadOffTheCurve),
-                                                     figure->key) != std::end(kReadOffTheCurve);
-        rows.push_back({Caption(*figure), unknown ? std::string(kUndefinedText) : ShownText(*figure, f)});
-    }
+    for (const Figure* figure : FiguresInReadingOrder())
+        if (figure->row) rows.push_back(rowOf(*figure, f, biasCurve));
     return rows;
+}
+
+std::vector<FigureSection> FigureSections(const DesignFigures& f, bool biasCurve) {
+    std::vector<FigureSection> sections(1, FigureSection{"要点", {}});
+    for (const std::string_view key : kKeyFigures) sections[0].rows.push_back(rowOf(FigureOf(key), f, biasCurve));
+    for (const FigureGroup group : kFigureGroups) {
+        FigureSection section{std::string(GroupName(group)), {}};
+        for (const Figure* figure : FiguresInReadingOrder())
+            if (figure->row && figure->group == group) section.rows.push_back(rowOf(*figure, f, biasCurve));
+        sections.push_back(std::move(section));
+    }
+    return sections;
 }
 
 std::string WindingWarning(const DesignFigures& f, int turns) {

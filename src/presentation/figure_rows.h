@@ -24,6 +24,15 @@ struct FigureRow {
 // left, the energy, the flux densities) are not known and show "—".
 std::vector<FigureRow> FigureRows(const DesignFigures& f, bool biasCurve = true);
 
+// The same rows under headings: first what an engineer reads first (要点: L,
+// permeability left, total loss and rise, fill, layers), then each group
+// (电感与磁场, 绕组, 损耗与温升, 绕后尺寸) with every row of the group.
+struct FigureSection {
+    std::string heading;
+    std::vector<FigureRow> rows;
+};
+std::vector<FigureSection> FigureSections(const DesignFigures& f, bool biasCurve = true);
+
 // What is wrong with the winding, in words, or "" when nothing is: the turns do
 // not all fit in the hole, or they fill more of it than the selection accepts.
 std::string WindingWarning(const DesignFigures& f, int turns);

@@ -30,14 +30,18 @@ std::string CandidatesFileName(float current, double inductance, int stack) {
            std::to_string(stack) + "个磁芯";
 }
 
+std::string CoefficientsText(const LossCoefficients& k) {
+    return text::ShortestText(k.a) + "," + text::ShortestText(k.b) + "," + text::ShortestText(k.c);
+}
+
 ChartTexts InductanceChartTexts() {
     return {"直流电流 (A)", Caption(FigureOf("inductance")), FigureOf("inductance").name,
-            FigureOf("inductanceZeroBias").name, "工作点"};
+            FigureOf("inductanceZeroBias").name, "工作点", "纹波电流范围"};
 }
 
 ChartTexts PermeabilityChartTexts() {
     return {Caption(FigureOf("fieldStrength")), Caption(FigureOf("percentPermeability")), "计算取值", "曲线数据点",
-            "工作磁场"};
+            "工作磁场", ""};
 }
 
 }  // namespace zova::workbench

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "design/core_loss_fits.h"
+
 // What the design workbench says, wherever it is drawn: the desktop window and
 // the web page show the same words.
 namespace zova::workbench {
@@ -16,6 +18,13 @@ inline constexpr std::string_view kNoCurve =
     "这个磁芯没有直流偏置曲线：带电流时的电感量、磁导率保持和储能无法计算，也画不出曲线。";
 // The charts before a winding has figures.
 inline constexpr std::string_view kNoFigures = "选择磁芯料号，输入绕线圈数和电流后，这里画出曲线。";
+
+inline constexpr std::string_view kConverterHint =
+    "填入变换器的电压、电流和开关频率（连续导通，理想开关），按“按总损耗选型”：算出工作点，"
+    "以峰值电流和电感量选型，候选磁芯按总损耗排列，第一个载入上方。";
+
+// Loss coefficients as the box takes them: "246.5,2.218,1.311".
+std::string CoefficientsText(const LossCoefficients& k);
 
 // "选型 10 A、100 μH、1 个磁芯：共 203 个候选磁芯", naming the run the table shows.
 std::string CandidatesSummary(std::size_t count, float current, double inductance, int stack);
@@ -40,6 +49,7 @@ struct ChartTexts {
     std::string curve;      // the line
     std::string reference;  // the zero-bias line; the maker's points
     std::string operating;  // the operating point
+    std::string band;       // the currents a ripple sweeps; "" where the chart has none
 };
 
 // Inductance against DC current.

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QAreaSeries>
 #include <QChart>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QChartView>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -80,8 +83,20 @@ DesignCharts::DesignCharts(QChartView* inductanceView, QChartView* permeabilityV
     l_.inductance->setTitleText(q(lt.yAxis));
     l->addAxis(l_.current, Qt::AlignBottom);
     l->addAxis(l_.inductance, Qt::AlignLeft);
+    // First, so that the curve and the point are drawn over it.
+    l_.band = new QAreaSeries(new QLineSeries, new QLineSeries);
+    l_.band->setName(q(lt.band));
+    l_.band->setColor(QColor(0x1F, 0x77, 0xB4, 0x30));
+    l_.band->setBorderColor(Qt::transparent);
+    l->addSeries(l_.band);
+    l_.band->attachAxis(l_.current);
+    l_.band->attachAxis(l_.inductance);
     l_.curve = addSeries<QLineSeries>(l, q(lt.curve), l_.current, l_.inductance);
     l_.zeroBias = addSeries<QLineSeries>(l, q(lt.reference), l_.current, l_.inductance);
+    // Its own colour: the band before it would otherwise shift the theme's.
+    QPen curve(QColor(0x1F, 0x77, 0xB4));
+    curve.setWidthF(2.0);
+    l_.curve->setPen(curve);
     QPen dashed(Qt::gray);
     dashed.setStyle(Qt::DashLine);
     dashed.setWidthF(1.5);
@@ -117,7 +132,22 @@ void DesignCharts::showInductance(const InductanceChart& chart) {
     l_.zeroBias->replace({QPointF(0.0, chart.zeroBias), QPointF(to, chart.zeroBias)});
     l_.operating->replace({QPointF(chart.operating.x, chart.operating.y)});
     applyScale(l_.current, RoundAxis(to));
-    applyScale(l_.inductance, RoundAxis(chart.zeroBias * 1.05));
+    const AxisScale inductance = RoundAxis(chart.zeroBias * 1.05);
+    applyScale(l_.inductance, inductance);
+    showRippleBand(chart, inductance.top);
+}
+
+void DesignCharts::showRippleBand(const InductanceChart& chart, double top) {
+    QList<QPointF> upper, lower;
+    if (chart.rippleBand) {
+        const auto [from, to] = *chart.rippleBand;
+        upper = {QPointF(from, top), QPointF(to, top)};
+        lower = {QPointF(from, 0.0), QPointF(to, 0.0)};
+    }
+    l_.band->upperSeries()->replace(upper);
+    l_.band->lowerSeries()->replace(lower);
+    // Named in the legend only while it is drawn.
+    for (QLegendMarker* m : l_.band->chart()->legend()->markers(l_.band)) m->setVisible(chart.rippleBand.has_value());
 }
 
 void DesignCharts::showPermeability(const PermeabilityChart& chart) {
@@ -138,6 +168,7 @@ void DesignCharts::clear() {
     for (QXYSeries* series : std::initializer_list<QXYSeries*>{l_.curve, l_.zeroBias, l_.operating, mu_.points,
                                                                 mu_.lookedUp, mu_.operating})
         series->clear();
+    showRippleBand({}, 0.0);
 }
 
 }  // namespace zova::ui

@@ -4,6 +4,7 @@
 
 #include "presentation/chart_series.h"
 
+class QAreaSeries;
 class QChartView;
 class QLineSeries;
 class QLogValueAxis;
@@ -24,7 +25,10 @@ public:
     void clear();
 
 private:
+    void showRippleBand(const InductanceChart& chart, double top);
+
     struct Inductance {
+        QAreaSeries* band;  // the currents the ripple sweeps, shaded
         QLineSeries* curve;
         QLineSeries* zeroBias;
         QScatterSeries* operating;

@@ -24,11 +24,13 @@
 #include <QValidator>
 
 #include "catalogue/catalogue.h"
+#include "commands/converter_command.h"
 #include "commands/core_list.h"
 #include "commands/inductance_command.h"
 #include "commands/workbench_inputs.h"
 #include "presentation/candidate_table.h"
 #include "presentation/chart_series.h"
+#include "presentation/converter_outputs.h"
 #include "commands/design_command.h"
 #include "presentation/figure_rows.h"
 #include "presentation/workbench_texts.h"
@@ -98,6 +100,7 @@ FrmDesign::FrmDesign(QWidget* parent)
 
     charts_ = std::make_unique<DesignCharts>(ui_->chtInductance, ui_->chtPermeability);
     ui_->tblFigures->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    ui_->labConverter->setText(q(workbench::kConverterHint));
     ui_->tblFigures->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
 
     QTableView* grid = ui_->grdCandidates;
@@ -130,6 +133,10 @@ FrmDesign::FrmDesign(QWidget* parent)
     connect(ui_->txtTurns, &QLineEdit::textChanged, this, &FrmDesign::txtTurns_Change);
     connect(ui_->txtCurrent, &QLineEdit::textChanged, this, &FrmDesign::txtCurrent_Change);
     connect(ui_->cmbCoreCount, &QComboBox::editTextChanged, this, &FrmDesign::cmbCoreCount_Change);
+    connect(ui_->txtFrequency, &QLineEdit::textChanged, this, &FrmDesign::txtFrequency_Change);
+    connect(ui_->txtRipple, &QLineEdit::textChanged, this, &FrmDesign::txtRipple_Change);
+    connect(ui_->txtLossCoefficients, &QLineEdit::textChanged, this, &FrmDesign::txtLossCoefficients_Change);
+    connect(ui_->cmdConverter, &QPushButton::clicked, this, &FrmDesign::cmdConverter_Click);
     connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &FrmDesign::grdCandidates_RowChange);
     // Choosing the row already current loads it again (the inputs may have changed since).
@@ -204,9 +211,12 @@ void FrmDesign::ShowRun(const std::shared_ptr<const SelectionOutcome>& run) {
     ShowCandidate(run, 0);
 }
 
-void FrmDesign::TakeRun(const std::shared_ptr<const SelectionOutcome>& run) {
+void FrmDesign::TakeRun(const std::shared_ptr<const SelectionOutcome>& run, const CandidateConditions& conditions,
+                        std::optional<OperatingPoint> point) {
     if (run == run_) return;
     run_ = run;
+    conditions_ = conditions;
+    point_ = point;
     fill_.stop();
     filled_ = 0;
     candidates_->clear();
@@ -229,7 +239,7 @@ void FrmDesign::FillCandidates() {
     slice.start();
     bool failed = false;
     while (filled_ + rows.size() < total && slice.elapsed() < kFillSliceMs) {
-        CandidateRowsOutcome piece = CandidateRows(*run_, filled_ + rows.size(), kFillPiece);
+        CandidateRowsOutcome piece = CandidateRows(*run_, filled_ + rows.size(), kFillPiece, conditions_);
         if (piece.end != DesignEnd::Found) {
             failed = true;
             ui_->labCandidates->setText(q(piece.message));
@@ -268,6 +278,12 @@ void FrmDesign::txtCurrent_Change() { DoCalculation(); }
 
 void FrmDesign::cmbCoreCount_Change() { DoCalculation(); }
 
+void FrmDesign::txtFrequency_Change() { DoCalculation(); }
+
+void FrmDesign::txtRipple_Change() { DoCalculation(); }
+
+void FrmDesign::txtLossCoefficients_Change() { DoCalculation(); }
+
 void FrmDesign::grdCandidates_RowChange(const QModelIndex& current) {
     if (current.isValid()) LoadRow(current.row());
 }
@@ -279,7 +295,15 @@ void FrmDesign::grdCandidates_Click(const QModelIndex& index) {
 void FrmDesign::LoadRow(int viewRow) {
     if (!run_) return;
     const CandidateRow& row = candidates_->rowAt(viewRow);
-    LoadInputs(q(CoreCatalogue(row.core.row).PartNo), row.core.turns, run_->current, run_->stackSize);
+    if (point_) {
+        // A converter's candidate: its operation, with the ripple its own inductance gives.
+        loading_ = true;
+        ui_->txtFrequency->setText(q(text::ShortestText(conditions_.options.ac->frequency)));
+        ui_->txtRipple->setText(q(text::ShortestText(row.ripple)));
+        loading_ = false;
+    }
+    LoadInputs(q(CoreCatalogue(row.core.row).PartNo), row.core.turns, conditions_.current.value_or(run_->current),
+               run_->stackSize);
 }
 
 void FrmDesign::LoadInputs(const QString& partNo, int turns, float current, int stack) {
@@ -297,10 +321,13 @@ QString FrmDesign::SelectedPartNo() const { return ui_->cmbCore->currentText().t
 void FrmDesign::DoCalculation() {
     if (loading_) return;
     const QString partNo = SelectedPartNo();
+    const std::string frequency = u8(ui_->txtFrequency->text()), ripple = u8(ui_->txtRipple->text()),
+                      coefficients = u8(ui_->txtLossCoefficients->text());
     const WorkbenchOutcome o = DesignAsTyped(u8(partNo), u8(ui_->txtTurns->text()), u8(ui_->txtCurrent->text()),
-                                             u8(ui_->cmbCoreCount->currentText()));
-    const std::array<QWidget*, 5> boxes = {nullptr, ui_->cmbCore, ui_->txtTurns, ui_->txtCurrent,
-                                           ui_->cmbCoreCount};
+                                             u8(ui_->cmbCoreCount->currentText()), {frequency, ripple, coefficients});
+    const std::array<QWidget*, 8> boxes = {nullptr,          ui_->cmbCore,      ui_->txtTurns,
+                                           ui_->txtCurrent,  ui_->cmbCoreCount, ui_->txtFrequency,
+                                           ui_->txtRipple,   ui_->txtLossCoefficients};
     if (o.end != DesignEnd::Found) {
         ShowRefusal(q(o.message), boxes[static_cast<std::size_t>(o.box)]);
         return;
@@ -316,14 +343,9 @@ void FrmDesign::DoCalculation() {
     ui_->labWarning->setText(warnings.join(QLatin1Char('\n')));
     ui_->labWarning->setVisible(!warnings.isEmpty());
 
-    const std::vector<FigureRow> rows = FigureRows(f, o.biasCurve);
-    ui_->tblFigures->setRowCount(static_cast<int>(rows.size()));
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        ui_->tblFigures->setItem(r, 0, new QTableWidgetItem(q(rows[static_cast<std::size_t>(r)].name)));
-        auto* value = new QTableWidgetItem(q(rows[static_cast<std::size_t>(r)].value));
-        value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        ui_->tblFigures->setItem(r, 1, value);
-    }
+    ShowFigures(FigureSections(f, o.biasCurve));
+    // An empty coefficients box stands for the material's fit: it shows which.
+    ui_->txtLossCoefficients->setPlaceholderText(q(workbench::CoefficientsText(f.lossCoefficients)));
 
     const auto curve = o.biasCurve ? PermeabilityChartOf(FindCore(u8(partNo)), f) : std::nullopt;
     if (curve) {
@@ -340,6 +362,66 @@ void FrmDesign::DoCalculation() {
         ui_->stkPermeability->setCurrentWidget(ui_->labNoCurve);
     }
     tabCharts_Change();
+}
+
+// Each group under a heading row across both columns, the key figures first.
+void FrmDesign::ShowFigures(const std::vector<FigureSection>& sections) {
+    QTableWidget* table = ui_->tblFigures;
+    table->clearSpans();
+    int rows = 0;
+    for (const FigureSection& s : sections) rows += 1 + static_cast<int>(s.rows.size());
+    table->setRowCount(rows);
+    QFont bold = table->font();
+    bold.setBold(true);
+    int r = 0;
+    for (const FigureSection& s : sections) {
+        auto* heading = new QTableWidgetItem(q(s.heading));
+        heading->setFont(bold);
+        heading->setFlags(Qt::ItemIsEnabled);
+        heading->setBackground(palette().alternateBase());
+        table->setItem(r, 0, heading);
+        table->setItem(r, 1, new QTableWidgetItem);
+        table->setSpan(r, 0, 1, 2);
+        ++r;
+        for (const FigureRow& row : s.rows) {
+            table->setItem(r, 0, new QTableWidgetItem(q(row.name)));
+            auto* value = new QTableWidgetItem(q(row.value));
+            value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table->setItem(r, 1, value);
+            ++r;
+        }
+    }
+}
+
+// The converter's inputs run through the converter command: the operating
+// point above, its candidates below at the inductor's DC current and the
+// converter's volt-seconds, by total loss, the first of them loaded.
+void FrmDesign::cmdConverter_Click() {
+    static constexpr std::string_view kTopologies[] = {"buck", "boost", "buck-boost"};
+    const std::string vin = u8(ui_->txtVin->text()), vout = u8(ui_->txtVout->text()), iout = u8(ui_->txtIout->text()),
+                      frequency = u8(ui_->txtConverterFrequency->text()), ratio = u8(ui_->txtRippleRatio->text()),
+                      inductance = u8(ui_->txtConverterInductance->text()),
+                      stack = u8(ui_->txtConverterStack->text()), coefficients = u8(ui_->txtLossCoefficients->text());
+    const ConverterOutcome o = RunConverter({kTopologies[std::max(0, ui_->cmbTopology->currentIndex())], vin, vout, iout,
+                                             frequency, ratio, inductance, stack, coefficients});
+    if (o.end != ConverterEnd::Found) {
+        ui_->labConverter->setStyleSheet(kRefusalStyle);
+        ui_->labConverter->setText(q(o.message));
+        QAccessibleEvent alert(ui_->labConverter, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+        return;
+    }
+    ui_->labConverter->setStyleSheet({});
+    ui_->labConverter->setText(q(OperatingPointLines(*o.point)).replace(QLatin1Char('\t'), QStringLiteral("：")));
+    TakeRun(std::make_shared<const SelectionOutcome>(o.selection), {o.current, o.options}, o.point);
+    // Ranked by total loss; its first row is loaded once computed.
+    ui_->grdCandidates->sortByColumn(static_cast<int>(CandidateColumn("totalLoss")), Qt::AscendingOrder);
+    while (filled_ < run_->cores.size() && fill_.isActive()) {
+        fill_.stop();
+        FillCandidates();
+    }
+    ui_->grdCandidates->selectRow(0);
+    LoadRow(0);
 }
 
 // The message line says what is wrong and a screen reader is told; the box

@@ -5,8 +5,13 @@
 #include <QWidget>
 #include <cstddef>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "commands/selection_command.h"
+#include "design/converter.h"
+#include "presentation/candidate_table.h"
+#include "presentation/figure_rows.h"
 
 namespace Ui {
 class frmDesign;
@@ -40,6 +45,10 @@ private:
     void txtTurns_Change();
     void txtCurrent_Change();
     void cmbCoreCount_Change();
+    void txtFrequency_Change();
+    void txtRipple_Change();
+    void txtLossCoefficients_Change();
+    void cmdConverter_Click();
     void grdCandidates_RowChange(const QModelIndex& current);
     void grdCandidates_Click(const QModelIndex& index);
     void tabCharts_Change();
@@ -48,13 +57,15 @@ private:
 
     void Arrange();
     void SizeSplitters();
-    void TakeRun(const std::shared_ptr<const SelectionOutcome>& run);
+    void TakeRun(const std::shared_ptr<const SelectionOutcome>& run, const CandidateConditions& conditions = {},
+                 std::optional<OperatingPoint> point = std::nullopt);
     void DoCalculation();
     void ShowRefusal(const QString& message, QWidget* box);
     void ShowNoFigures(const QString& sentence);
     void FillCandidates();
     void LoadRow(int viewRow);
     void LoadInputs(const QString& partNo, int turns, float current, int stack);
+    void ShowFigures(const std::vector<FigureSection>& sections);
     QString SelectedPartNo() const;
 
     // The winding the figures and charts show, for the saved files' names.
@@ -69,6 +80,8 @@ private:
     std::unique_ptr<DesignCharts> charts_;
     CandidateTableModel* candidates_ = nullptr;
     std::shared_ptr<const SelectionOutcome> run_;
+    CandidateConditions conditions_;      // what run_'s rows are worked out at
+    std::optional<OperatingPoint> point_;  // the converter's, when it ran run_
     std::size_t filled_ = 0;  // candidates of run_ computed so far
     QTimer fill_;
     bool loading_ = false;  // the inputs are being set together: one calculation at the end

@@ -72,5 +72,31 @@ TEST(DesignAsTyped, GivesTheFiguresOfTheNumbersTyped) {
     EXPECT_FALSE(DesignAsTyped("KRA037125", "40", "2", "1").biasCurve);
 }
 
+// The switching operation's boxes, after the four others; each may stay empty.
+TEST(DesignAsTyped, ReadsTheSwitchingOperation) {
+    const struct {
+        AcTexts ac;
+        WorkbenchBox box;
+        const char* refusal;
+    } rows[] = {
+        {{"100", "3", ""}, B::None, ""},
+        {{" ", "", "1,2,1.5"}, B::None, ""},
+        {{"", "3", ""}, B::Ripple, "对不起，给出纹波电流时请同时给出开关频率！"},
+        {{"100k", "", ""}, B::Frequency, "开关频率必须是数字，如 2.5 或 1e-3。"},
+        {{"0", "", ""}, B::Frequency, "开关频率应在 0.001 到 100000 kHz 之间。"},
+        {{"100", "-1", ""}, B::Ripple, "纹波电流不能为负数。"},
+        {{"100", "3", "1,2"}, B::Coefficients, "对不起，损耗系数须为以逗号分隔的三个正数 a,b,c！"},
+    };
+    for (const auto& row : rows) {
+        const WorkbenchOutcome o = DesignAsTyped("KTA092060", "54", "10", "1", row.ac);
+        EXPECT_EQ(o.box, row.box) << row.refusal;
+        EXPECT_EQ(o.message, row.refusal);
+    }
+    // 100 kHz with 3 A of ripple: the figures of tests/design/ac_reference.py's highFluxRipple row.
+    const WorkbenchOutcome ac = DesignAsTyped("KTA092060", "54", "10", "1", {"100", "3", ""});
+    ASSERT_TRUE(ac.figures);
+    EXPECT_NEAR(*ac.figures->totalLoss, 5.19181749342453, 1e-9);
+}
+
 }  // namespace
 }  // namespace zova

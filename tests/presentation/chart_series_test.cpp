@@ -71,3 +71,18 @@ TEST(PermeabilityChart, IsAbsentForACoreWithoutACurve) {
 
 }  // namespace
 }  // namespace zova
+
+namespace zova {
+namespace {
+
+// 10 A with 3 A peak to peak sweeps 8.5 A to 11.5 A; no ripple, no band.
+TEST(InductanceChart, ShadesTheCurrentsTheRippleSweeps) {
+    DesignFigures f;
+    f.ripple = 3.0;
+    EXPECT_EQ(InductanceChartOf(f, 10.0f).rippleBand, std::pair(8.5, 11.5));
+    f.ripple = 0.0;
+    EXPECT_FALSE(InductanceChartOf(f, 10.0f).rippleBand);
+}
+
+}  // namespace
+}  // namespace zova

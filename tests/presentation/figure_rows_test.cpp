@@ -75,3 +75,25 @@ TEST(WindingWarning, SaysHowManyTurnsTheHoleTakesOrNothing) {
 
 }  // namespace
 }  // namespace zova
+
+namespace zova {
+namespace {
+
+// What an engineer reads first heads the rows; then every row once, by group.
+TEST(FigureSections, PutTheKeyFiguresFirstAndEveryRowOnceUnderItsGroup) {
+    const DesignFigures f = ComputeDesignFigures(FindCore("KTB130060"), 50, 5.0f, 2);
+    const std::vector<FigureSection> sections = FigureSections(f);
+    ASSERT_EQ(sections.size(), 5u);
+    std::vector<std::string> first;
+    for (const FigureRow& row : sections[0].rows) first.push_back(row.name);
+    EXPECT_EQ(first, (std::vector<std::string>{"电感量 (μH)", "磁导率保持 (%)", "总损耗 (W)", "总温升估算 (K)",
+                                               "窗口占用率 (%)", "绕线层数"}));
+    EXPECT_EQ(sections[0].rows[0].value, "253.840");  // the worked example
+    std::size_t grouped = 0;
+    for (std::size_t s = 1; s < sections.size(); ++s) grouped += sections[s].rows.size();
+    EXPECT_EQ(grouped, FigureRows(f).size());
+    EXPECT_EQ(sections[3].heading, "损耗与温升");
+}
+
+}  // namespace
+}  // namespace zova

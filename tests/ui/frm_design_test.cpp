@@ -111,7 +111,9 @@ TEST_F(Design, RecalculatesOnEveryEditAndShowsRefusalsInTheWindow) {
     EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("请输入电流。"));
     QTest::keyClicks(get<QLineEdit>("txtCurrent"), QStringLiteral("10"));
     EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("电感量为：100.283μH"));
-    EXPECT_EQ(get<QTableWidget>("tblFigures")->item(0, 1)->text(), QStringLiteral("100.283"));
+    // The key figures first, under their heading.
+    EXPECT_EQ(get<QTableWidget>("tblFigures")->item(0, 0)->text(), QStringLiteral("要点"));
+    EXPECT_EQ(get<QTableWidget>("tblFigures")->item(1, 1)->text(), QStringLiteral("100.283"));
 
     get<QLineEdit>("txtTurns")->setText(QStringLiteral("0"));
     EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("绕线圈数应在 1 到 2000 圈之间。"));

@@ -1,0 +1,79 @@
+// The workbench's switching operation and its converter page. Expected values:
+// KTA092060, 54 turns, 10 A, 100 kHz, 3 A p-p: the totals of
+// tests/design/ac_reference.py's highFluxRipple row (5.192 W, 61.6 K); buck
+// 48 V -> 12 V, 10 A, 100 kHz, r = 0.3: 30 µH at 11.5 A peak (worked in
+// tests/design/converter_test.cpp); its candidates' order is the converter
+// command's by total loss.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+
+#include "commands/converter_command.h"
+#include "catalogue/catalogue.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/frm_design.h"
+
+namespace zova::ui {
+namespace {
+
+class Switching : public test::WindowFixture<FrmDesign> {
+public:
+    // The value shown beside a caption in the figures table, "" when none.
+    QString figure(const QString& caption) {
+        auto* table = get<QTableWidget>("tblFigures");
+        for (int r = 0; r < table->rowCount(); ++r)
+            if (table->item(r, 0) && table->item(r, 0)->text() == caption && table->item(r, 1))
+                return table->item(r, 1)->text();
+        return {};
+    }
+};
+
+TEST_F(Switching, AddsTheRipplesLossesToTheFiguresAndReadsItsBoxes) {
+    get<QComboBox>("cmbCore")->setEditText(QStringLiteral("KTA092060"));
+    get<QLineEdit>("txtTurns")->setText(QStringLiteral("54"));
+    get<QLineEdit>("txtCurrent")->setText(QStringLiteral("10"));
+    EXPECT_EQ(figure(QStringLiteral("磁芯损耗 (W)")), QStringLiteral("0.000"));  // DC alone
+    QTest::keyClicks(get<QLineEdit>("txtRipple"), QStringLiteral("3"));
+    EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("对不起，给出纹波电流时请同时给出开关频率！"));
+    QTest::keyClicks(get<QLineEdit>("txtFrequency"), QStringLiteral("100"));
+    EXPECT_EQ(figure(QStringLiteral("总损耗 (W)")), QStringLiteral("5.192"));
+    EXPECT_EQ(figure(QStringLiteral("总温升估算 (K)")), QStringLiteral("61.6"));
+    // The empty coefficients box names the material's fit it stands for.
+    EXPECT_EQ(get<QLineEdit>("txtLossCoefficients")->placeholderText(), QStringLiteral("246.5,2.218,1.311"));
+    QTest::keyClicks(get<QLineEdit>("txtLossCoefficients"), QStringLiteral("1,2"));
+    EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("对不起，损耗系数须为以逗号分隔的三个正数 a,b,c！"));
+}
+
+TEST_F(Switching, TheConverterPageRanksItsCandidatesByTotalLossAndLoadsTheFirst) {
+    get<QLineEdit>("txtVin")->setText(QStringLiteral("48"));
+    get<QLineEdit>("txtVout")->setText(QStringLiteral("12"));
+    get<QLineEdit>("txtIout")->setText(QStringLiteral("10"));
+    get<QLineEdit>("txtConverterFrequency")->setText(QStringLiteral("100"));
+    QTest::mouseClick(get<QPushButton>("cmdConverter"), Qt::LeftButton);
+    const QString point = get<QLabel>("labConverter")->text();
+    EXPECT_TRUE(point.contains(QStringLiteral("电感量 (μH)\t30.000"))) << point.toStdString();
+    EXPECT_TRUE(point.contains(QStringLiteral("峰值电流 (A)\t11.500"))) << point.toStdString();
+
+    const ConverterOutcome o = RunConverter({"buck", "48", "12", "10", "100", "", "", "1", ""});
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < o.figures.size(); ++i)
+        if (*o.figures[i].totalLoss < *o.figures[best].totalLoss) best = i;
+    EXPECT_EQ(get<QComboBox>("cmbCore")->currentText().toStdString(), CoreCatalogue(o.selection.cores[best].row).PartNo);
+    EXPECT_EQ(get<QLineEdit>("txtTurns")->text().toInt(), o.selection.cores[best].turns);
+    EXPECT_EQ(get<QLineEdit>("txtCurrent")->text(), QStringLiteral("10"));
+    EXPECT_EQ(get<QLineEdit>("txtFrequency")->text(), QStringLiteral("100"));
+    EXPECT_EQ(get<QTableView>("grdCandidates")->model()->rowCount(), static_cast<int>(o.figures.size()));
+
+    get<QLineEdit>("txtVout")->setText(QStringLiteral("60"));
+    QTest::mouseClick(get<QPushButton>("cmdConverter"), Qt::LeftButton);
+    EXPECT_EQ(get<QLabel>("labConverter")->text(), QStringLiteral("对不起，降压变换器的输出电压必须低于输入电压！"));
+}
+
+}  // namespace
+}  // namespace zova::ui
