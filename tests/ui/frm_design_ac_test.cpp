@@ -57,8 +57,8 @@ TEST_F(Switching, TheConverterPageRanksItsCandidatesByTotalLossAndLoadsTheFirst)
     get<QLineEdit>("txtConverterFrequency")->setText(QStringLiteral("100"));
     QTest::mouseClick(get<QPushButton>("cmdConverter"), Qt::LeftButton);
     const QString point = get<QLabel>("labConverter")->text();
-    EXPECT_TRUE(point.contains(QStringLiteral("电感量 (μH)\t30.000"))) << point.toStdString();
-    EXPECT_TRUE(point.contains(QStringLiteral("峰值电流 (A)\t11.500"))) << point.toStdString();
+    EXPECT_TRUE(point.contains(QStringLiteral("电感量 (μH)：30.000"))) << point.toStdString();
+    EXPECT_TRUE(point.contains(QStringLiteral("峰值电流 (A)：11.500"))) << point.toStdString();
 
     const ConverterOutcome o = RunConverter({"buck", "48", "12", "10", "100", "", "", "1", ""});
     std::size_t best = 0;
