@@ -32,12 +32,12 @@ std::string CandidatesFileName(float current, double inductance, int stack) {
 
 ChartTexts InductanceChartTexts() {
     return {"直流电流 (A)", Caption(FigureOf("inductance")), FigureOf("inductance").name,
-            FigureOf("inductanceZeroBias").name, "工作点"};
+            FigureOf("inductanceZeroBias").name, "工作点", "电感量-电流"};
 }
 
 ChartTexts PermeabilityChartTexts() {
     return {Caption(FigureOf("fieldStrength")), Caption(FigureOf("percentPermeability")), "计算取值", "曲线数据点",
-            "工作磁场"};
+            "工作磁场", "磁导率-磁场"};
 }
 
 }  // namespace zova::workbench

@@ -40,6 +40,7 @@ struct ChartTexts {
     std::string curve;      // the line
     std::string reference;  // the zero-bias line; the maker's points
     std::string operating;  // the operating point
+    std::string name;       // the chart's, as its tab and the report name it: "电感量-电流"
 };
 
 // Inductance against DC current.
