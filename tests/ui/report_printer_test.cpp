@@ -111,6 +111,9 @@ TEST(Report, PdfOnOneOrTwoA4PagesWithEveryFigureAndVectorCharts) {
         {"coreWithoutCurve", Design("KRA037125", 40, 0.01), 0, 1,
          {QStringLiteral("电感设计报告：KRA037125，40 圈"), q(workbench::kNoCurve)},
          {inductance, permeability}},
+        // Ten lines more than a page holds at full size (the report alone
+        // fills some nine tenths of it), well within one page at 80 %.
+        {"shrunkOntoOnePage", Kta092060(), 10, 1, {inductance, permeability}, {}},
         // More than a page even at 80 %: the second page goes on where the first stops.
         {"runsOntoASecondPage", Kta092060(), 70, 2, {inductance, permeability}, {}},
     };
