@@ -57,6 +57,13 @@ DesignInputs Design(const char* core, int turns, double current, std::optional<d
 // KTA092060 at 54 turns, 10 A, 100 kHz with 3 A of ripple.
 DesignInputs Kta092060() { return Design("KTA092060", 54, 10, 100, 3); }
 
+QString Saved(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    return path;
+}
+
 struct Written {
     QString text;    // pdftotext -layout, squeezed
     QString fonts;   // pdffonts
@@ -65,8 +72,9 @@ struct Written {
 };
 
 Written ReadBack(const QString& pdf) {
-    return {Squeezed(Poppler("pdftotext", {QStringLiteral("-layout"), pdf, QStringLiteral("-")})), Poppler("pdffonts", {pdf}),
-            Poppler("pdfinfo", {pdf}), Poppler("pdfimages", {QStringLiteral("-list"), pdf})};
+    return {Squeezed(Poppler("pdftotext", {QStringLiteral("-layout"), pdf, QStringLiteral("-")})),
+            Poppler("pdffonts", {pdf}), Poppler("pdfinfo", {pdf}),
+            Poppler("pdfimages", {QStringLiteral("-list"), pdf})};
 }
 
 int PagesOf(const QString& info) {
@@ -124,10 +132,7 @@ TEST(Report, PdfOnOneOrTwoA4PagesWithEveryFigureAndVectorCharts) {
         const QByteArray pdf = ReportPdf(report);
         ASSERT_TRUE(pdf.startsWith("%PDF-"));
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("report.pdf"));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size());
-        file.close();
+        const QString path = Saved(dir, "report.pdf", pdf);
         if (c.extraNotes == 0 && c.in == Kta092060() && qEnvironmentVariableIsSet("ZOVA_REPORT_PDF"))
             QFile::copy(path, qEnvironmentVariable("ZOVA_REPORT_PDF"));
 
@@ -143,8 +148,8 @@ TEST(Report, PdfOnOneOrTwoA4PagesWithEveryFigureAndVectorCharts) {
         for (int i = 0; i < c.extraNotes; ++i)
             EXPECT_EQ(w.text.count(QStringLiteral("附注%1号。").arg(i)), 1) << i;
         EXPECT_EQ(PagesOf(w.info), c.pages) << w.info.toStdString();
-        EXPECT_TRUE(w.info.contains(QRegularExpression(QStringLiteral("Page size: +595(\\.\\d+)? x 84[12](\\.\\d+)? pts"))))
-            << w.info.toStdString();
+        const QRegularExpression a4(QStringLiteral("Page size: +595(\\.\\d+)? x 84[12](\\.\\d+)? pts"));
+        EXPECT_TRUE(w.info.contains(a4)) << w.info.toStdString();
         // The charts are drawn, not pasted: pdfimages lists its header alone.
         EXPECT_EQ(w.images.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 2) << w.images.toStdString();
     }
@@ -163,19 +168,14 @@ TEST(Report, PrinterAtAnotherResolutionGetsTheSamePages) {
         printer.setPageLayout(ReportPageLayout());
         ASSERT_GE(PaintReport(&printer, report), 1);
     }
-    const QString written = dir.filePath(QStringLiteral("written.pdf"));
-    QFile file(written);
-    const QByteArray pdf = ReportPdf(report);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size());
-    file.close();
     const Written a = ReadBack(printed);
-    const Written b = ReadBack(written);
+    const Written b = ReadBack(Saved(dir, "written.pdf", ReportPdf(report)));
     EXPECT_EQ(PagesOf(a.info), PagesOf(b.info));
     EXPECT_FALSE(a.text.isEmpty());
     EXPECT_EQ(a.text, b.text);
 }
 
-// The print dialog is the system's, modal over the window; cancelling it prints nothing and says nothing.
+// The print dialog is the system's, modal; cancelling it prints nothing and says nothing.
 TEST(Report, CancelledPrintDialogPrintsNothing) {
     const DesignReport report = ReportOf(Kta092060());
     QString title;
