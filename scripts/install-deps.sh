@@ -3,7 +3,8 @@
 # Chinese texts), the tests (locales: the sources
 # localedef builds the tests' comma locale from), the Debian package
 # (dpkg-shlibdeps and file, for cpack; lintian to check it), the screenshots
-# (xdotool), the fuzz targets (clang with its libFuzzer and sanitizer
+# (xdotool), the report's tests (poppler-utils: pdftotext, pdffonts, pdfinfo,
+# pdfimages), the fuzz targets (clang with its libFuzzer and sanitizer
 # runtimes), the Python module (pybind11 and Python's headers to build it,
 # pytest to test it under /usr/bin/python3) and the web page (Debian's
 # emscripten to compile the library to WebAssembly, chromium for the browser
@@ -19,7 +20,7 @@ packages=(
   build-essential cmake ninja-build
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-wqy-microhei imagemagick
+  xvfb xauth fonts-wqy-microhei imagemagick poppler-utils
   locales
   dpkg-dev file lintian
   xdotool

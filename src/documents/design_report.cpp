@@ -6,6 +6,7 @@
 #include "design/core_material.h"
 #include "engine/formulas.h"
 #include "presentation/figure_table.h"
+#include "presentation/workbench_texts.h"
 #include "text/number_text.h"
 
 namespace zova {
@@ -91,6 +92,8 @@ DesignReport DesignReportOf(const DesignInputs& in, const DesignOutcome& outcome
         r.figures.push_back(std::move(section));
     }
     r.warning = WindingWarning(f, in.turns);
+    if (auto permeability = PermeabilityChartOf(core, f))
+        r.charts = ReportCharts{InductanceChartOf(f, outcome.current), std::move(*permeability)};
 
     r.notes = {
         "电感量按厂家直流偏置曲线（磁导率保持率对磁场强度）计算；电流为直流分量，纹波为三角波。",
@@ -117,7 +120,7 @@ std::string DesignReportHtml(const DesignReport& r, std::string_view charts) {
     html += grid(r.summary, 3);
     if (!r.warning.empty()) html += "<p class=\"warning\">" + escaped(r.warning) + "</p>";
     html += grid(r.figures, 2);
-    html += charts;
+    html += r.charts ? std::string(charts) : "<p>" + escaped(workbench::kNoCurve) + "</p>";
     html += "<ul class=\"notes\">";
     for (const std::string& note : r.notes) html += "<li>" + escaped(note) + "</li>";
     return html + "</ul></body></html>";

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "documents/design_file.h"
+#include "presentation/chart_series.h"
 #include "presentation/figure_rows.h"
 
 // A design's one-page report, for a design review or a purchase request: what
@@ -17,6 +19,13 @@ struct ReportSection {
     std::vector<FigureRow> rows;  // caption with unit, value as shown
 };
 
+// What the report draws: the inductance against the current and the core's
+// bias curve, each with the operating point.
+struct ReportCharts {
+    InductanceChart inductance;
+    PermeabilityChart permeability;
+};
+
 struct DesignReport {
     std::string title;                  // "电感设计报告：KTA092060，54 圈"
     std::string subtitle;               // date and program version
@@ -24,6 +33,7 @@ struct DesignReport {
     std::vector<ReportSection> figures;  // every figure of the table, by group
     std::string warning;                // the winding warning, "" when none
     std::vector<std::string> notes;     // the models' assumptions and provenance
+    std::optional<ReportCharts> charts;  // none for a core without a bias curve
 };
 
 // `date` as the caller writes it (the report is dated when it is made).
@@ -32,8 +42,9 @@ DesignReport DesignReportOf(const DesignInputs& in, const DesignOutcome& outcome
 
 // The report as an HTML document (UTF-8, texts escaped) that Qt's rich text and
 // a browser both lay out: title, summary tables side by side, the figures in
-// four groups, notes. `charts` is placed between the figures and the notes
-// (an empty string for none): the caller draws the charts there.
+// four groups, notes. `charts` is placed between the figures and the notes:
+// the caller draws the charts there. A report without charts says there why
+// it has none, and `charts` is left out.
 std::string DesignReportHtml(const DesignReport& report, std::string_view charts = "");
 
 }  // namespace zova

@@ -36,12 +36,12 @@ std::string CoefficientsText(const LossCoefficients& k) {
 
 ChartTexts InductanceChartTexts() {
     return {"直流电流 (A)", Caption(FigureOf("inductance")), FigureOf("inductance").name,
-            FigureOf("inductanceZeroBias").name, "工作点", "纹波电流范围"};
+            FigureOf("inductanceZeroBias").name, "工作点", "纹波电流范围", "电感量-电流"};
 }
 
 ChartTexts PermeabilityChartTexts() {
     return {Caption(FigureOf("fieldStrength")), Caption(FigureOf("percentPermeability")), "计算取值", "曲线数据点",
-            "工作磁场", ""};
+            "工作磁场", "", "磁导率-磁场"};
 }
 
 }  // namespace zova::workbench

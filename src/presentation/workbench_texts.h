@@ -50,6 +50,7 @@ struct ChartTexts {
     std::string reference;  // the zero-bias line; the maker's points
     std::string operating;  // the operating point
     std::string band;       // the currents a ripple sweeps; "" where the chart has none
+    std::string name;       // the chart's, as its tab and the report name it: "电感量-电流"
 };
 
 // Inductance against DC current.

@@ -6,6 +6,7 @@
 
 #include "documents/design_report.h"
 #include "presentation/figure_table.h"
+#include "presentation/workbench_texts.h"
 
 namespace zova {
 namespace {
@@ -31,6 +32,48 @@ TEST(DesignReport, HoldsEveryFigureOnceAndItsModels) {
     bool named = false;
     for (const std::string& note : r.notes) named |= note.find("本磁芯 147μ") != std::string::npos;
     EXPECT_TRUE(named);
+}
+
+// A core with a bias curve gets both charts at the design's operating point
+// (54 turns at 10 A on KTA092060 give 100.283 µH) and the caller's slot for
+// them; KRA037125 (no maker's curve for KRA 125) gets the sentence saying why
+// there are none.
+TEST(DesignReport, ChartsOnlyForACoreWithABiasCurve) {
+    struct Case {
+        const char* name;
+        const char* core;
+        const char* turns;
+        const char* current;
+        double inductance;  // µH at the operating current; 0 for no charts
+    };
+    const Case cases[] = {
+        {"withCurve", "KTA092060", "54", "10", 100.283},
+        {"withoutCurve", "KRA037125", "40", "0.01", 0.0},
+    };
+    const std::string slot = "<p>SLOT</p>";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DesignInputs in;
+        in.core = c.core;
+        const DesignOutcome o = DesignWinding(c.core, c.turns, c.current, "1");
+        ASSERT_EQ(o.end, DesignEnd::Found) << o.message;
+        const DesignReport r = DesignReportOf(in, o, "2026-12-09");
+        const std::string html = DesignReportHtml(r, slot);
+        const bool saysNoCurve = html.find(workbench::kNoCurve) != std::string::npos;
+        if (c.inductance == 0.0) {
+            EXPECT_FALSE(r.charts.has_value());
+            EXPECT_TRUE(saysNoCurve);
+            EXPECT_EQ(html.find(slot), std::string::npos);
+            continue;
+        }
+        ASSERT_TRUE(r.charts.has_value());
+        EXPECT_EQ(r.charts->inductance.operating.x, 10.0);
+        EXPECT_NEAR(r.charts->inductance.operating.y, c.inductance, 0.0005);
+        const PermeabilityChart& mu = r.charts->permeability;
+        EXPECT_TRUE(mu.operating.x >= mu.fieldFrom && mu.operating.x <= mu.fieldTo);
+        EXPECT_FALSE(saysNoCurve);
+        EXPECT_NE(html.find(slot), std::string::npos);
+    }
 }
 
 TEST(DesignReport, HtmlEscapesItsTexts) {
