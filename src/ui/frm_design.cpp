@@ -4,6 +4,14 @@
 #include <array>
 
 #include <QAccessible>
+#include <QCloseEvent>
+#include <QDate>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -26,6 +34,9 @@
 #include "catalogue/catalogue.h"
 #include "commands/converter_command.h"
 #include "commands/core_list.h"
+#include "documents/design_file.h"
+#include "documents/design_report.h"
+#include "files/read_file.h"
 #include "commands/inductance_command.h"
 #include "commands/workbench_inputs.h"
 #include "presentation/candidate_table.h"
@@ -34,6 +45,7 @@
 #include "commands/design_command.h"
 #include "presentation/figure_rows.h"
 #include "presentation/workbench_texts.h"
+#include "text/conversions.h"
 #include "text/number_text.h"
 #include "ui/candidate_table_model.h"
 #include "ui/design_charts.h"
@@ -42,6 +54,7 @@
 #include "ui/labelled_combo.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
+#include "ui/report_printer.h"
 #include "ui/window_conventions.h"
 #include "ui_frm_design.h"
 
@@ -146,10 +159,42 @@ FrmDesign::FrmDesign(QWidget* parent)
     connect(ui_->cmdSaveChart, &QPushButton::clicked, this, &FrmDesign::cmdSaveChart_Click);
     connect(ui_->cmdExportCsv, &QPushButton::clicked, this, &FrmDesign::cmdExportCsv_Click);
 
+    // Typed by hand: a design worth keeping, which closing the window should not lose unasked.
+    for (QLineEdit* box : {ui_->cmbCore->lineEdit(), ui_->txtTurns, ui_->txtCurrent, ui_->cmbCoreCount->lineEdit(),
+                           ui_->txtFrequency, ui_->txtRipple, ui_->txtLossCoefficients})
+        connect(box, &QLineEdit::textEdited, this, &FrmDesign::txtInput_Edited);
+    BuildMenu();
+
     ui_->cmbCore->setFocus();
 }
 
 FrmDesign::~FrmDesign() = default;
+
+// 设计文件: the design kept as a file, its report, the last few files. The keys
+// act while the workbench is the active window.
+void FrmDesign::BuildMenu() {
+    auto* bar = new QMenuBar(this);
+    QMenu* menu = bar->addMenu(QStringLiteral("设计文件(&J)"));
+    const auto add = [&](const QString& text, auto handler, QKeySequence keys = {}) {
+        QAction* action = menu->addAction(text);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    add(QStringLiteral("打开设计(&O)…"), &FrmDesign::mnuOpen_Click, QKeySequence::Open);
+    fileActions_.push_back(add(QStringLiteral("保存设计(&S)"), &FrmDesign::mnuSave_Click, QKeySequence::Save));
+    fileActions_.push_back(add(QStringLiteral("另存为(&A)…"), &FrmDesign::mnuSaveAs_Click, QKeySequence::SaveAs));
+    menu->addSeparator();
+    fileActions_.push_back(add(QStringLiteral("导出报告 (PDF)(&R)…"), &FrmDesign::mnuExportReport_Click));
+    fileActions_.push_back(add(QStringLiteral("打印(&P)…"), &FrmDesign::mnuPrint_Click, QKeySequence::Print));
+    menu->addSeparator();
+    recent_ = menu->addMenu(QStringLiteral("最近的设计(&T)"));
+    ui_->layWindow->setMenuBar(bar);
+    for (QAction* action : fileActions_) action->setEnabled(false);
+    ShowRecent();
+}
 
 void FrmDesign::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
@@ -217,6 +262,7 @@ void FrmDesign::TakeRun(const std::shared_ptr<const SelectionOutcome>& run, cons
     run_ = run;
     conditions_ = conditions;
     point_ = point;
+    if (!point_) converter_.reset();
     fill_.stop();
     filled_ = 0;
     candidates_->clear();
@@ -329,9 +375,24 @@ void FrmDesign::DoCalculation() {
                                            ui_->txtCurrent,  ui_->cmbCoreCount, ui_->txtFrequency,
                                            ui_->txtRipple,   ui_->txtLossCoefficients};
     if (o.end != DesignEnd::Found) {
+        inputs_.reset();
+        ShowTitle();
         ShowRefusal(q(o.message), boxes[static_cast<std::size_t>(o.box)]);
         return;
     }
+    DesignInputs in;
+    in.core = u8(partNo);
+    in.turns = o.turns;
+    in.current = text::LeadingValue(text::Trimmed(u8(ui_->txtCurrent->text())));
+    in.stack = o.stackSize;
+    if (o.options.ac) {
+        in.frequency = o.options.ac->frequency;
+        in.ripple = o.options.ac->ripple;
+    }
+    in.coefficients = o.options.coefficients;
+    in.converter = converter_;
+    inputs_ = std::move(in);
+    ShowTitle();
     ShowRefusal({}, nullptr);
     const DesignFigures& f = *o.figures;
     shown_ = {partNo, o.turns, o.current, o.stackSize};
@@ -412,6 +473,14 @@ void FrmDesign::cmdConverter_Click() {
         return;
     }
     ui_->labConverter->setStyleSheet({});
+    const auto number = [](const std::string& t) { return text::LeadingValue(text::Trimmed(t)); };
+    converter_ = ConverterInputs{std::string(kTopologies[std::max(0, ui_->cmbTopology->currentIndex())]),
+                                 number(vin), number(vout), number(iout), o.options.ac->frequency,
+                                 o.point->rippleRatio, std::nullopt};
+    if (!text::Trimmed(inductance).empty()) {
+        converter_->rippleRatio.reset();
+        converter_->inductance = o.point->inductance;
+    }
     ui_->labConverter->setText(q(OperatingPointLines(*o.point)).replace(QLatin1Char('\t'), QStringLiteral("：")));
     TakeRun(std::make_shared<const SelectionOutcome>(o.selection), {o.current, o.options}, o.point);
     // Ranked by total loss; its first row is loaded once computed.
@@ -482,6 +551,221 @@ void FrmDesign::cmdSaveChart_Click() {
 void FrmDesign::cmdExportCsv_Click() {
     ExportCandidatesCsv(this, candidates_->rows(), candidates_->order(),
                         q(workbench::CandidatesFileName(run_->current, run_->inductance, run_->stackSize)));
+}
+
+}  // namespace zova::ui
+
+namespace zova::ui {
+
+void FrmDesign::txtInput_Edited() {
+    edited_ = true;
+    ShowTitle();
+}
+
+bool FrmDesign::HasUnsavedChanges() const { return file_.isEmpty() ? edited_ : inputs_ != saved_; }
+
+void FrmDesign::ShowTitle() {
+    QString title = QStringLiteral("设计分析");
+    if (!file_.isEmpty()) title += QStringLiteral(" - ") + QFileInfo(file_).fileName();
+    if (HasUnsavedChanges()) title += QStringLiteral(" *");
+    if (windowTitle() != title) setWindowTitle(title);
+    for (QAction* action : fileActions_) action->setEnabled(inputs_.has_value());
+}
+
+void FrmDesign::closeEvent(QCloseEvent* event) {
+    if (SaveChanges()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool FrmDesign::SaveChanges() {
+    if (!HasUnsavedChanges()) return true;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("设计分析"),
+                    QStringLiteral("设计已修改，要保存吗？"), QMessageBox::NoButton, this);
+    QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
+    box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.exec();
+    if (box.clickedButton() == discard) return true;
+    if (box.clickedButton() != save) return false;
+    if (!file_.isEmpty()) return SaveTo(file_);
+    mnuSaveAs_Click();
+    return !HasUnsavedChanges();
+}
+
+namespace {
+
+constexpr FileType kDesignTypes[] = {{"设计文件 (*.json)", "json"}};
+constexpr FileType kReportTypes[] = {{"PDF 文档 (*.pdf)", "pdf"}};
+
+}  // namespace
+
+bool FrmDesign::SaveTo(const QString& path) {
+    if (!inputs_) return false;
+    const DesignTexts t = TextsOf(*inputs_);
+    const DesignOutcome o = DesignWinding(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
+    if (o.end != DesignEnd::Found) {
+        ShowMessage(this, QStringLiteral("无法保存：") + q(o.message));
+        return false;
+    }
+    if (!SaveBytes(this, path, QByteArray::fromStdString(DesignFileText(*inputs_, *o.figures)))) return false;
+    file_ = path;
+    saved_ = inputs_;
+    edited_ = false;
+    Remember(path);
+    ShowTitle();
+    return true;
+}
+
+void FrmDesign::mnuSave_Click() {
+    if (file_.isEmpty()) {
+        mnuSaveAs_Click();
+        return;
+    }
+    SaveTo(file_);
+}
+
+void FrmDesign::mnuSaveAs_Click() {
+    if (!inputs_) return;
+    const QString suggested = file_.isEmpty()
+                                  ? q(workbench::ChartFileName("设计", u8(shown_.partNo), shown_.turns, shown_.current,
+                                                               shown_.stack))
+                                  : QFileInfo(file_).completeBaseName();
+    const QString path = AskSaveName(this, QStringLiteral("保存设计"), suggested, kDesignTypes);
+    if (!path.isEmpty()) SaveTo(path);
+}
+
+void FrmDesign::mnuOpen_Click() {
+    if (!SaveChanges()) return;
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("打开设计"), QFileInfo(file_).path(),
+                                                      QStringLiteral("设计文件 (*.json);;所有文件 (*)"));
+    if (!path.isEmpty()) OpenDesignFile(path);
+}
+
+bool FrmDesign::OpenDesignFile(const QString& path) {
+    const files::ReadOutcome read = files::ReadFilePrefix(u8(path), kDesignFileMaxBytes);
+    if (!read.bytes) {
+        ShowMessage(this, q(read.message));
+        return false;
+    }
+    const OpenedDesign opened = OpenDesign(*read.bytes);
+    if (!opened.inputs) {
+        ShowMessage(this, QStringLiteral("无法打开“%1”：%2").arg(path, q(opened.message)));
+        return false;
+    }
+    const DesignInputs& in = *opened.inputs;
+    const DesignTexts t = TextsOf(in);
+    loading_ = true;
+    ui_->txtFrequency->setText(q(t.frequency));
+    ui_->txtRipple->setText(q(t.ripple));
+    ui_->txtLossCoefficients->setText(q(t.coefficients));
+    converter_ = in.converter;
+    if (in.converter) {
+        const ConverterInputs& c = *in.converter;
+        static constexpr std::string_view kTopologies[] = {"buck", "boost", "buck-boost"};
+        ui_->cmbTopology->setCurrentIndex(static_cast<int>(
+            std::find(std::begin(kTopologies), std::end(kTopologies), c.topology) - std::begin(kTopologies)));
+        ui_->txtVin->setText(q(text::ShortestText(c.vin)));
+        ui_->txtVout->setText(q(text::ShortestText(c.vout)));
+        ui_->txtIout->setText(q(text::ShortestText(c.iout)));
+        ui_->txtConverterFrequency->setText(q(text::ShortestText(c.frequency)));
+        ui_->txtRippleRatio->setText(c.rippleRatio ? q(text::ShortestText(*c.rippleRatio)) : QString());
+        ui_->txtConverterInductance->setText(c.inductance ? q(text::ShortestText(*c.inductance)) : QString());
+    }
+    ui_->cmbCore->setEditText(q(t.core));
+    ui_->txtTurns->setText(q(t.turns));
+    ui_->txtCurrent->setText(q(t.current));
+    ui_->cmbCoreCount->setEditText(q(t.stack));
+    loading_ = false;
+    DoCalculation();
+    file_ = path;
+    saved_ = inputs_;
+    edited_ = false;
+    Remember(path);
+    ShowTitle();
+    if (!opened.changes.empty()) ShowMessage(this, q(ChangesMessage(opened.changes)));
+    return true;
+}
+
+std::optional<DesignReport> FrmDesign::Report() const {
+    if (!inputs_) return std::nullopt;
+    const DesignTexts t = TextsOf(*inputs_);
+    const DesignOutcome o = DesignWinding(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
+    if (o.end != DesignEnd::Found) return std::nullopt;
+    return DesignReportOf(*inputs_, o, u8(QDate::currentDate().toString(Qt::ISODate)));
+}
+
+void FrmDesign::mnuExportReport_Click() {
+    const std::optional<DesignReport> report = Report();
+    if (!report) return;
+    const QString path =
+        AskSaveName(this, QStringLiteral("导出报告"),
+                    q(workbench::ChartFileName("设计报告", u8(shown_.partNo), shown_.turns, shown_.current, shown_.stack)),
+                    kReportTypes);
+    if (path.isEmpty()) return;
+    const QByteArray pdf = ReportPdf(*report);
+    if (pdf.isEmpty()) {
+        ShowMessage(this, QStringLiteral("无法生成报告，没有保存。"));
+        return;
+    }
+    SaveBytes(this, path, pdf);
+}
+
+void FrmDesign::mnuPrint_Click() {
+    if (const std::optional<DesignReport> report = Report()) PrintReport(this, *report);
+}
+
+// The last few design files, most recent first, in the program's settings
+// (~/.config/zova/zovamagnetic.conf).
+namespace {
+
+constexpr int kRecentFiles = 5;
+const QString kRecentKey = QStringLiteral("recentDesigns");
+
+std::unique_ptr<QSettings> settings() {
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zova"),
+                                       QStringLiteral("zovamagnetic"));
+}
+
+}  // namespace
+
+void FrmDesign::Remember(const QString& path) {
+    const auto s = settings();
+    QStringList files = s->value(kRecentKey).toStringList();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    while (files.size() > kRecentFiles) files.removeLast();
+    s->setValue(kRecentKey, files);
+    ShowRecent();
+}
+
+void FrmDesign::ShowRecent() {
+    recent_->clear();
+    const QStringList files = settings()->value(kRecentKey).toStringList();
+    for (int i = 0; i < files.size(); ++i) {
+        QAction* action = recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+        action->setToolTip(files[i]);
+        action->setStatusTip(files[i]);
+        const QString path = files[i];
+        connect(action, &QAction::triggered, this, [this, path] { mnuRecent_Click(path); });
+    }
+    recent_->setEnabled(!files.isEmpty());
+}
+
+void FrmDesign::mnuRecent_Click(const QString& path) {
+    if (!SaveChanges()) return;
+    if (!OpenDesignFile(path)) {
+        // A file that is gone, or no design any more, leaves the list.
+        const auto s = settings();
+        QStringList files = s->value(kRecentKey).toStringList();
+        files.removeAll(path);
+        s->setValue(kRecentKey, files);
+        ShowRecent();
+    }
 }
 
 }  // namespace zova::ui

@@ -10,12 +10,17 @@
 
 #include "commands/selection_command.h"
 #include "design/converter.h"
+#include "documents/design_file.h"
+#include "documents/design_report.h"
 #include "presentation/candidate_table.h"
 #include "presentation/figure_rows.h"
 
 namespace Ui {
 class frmDesign;
 }
+
+class QMenu;
+class QAction;
 
 namespace zova::ui {
 
@@ -37,8 +42,19 @@ public:
     // The same for the run's first line: the inputs follow a new run.
     void ShowRun(const std::shared_ptr<const SelectionOutcome>& run);
 
+    // Opens a design file: its inputs replace the window's, and the figures
+    // computed otherwise now than when it was saved are named. A file that is
+    // not a readable design gets a message and changes nothing. True when opened.
+    bool OpenDesignFile(const QString& path);
+    // The file the design is kept in; empty before it was saved or opened.
+    QString DesignFile() const { return file_; }
+    // Whether the design differs from the file's (or, kept in none, was typed by hand).
+    bool HasUnsavedChanges() const;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // With unsaved changes: 保存 / 不保存 / 取消.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void cmbCore_Change();
@@ -49,6 +65,13 @@ private:
     void txtRipple_Change();
     void txtLossCoefficients_Change();
     void cmdConverter_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuSaveAs_Click();
+    void mnuExportReport_Click();
+    void mnuPrint_Click();
+    void mnuRecent_Click(const QString& path);
+    void txtInput_Edited();
     void grdCandidates_RowChange(const QModelIndex& current);
     void grdCandidates_Click(const QModelIndex& index);
     void tabCharts_Change();
@@ -65,6 +88,13 @@ private:
     void FillCandidates();
     void LoadRow(int viewRow);
     void LoadInputs(const QString& partNo, int turns, float current, int stack);
+    void BuildMenu();
+    bool SaveTo(const QString& path);
+    bool SaveChanges();  // asks when there are unsaved changes; false: the user cancelled
+    std::optional<DesignReport> Report() const;
+    void ShowTitle();
+    void Remember(const QString& path);
+    void ShowRecent();
     void ShowFigures(const std::vector<FigureSection>& sections);
     QString SelectedPartNo() const;
 
@@ -86,6 +116,14 @@ private:
     QTimer fill_;
     bool loading_ = false;  // the inputs are being set together: one calculation at the end
     Shown shown_;
+    // The design as its inputs stand (none while a box is refused), and the file.
+    std::optional<DesignInputs> inputs_;
+    std::optional<ConverterInputs> converter_;  // the converter a loaded candidate came from
+    QString file_;
+    std::optional<DesignInputs> saved_;  // as the file holds it
+    bool edited_ = false;                // typed by hand since the window opened
+    QMenu* recent_ = nullptr;
+    std::vector<QAction*> fileActions_;  // those that need a design
     bool compact_ = false;  // figures, charts and candidates are pages of one tab widget
 };
 

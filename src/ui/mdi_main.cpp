@@ -183,6 +183,12 @@ QPoint MDIMain::FreeCascadePosition(const QMdiSubWindow* window) const {
 
 void MDIMain::closeEvent(QCloseEvent* event) {
     ui_->mdiArea->closeAllSubWindows();
+    // The workbench stays when its user cancels saving a changed design: so does the program.
+    const QList<QMdiSubWindow*> open = ui_->mdiArea->subWindowList();
+    if (std::any_of(open.begin(), open.end(), [](const QMdiSubWindow* w) { return w->isVisible(); })) {
+        event->ignore();
+        return;
+    }
     if (!frmAbout_.isNull()) frmAbout_->close();
     event->accept();
 }
