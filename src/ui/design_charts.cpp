@@ -84,7 +84,10 @@ DesignCharts::DesignCharts(QChartView* inductanceView, QChartView* permeabilityV
     l->addAxis(l_.current, Qt::AlignBottom);
     l->addAxis(l_.inductance, Qt::AlignLeft);
     // First, so that the curve and the point are drawn over it.
-    l_.band = new QAreaSeries(new QLineSeries, new QLineSeries);
+    // An area series does not own its edges: they are its children.
+    l_.band = new QAreaSeries;
+    l_.band->setUpperSeries(new QLineSeries(l_.band));
+    l_.band->setLowerSeries(new QLineSeries(l_.band));
     l_.band->setName(q(lt.band));
     l_.band->setColor(QColor(0x1F, 0x77, 0xB4, 0x30));
     l_.band->setBorderColor(Qt::transparent);
