@@ -37,6 +37,7 @@ EMSCRIPTEN_BINDINGS(zova_page) {
     emscripten::function("coreList", &coreList);
     emscripten::function("coreDetails", &coreDetails);
     emscripten::function("calculatorHelp", &zova::web::CalculatorHelpJson);
+    emscripten::function("workbenchTexts", &zova::web::WorkbenchTextsJson);
     emscripten::function("calculate", &calculate);
     emscripten::function("select", &select);
     emscripten::function("candidates", &zova::web::CandidatesJson);

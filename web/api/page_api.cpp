@@ -9,9 +9,11 @@
 #include "commands/inductance_command.h"
 #include "commands/messages.h"
 #include "commands/selection_command.h"
+#include "commands/workbench_inputs.h"
 #include "presentation/candidate_table.h"
 #include "presentation/chart_series.h"
 #include "presentation/figure_rows.h"
+#include "presentation/workbench_texts.h"
 #include "text/conversions.h"
 #include "text/json_writer.h"
 #include "text/number_text.h"
@@ -66,6 +68,17 @@ std::string CoreListJson(std::string_view searchText) {
     j.beginObject().key("cores").beginArray();
     for (const std::string& partNo : FilterCoreList(text::Trimmed(searchText))) j.string(partNo);
     j.endArray().endObject();
+    return j.text();
+}
+
+std::string WorkbenchTextsJson() {
+    Json j;
+    j.beginObject()
+        .key("hint").string(workbench::kHint)
+        .key("noRun").string(workbench::kNoRun)
+        .key("noFigures").string(workbench::kNoFigures)
+        .key("noCurve").string(workbench::kNoCurve)
+        .endObject();
     return j.text();
 }
 
@@ -162,6 +175,8 @@ std::string CandidatesJson() {
     j.key("count").integer(static_cast<long long>(selection.cores.size()));
     j.key("current").string(text::ShortestText(selection.current));
     j.key("stack").integer(selection.stackSize);
+    j.key("summary").string(
+        workbench::CandidatesSummary(selection.cores.size(), selection.current, selection.inductance, selection.stackSize));
     j.endObject();
     return j.text();
 }
@@ -194,10 +209,10 @@ std::string CandidatesCsvJson(const std::vector<std::size_t>& order) {
 std::string DesignJson(std::string_view coreText, std::string_view turnsText, std::string_view currentText,
                        std::string_view stackText) {
     LoadCatalogue();
-    // The workbench's core box: trimmed and upper-cased; the command checks that it is offered.
-    const std::string typed = upperAscii(text::Trimmed(coreText));
-    const DesignOutcome o = DesignWinding(typed, turnsText, currentText, stackText);
-    const std::string partNo = o.end == DesignEnd::Found ? typed : std::string();
+    // The workbench's core box upper-cased; its boxes read as the desktop workbench reads them.
+    const std::string typed = upperAscii(std::string(coreText));
+    const WorkbenchOutcome o = DesignAsTyped(typed, turnsText, currentText, stackText);
+    const std::string partNo = o.end == DesignEnd::Found ? text::Trimmed(typed) : std::string();
     Json j;
     j.beginObject().key("end");
     switch (o.end) {
@@ -209,20 +224,34 @@ std::string DesignJson(std::string_view coreText, std::string_view turnsText, st
     j.key("partNo").string(partNo).key("message").string(o.message);
     if (o.end == DesignEnd::Found) {
         const DesignFigures& f = *o.figures;
-        j.key("result").string(InductanceResultText(f.inductance));
-        j.key("warning").string(WindingWarning(f, o.turns));
-        j.key("figures").beginArray();
-        for (const FigureRow& row : FigureRows(f))
-            j.beginObject().key("name").string(row.name).key("value").string(row.value).endObject();
+        j.key("result").string(o.biasCurve ? InductanceResultText(f.inductance)
+                                           : workbench::NoCurveResult(partNo, o.current, f.inductanceZeroBias));
+        std::string warning = o.biasCurve ? std::string() : std::string(workbench::kNoCurve);
+        if (const std::string w = WindingWarning(f, o.turns); !w.empty()) warning += (warning.empty() ? "" : "\n") + w;
+        j.key("warning").string(warning);
+        j.key("sections").beginArray();
+        for (const FigureSection& section : FigureSections(f, o.biasCurve)) {
+            j.beginObject().key("heading").string(section.heading).key("rows").beginArray();
+            for (const FigureRow& row : section.rows)
+                j.beginObject().key("name").string(row.name).key("value").string(row.value).endObject();
+            j.endArray().endObject();
+        }
         j.endArray();
-        const InductanceChart l = InductanceChartOf(f, o.current);
-        j.key("inductanceChart").beginObject();
-        points(j, "curve", l.curve);
-        j.key("operating");
-        point(j, l.operating);
-        j.key("zeroBias").number(l.zeroBias).endObject();
+        // Without a bias curve the roll-off would fall straight to 0: no chart, a sentence.
+        j.key("inductanceChart");
+        if (o.biasCurve) {
+            const InductanceChart l = InductanceChartOf(f, o.current);
+            j.beginObject();
+            points(j, "curve", l.curve);
+            j.key("operating");
+            point(j, l.operating);
+            j.key("zeroBias").number(l.zeroBias).endObject();
+        } else {
+            j.null();
+        }
         j.key("permeabilityChart");
-        if (const auto mu = PermeabilityChartOf(FindCore(partNo), f)) {
+        const auto mu = o.biasCurve ? PermeabilityChartOf(FindCore(partNo), f) : std::nullopt;
+        if (mu) {
             j.beginObject();
             points(j, "points", mu->points);
             points(j, "lookedUp", mu->lookedUp);

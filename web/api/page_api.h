@@ -16,6 +16,9 @@ namespace zova::web {
 // {"cores": [part numbers]}: the calculator's list for a search text (trimmed here, as the window trims it).
 std::string CoreListJson(std::string_view searchText);
 
+// The design workbench's sentences, as the desktop's: {"hint", "noRun", "noFigures", "noCurve"}.
+std::string WorkbenchTextsJson();
+
 // {"text": ...}: the six lines of a list item's details, each ending in a carriage return.
 std::string CoreDetailsJson(std::string_view listItem);
 

@@ -6,12 +6,12 @@ import { Chart, inductanceOption, permeabilityOption } from './charts.mjs';
 import { downloadBlob, downloadText } from './download.mjs';
 import { writeState } from './state.mjs';
 
-const HINT = '选择磁芯料号，输入绕线圈数和电流。';
-const NO_RUN = '运行磁芯选型后，这里列出它的候选磁芯；点击列标题排序，选中一行载入上方。';
 const PART_NO_COLUMN = 1;
 
 export function createDesign(engine) {
   const $ = (id) => document.getElementById(id);
+  // The desktop workbench's own sentences, from the library.
+  const { hint: HINT, noRun: NO_RUN, noCurve: NO_CURVE } = engine.workbenchTexts();
   const core = $('design-core');
   const turns = $('design-turns');
   const current = $('design-current');
@@ -20,6 +20,8 @@ export function createDesign(engine) {
   const warning = $('design-warning');
   const figures = $('design-figures').tBodies[0];
   const noCurve = $('chart-no-curve');
+  const noInductanceCurve = $('chart-l-no-curve');
+  noInductanceCurve.textContent = NO_CURVE;
   const status = $('candidates-status');
   const csvButton = $('candidates-csv');
   const table = $('candidates-table');
@@ -49,24 +51,40 @@ export function createDesign(engine) {
       charts.inductance.clear();
       charts.permeability.clear();
       noCurve.hidden = true;
+      noInductanceCurve.hidden = true;
       charts.permeability.element.hidden = false;
+      charts.inductance.element.hidden = false;
       return d;
     }
     message.textContent = d.result;
     warning.textContent = d.warning;
+    // Each group under a heading row, the key figures first.
     figures.replaceChildren(
-      ...d.figures.map(({ name, value }) => {
-        const tr = document.createElement('tr');
+      ...d.sections.flatMap(({ heading, rows }) => {
+        const head = document.createElement('tr');
         const th = document.createElement('th');
-        th.scope = 'row';
-        th.textContent = name;
-        const td = document.createElement('td');
-        td.textContent = value;
-        tr.append(th, td);
-        return tr;
+        th.colSpan = 2;
+        th.scope = 'colgroup';
+        th.className = 'group';
+        th.textContent = heading;
+        head.append(th);
+        return [head, ...rows.map(({ name, value }) => {
+          const tr = document.createElement('tr');
+          const cell = document.createElement('th');
+          cell.scope = 'row';
+          cell.textContent = name;
+          const td = document.createElement('td');
+          td.textContent = value;
+          tr.append(cell, td);
+          return tr;
+        })];
       }),
     );
-    charts.inductance.show(inductanceOption(d.inductanceChart));
+    // Without a bias curve the roll-off would fall straight to 0: a sentence instead.
+    noInductanceCurve.hidden = d.inductanceChart !== null;
+    charts.inductance.element.hidden = d.inductanceChart === null;
+    if (d.inductanceChart) charts.inductance.show(inductanceOption(d.inductanceChart));
+    else charts.inductance.clear();
     const curve = d.permeabilityChart;
     noCurve.hidden = curve !== null;
     charts.permeability.element.hidden = curve === null;
@@ -171,7 +189,8 @@ export function createDesign(engine) {
       const chart = charts[button.dataset.save];
       const blob = await chart.blob(button.dataset.type);
       if (!blob) {
-        message.textContent = chart === charts.permeability && !noCurve.hidden ? noCurve.textContent : HINT;
+        const missing = chart === charts.permeability ? noCurve : noInductanceCurve;
+        message.textContent = missing.hidden ? HINT : missing.textContent;
         return;
       }
       const name = button.dataset.save === 'inductance' ? '电感量-电流' : '磁导率-磁场';
@@ -205,7 +224,7 @@ export function createDesign(engine) {
       );
       order = run.rows.map((_, i) => i);
       showRows();
-      status.textContent = `共 ${run.count} 个候选磁芯（电流 ${run.current} A，磁芯个数 ${run.stack}）`;
+      status.textContent = run.summary;
       csvButton.disabled = false;
     },
     // A row of the selection opened here: its row in the table is chosen when listed.

@@ -7,6 +7,7 @@ export function engineOf(module) {
     coreList: (search) => read(module.coreList(search)).cores,
     coreDetails: (item) => read(module.coreDetails(item)).text,
     calculatorHelp: () => read(module.calculatorHelp()).text,
+    workbenchTexts: () => read(module.workbenchTexts()),
     calculate: (partNo, turns, current, stack) => read(module.calculate(partNo, turns, current, stack)),
     select: (current, inductance, stack) => read(module.select(current, inductance, stack)),
     candidates: () => read(module.candidates()),

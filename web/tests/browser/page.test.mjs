@@ -89,10 +89,11 @@ test('selection 10 A / 100 μH lists 203 cores; a double click opens the first i
   await expect(design.getByLabel('绕线圈数')).toHaveValue('54');
   await expect(design.getByLabel('电流 (A)')).toHaveValue('10');
   await expect(page.locator('#design-message')).toHaveText('电感量为：100.283μH');
-  await expect(design.getByRole('row', { name: '电感量 (μH) 100.283', exact: true })).toBeVisible();
+  // Once among the key figures (the first group) and once in its own group.
+  await expect(design.getByRole('row', { name: '电感量 (μH) 100.283', exact: true })).toHaveCount(2);
   await expect(page.locator('#chart-inductance svg')).toBeVisible();
   await expect(page.locator('#chart-permeability svg')).toBeVisible();
-  await expect(page.locator('#candidates-status')).toHaveText('共 203 个候选磁芯（电流 10 A，磁芯个数 1）');
+  await expect(page.locator('#candidates-status')).toHaveText('选型 10 A、100 μH、1 个磁芯：共 203 个候选磁芯');
 });
 
 test('Enter on a row opens it, and the tabs follow the arrow keys', async ({ page }) => {
@@ -225,4 +226,25 @@ test('at a phone\'s width nothing leaves the screen sideways', async ({ page }) 
   const overflow = await page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
   expect(overflow).toBeLessThanOrEqual(0);
   await expect(page.locator('#chart-inductance svg')).toBeVisible();
+});
+
+test('设计分析 keeps what is typed and says what is wrong, as the desktop workbench does', async ({ page }) => {
+  await open(page);
+  await page.getByRole('tab', { name: '设计分析' }).click();
+  const design = panel(page, '设计分析');
+  await design.getByLabel('磁芯料号').fill('KTA092060');
+  await design.getByLabel('绕线圈数').fill('54');
+  await design.getByLabel('电流 (A)').pressSequentially('1,5');
+  await expect(design.getByLabel('电流 (A)')).toHaveValue('1,5');
+  await expect(page.locator('#design-message')).toHaveText('电流必须是数字：小数点请用“.”，不用逗号。');
+  await design.getByLabel('电流 (A)').fill('10');
+  await expect(design.getByRole('row', { name: '要点' })).toBeVisible();
+  // A core without a bias curve: a sentence where the roll-off would fall to 0.
+  await design.getByLabel('磁芯料号').fill('KRA037125');
+  await expect(page.locator('#design-message')).toHaveText('KRA037125 没有直流偏置曲线，带 10 A 电流的电感量无法计算；零偏置电感量为 154.548μH。');
+  await expect(page.locator('#chart-l-no-curve')).toBeVisible();
+  await expect(page.locator('#chart-inductance')).toBeHidden();
+  await design.getByLabel('磁芯料号').fill('KTA092060');
+  await expect(page.locator('#chart-inductance svg')).toBeVisible();
+  await expect(page.locator('#chart-l-no-curve')).toBeHidden();
 });
