@@ -26,16 +26,21 @@ mkdir -p "$out"
 shoot() { /usr/bin/import -window "$1" "$out/$2"; echo "saved $out/$2"; }  # ImageMagick's own import
 pause() { sleep "${1:-0.7}"; }
 
-# Starts the program and runs a selection of 10 A / 100 μH. The selection
-# window is open at start-up with the focus in the current box: current, Tab,
-# inductance, Tab to the stack box, Tab to "磁芯选型", Space.
-start_and_select() {
+# Starts the program and waits for its main window ($main), focused.
+start() {
   "$app" &
   pid=$!
   trap 'kill "$pid" 2>/dev/null || true' EXIT
   main=$(xdotool search --sync --onlyvisible --name '^ZOVA磁芯设计工具$' | head -1)
   xdotool windowfocus --sync "$main"
   pause 1.5
+}
+
+# Starts the program and runs a selection of 10 A / 100 μH. The selection
+# window is open at start-up with the focus in the current box: current, Tab,
+# inductance, Tab to the stack box, Tab to "磁芯选型", Space.
+start_and_select() {
+  start
   xdotool type --delay 80 10
   xdotool key Tab
   xdotool type --delay 80 100
@@ -115,12 +120,7 @@ trap - EXIT
 # Once more, the workbench's converter page: 计算工具(&D) > 设计分析(&E),
 # maximised in a larger main window; buck 48 V -> 12 V, 10 A, 100 kHz, the ripple
 # ratio left at 0.3; then its first candidate's L–I chart with the ripple band.
-"$app" &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
-main=$(xdotool search --sync --onlyvisible --name '^ZOVA磁芯设计工具$' | head -1)
-xdotool windowfocus --sync "$main"
-pause 1.5
+start
 xdotool key alt+d
 pause
 xdotool key e

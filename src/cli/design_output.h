@@ -4,6 +4,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "design/converter.h"
 
 // zovamagnetic-cli design and converter.
 namespace zova::cli {
@@ -22,10 +23,9 @@ inline constexpr OptionSpec kDesignOptions[] = {
     {.name = "open"},
 };
 
-inline constexpr std::string_view kTopologies[] = {"buck", "boost", "buck-boost"};
 inline constexpr std::string_view kConverterFormats[] = {"text", "json", "csv"};
 inline constexpr OptionSpec kConverterOptions[] = {
-    {.name = "topology", .required = true, .choices = kTopologies},
+    {.name = "topology", .required = true, .choices = kTopologyNames},
     {.name = "vin", .required = true},
     {.name = "vout", .required = true},
     {.name = "iout", .required = true},

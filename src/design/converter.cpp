@@ -1,11 +1,13 @@
 #include "design/converter.h"
 
+#include <cstddef>
+#include <iterator>
+
 namespace zova {
 
 std::optional<Topology> TopologyNamed(std::string_view name) {
-    if (name == "buck") return Topology::Buck;
-    if (name == "boost") return Topology::Boost;
-    if (name == "buck-boost") return Topology::BuckBoost;
+    for (std::size_t i = 0; i < std::size(kTopologyNames); ++i)
+        if (name == kTopologyNames[i]) return static_cast<Topology>(i);
     return std::nullopt;
 }
 

@@ -10,6 +10,9 @@ namespace zova {
 // 3rd ed., Springer 2020, ch. 2: the steady state by volt-second balance).
 enum class Topology { Buck, Boost, BuckBoost };
 
+// Their names, in the order of the enumeration.
+inline constexpr std::string_view kTopologyNames[] = {"buck", "boost", "buck-boost"};
+
 // The topology named "buck", "boost" or "buck-boost".
 std::optional<Topology> TopologyNamed(std::string_view name);
 

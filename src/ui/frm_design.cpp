@@ -408,7 +408,7 @@ void FrmDesign::DoCalculation() {
     // An empty coefficients box stands for the material's fit: it shows which.
     ui_->txtLossCoefficients->setPlaceholderText(q(workbench::CoefficientsText(f.lossCoefficients)));
 
-    const auto curve = o.biasCurve ? PermeabilityChartOf(FindCore(u8(partNo)), f) : std::nullopt;
+    const auto curve = PermeabilityChartOf(FindCore(u8(partNo)), f);
     if (curve) {
         charts_->showInductance(InductanceChartOf(f, o.current));
         charts_->showPermeability(*curve);
@@ -458,12 +458,12 @@ void FrmDesign::ShowFigures(const std::vector<FigureSection>& sections) {
 // point above, its candidates below at the inductor's DC current and the
 // converter's volt-seconds, by total loss, the first of them loaded.
 void FrmDesign::cmdConverter_Click() {
-    static constexpr std::string_view kTopologies[] = {"buck", "boost", "buck-boost"};
+    const std::string_view topology = kTopologyNames[std::max(0, ui_->cmbTopology->currentIndex())];
     const std::string vin = u8(ui_->txtVin->text()), vout = u8(ui_->txtVout->text()), iout = u8(ui_->txtIout->text()),
                       frequency = u8(ui_->txtConverterFrequency->text()), ratio = u8(ui_->txtRippleRatio->text()),
                       inductance = u8(ui_->txtConverterInductance->text()),
                       stack = u8(ui_->txtConverterStack->text()), coefficients = u8(ui_->txtLossCoefficients->text());
-    const ConverterOutcome o = RunConverter({kTopologies[std::max(0, ui_->cmbTopology->currentIndex())], vin, vout, iout,
+    const ConverterOutcome o = RunConverter({topology, vin, vout, iout,
                                              frequency, ratio, inductance, stack, coefficients});
     if (o.end != ConverterEnd::Found) {
         ui_->labConverter->setStyleSheet(kRefusalStyle);
@@ -474,7 +474,7 @@ void FrmDesign::cmdConverter_Click() {
     }
     ui_->labConverter->setStyleSheet({});
     const auto number = [](const std::string& t) { return text::LeadingValue(text::Trimmed(t)); };
-    converter_ = ConverterInputs{std::string(kTopologies[std::max(0, ui_->cmbTopology->currentIndex())]),
+    converter_ = ConverterInputs{std::string(topology),
                                  number(vin), number(vout), number(iout), o.options.ac->frequency,
                                  o.point->rippleRatio, std::nullopt};
     if (!text::Trimmed(inductance).empty()) {
@@ -553,10 +553,6 @@ void FrmDesign::cmdExportCsv_Click() {
                         q(workbench::CandidatesFileName(run_->current, run_->inductance, run_->stackSize)));
 }
 
-}  // namespace zova::ui
-
-namespace zova::ui {
-
 void FrmDesign::txtInput_Edited() {
     edited_ = true;
     ShowTitle();
@@ -603,10 +599,15 @@ constexpr FileType kReportTypes[] = {{"PDF 文档 (*.pdf)", "pdf"}};
 
 }  // namespace
 
+// The figures worked out from the inputs as the file holds them, as opening it will.
+DesignOutcome FrmDesign::DesignOfInputs() const {
+    const DesignTexts t = TextsOf(*inputs_);
+    return DesignWinding(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
+}
+
 bool FrmDesign::SaveTo(const QString& path) {
     if (!inputs_) return false;
-    const DesignTexts t = TextsOf(*inputs_);
-    const DesignOutcome o = DesignWinding(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
+    const DesignOutcome o = DesignOfInputs();
     if (o.end != DesignEnd::Found) {
         ShowMessage(this, QStringLiteral("无法保存：") + q(o.message));
         return false;
@@ -665,9 +666,7 @@ bool FrmDesign::OpenDesignFile(const QString& path) {
     converter_ = in.converter;
     if (in.converter) {
         const ConverterInputs& c = *in.converter;
-        static constexpr std::string_view kTopologies[] = {"buck", "boost", "buck-boost"};
-        ui_->cmbTopology->setCurrentIndex(static_cast<int>(
-            std::find(std::begin(kTopologies), std::end(kTopologies), c.topology) - std::begin(kTopologies)));
+        ui_->cmbTopology->setCurrentIndex(static_cast<int>(*TopologyNamed(c.topology)));
         ui_->txtVin->setText(q(text::ShortestText(c.vin)));
         ui_->txtVout->setText(q(text::ShortestText(c.vout)));
         ui_->txtIout->setText(q(text::ShortestText(c.iout)));
@@ -692,8 +691,7 @@ bool FrmDesign::OpenDesignFile(const QString& path) {
 
 std::optional<DesignReport> FrmDesign::Report() const {
     if (!inputs_) return std::nullopt;
-    const DesignTexts t = TextsOf(*inputs_);
-    const DesignOutcome o = DesignWinding(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
+    const DesignOutcome o = DesignOfInputs();
     if (o.end != DesignEnd::Found) return std::nullopt;
     return DesignReportOf(*inputs_, o, u8(QDate::currentDate().toString(Qt::ISODate)));
 }
@@ -730,22 +728,25 @@ std::unique_ptr<QSettings> settings() {
                                        QStringLiteral("zovamagnetic"));
 }
 
+QStringList recentFiles() { return settings()->value(kRecentKey).toStringList(); }
+
+void storeRecentFiles(const QStringList& files) { settings()->setValue(kRecentKey, files); }
+
 }  // namespace
 
 void FrmDesign::Remember(const QString& path) {
-    const auto s = settings();
-    QStringList files = s->value(kRecentKey).toStringList();
+    QStringList files = recentFiles();
     const QString absolute = QFileInfo(path).absoluteFilePath();
     files.removeAll(absolute);
     files.prepend(absolute);
     while (files.size() > kRecentFiles) files.removeLast();
-    s->setValue(kRecentKey, files);
+    storeRecentFiles(files);
     ShowRecent();
 }
 
 void FrmDesign::ShowRecent() {
     recent_->clear();
-    const QStringList files = settings()->value(kRecentKey).toStringList();
+    const QStringList files = recentFiles();
     for (int i = 0; i < files.size(); ++i) {
         QAction* action = recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
         action->setToolTip(files[i]);
@@ -760,10 +761,9 @@ void FrmDesign::mnuRecent_Click(const QString& path) {
     if (!SaveChanges()) return;
     if (!OpenDesignFile(path)) {
         // A file that is gone, or no design any more, leaves the list.
-        const auto s = settings();
-        QStringList files = s->value(kRecentKey).toStringList();
+        QStringList files = recentFiles();
         files.removeAll(path);
-        s->setValue(kRecentKey, files);
+        storeRecentFiles(files);
         ShowRecent();
     }
 }

@@ -91,6 +91,7 @@ private:
     void BuildMenu();
     bool SaveTo(const QString& path);
     bool SaveChanges();  // asks when there are unsaved changes; false: the user cancelled
+    DesignOutcome DesignOfInputs() const;  // inputs_ must hold a design
     std::optional<DesignReport> Report() const;
     void ShowTitle();
     void Remember(const QString& path);

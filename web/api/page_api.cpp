@@ -250,8 +250,7 @@ std::string DesignJson(std::string_view coreText, std::string_view turnsText, st
             j.null();
         }
         j.key("permeabilityChart");
-        const auto mu = o.biasCurve ? PermeabilityChartOf(FindCore(partNo), f) : std::nullopt;
-        if (mu) {
+        if (const auto mu = PermeabilityChartOf(FindCore(partNo), f)) {
             j.beginObject();
             points(j, "points", mu->points);
             points(j, "lookedUp", mu->lookedUp);
