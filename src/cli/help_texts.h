@@ -7,10 +7,12 @@ namespace zova::cli::help {
 
 inline constexpr std::string_view kToolPage = R"(Usage: zovamagnetic-cli COMMAND [OPTIONS]
 
-The answers of the ZOVAMagnetic windows, for scripts. Every value is taken as
-the text a user would type into the window's box and goes through the same
-conversions and checks: turns "2.5" count as 2, an empty stack text counts as
-0 cores, and the messages are the windows' own.
+The answers of the ZOVAMagnetic windows, for scripts. inductance and select
+take every value as the text a user would type into the window's box, with
+the same conversions and checks: turns "2.5" count as 2, an empty stack text
+counts as 0 cores, and the messages are the windows' own. design and
+converter read their values as the design workbench reads its boxes: as
+typed, each within its range, refused in the workbench's words.
 
 Commands:
   inductance   inductance of a winding on one core or a stack of cores
@@ -124,12 +126,14 @@ frequency: the ripple's peak current, flux swing and peak flux density, core
 loss (Steinmetz fit of the core's material), AC copper loss (Dowell), total
 loss and the temperature rise it gives.
 
-  --core PARTNO    an offered part number exactly as 'cores' lists it
-  --turns TEXT     number of turns
-  --current TEXT   DC current in A (the DC part when a ripple rides on it)
-  --stack TEXT     number of stacked cores (default "1")
+  --core PARTNO    an offered part number as 'cores' lists it (either case)
+  --turns TEXT     number of turns, whole, 1 to 32767
+  --current TEXT   DC current in A (the DC part when a ripple rides on it),
+                   above 0 and at most 10000
+  --stack TEXT     number of stacked cores, whole, 1 to 32767 (default "1")
   --frequency KHZ  switching frequency in kHz (0.001 to 100000)
-  --ripple APP     ripple current in A peak to peak (default 0; needs --frequency)
+  --ripple APP     ripple current in A peak to peak, 0 to 20000 (default 0;
+                   needs --frequency)
   --loss-coefficients A,B,C
                    a core-loss fit of your own, P = A × B^B × f^C (mW/cm³,
                    peak flux density in T, f in kHz), for the material's
@@ -141,11 +145,11 @@ loss and the temperature rise it gives.
                    file's); a file that is not a readable design exits 2
   --format FORMAT  text (default) or json
 
-The texts pass the inductance calculator's conversions and checks, with its
-messages in its order (an unknown part number is refused where the core is
-checked); then turns below 1, a current not above 0 and a stack below 1 are
-refused; then the frequency, the ripple and the coefficients. Refusals exit 2,
-out of range exits 3.
+The values are read in the order above, as the workbench reads its boxes:
+blanks around a value are ignored; a text that is not a decimal number
+("1,5", "2A"), a count that is not whole (turns "2.5") or a value outside its
+range is refused with the workbench's sentence, and so is a design file whose
+inputs it would refuse. Refusals exit 2, out of range exits 3.
 
 json: one object of the figures, null where a figure is undefined (the
 winding does not fit the hole, no standard wire or gauge is thick enough, no
@@ -165,13 +169,14 @@ candidate's ripple follows from its own inductance).
 
   --topology T     buck (Vout < Vin), boost (Vout > Vin) or buck-boost
                    (inverting; Vout is its magnitude)
-  --vin V, --vout V, --iout A
-                   input and output voltage, output current, all above 0
+  --vin V, --vout V
+                   input and output voltage, 0.1 to 10000
+  --iout A         output current, above 0 and at most 10000
   --frequency KHZ  switching frequency in kHz (0.001 to 100000)
   --ripple-ratio R ripple over the inductor's DC current, above 0 and at
                    most 2 (default 0.3); or
   --inductance UH  the inductance wanted, from which the ratio follows
-  --stack K        number of stacked cores (default "1")
+  --stack K        number of stacked cores, whole, 1 to 32767 (default "1")
   --loss-coefficients A,B,C
                    a core-loss fit of your own for every candidate
   --format FORMAT  text (default), json or csv

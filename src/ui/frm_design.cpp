@@ -38,7 +38,6 @@
 #include "documents/design_report.h"
 #include "files/read_file.h"
 #include "commands/inductance_command.h"
-#include "commands/workbench_inputs.h"
 #include "presentation/candidate_table.h"
 #include "presentation/chart_series.h"
 #include "presentation/converter_outputs.h"
@@ -369,27 +368,15 @@ void FrmDesign::DoCalculation() {
     const QString partNo = SelectedPartNo();
     const std::string frequency = u8(ui_->txtFrequency->text()), ripple = u8(ui_->txtRipple->text()),
                       coefficients = u8(ui_->txtLossCoefficients->text());
-    const WorkbenchOutcome o = DesignAsTyped(u8(partNo), u8(ui_->txtTurns->text()), u8(ui_->txtCurrent->text()),
-                                             u8(ui_->cmbCoreCount->currentText()), {frequency, ripple, coefficients});
-    const std::array<QWidget*, 8> boxes = {nullptr,          ui_->cmbCore,      ui_->txtTurns,
-                                           ui_->txtCurrent,  ui_->cmbCoreCount, ui_->txtFrequency,
-                                           ui_->txtRipple,   ui_->txtLossCoefficients};
+    const DesignOutcome o = DesignAsTyped(u8(partNo), u8(ui_->txtTurns->text()), u8(ui_->txtCurrent->text()),
+                                          u8(ui_->cmbCoreCount->currentText()), {frequency, ripple, coefficients});
     if (o.end != DesignEnd::Found) {
         inputs_.reset();
         ShowTitle();
-        ShowRefusal(q(o.message), boxes[static_cast<std::size_t>(o.box)]);
+        ShowRefusal(q(o.message), BoxOf(o.box, false));
         return;
     }
-    DesignInputs in;
-    in.core = u8(partNo);
-    in.turns = o.turns;
-    in.current = text::LeadingValue(text::Trimmed(u8(ui_->txtCurrent->text())));
-    in.stack = o.stackSize;
-    if (o.options.ac) {
-        in.frequency = o.options.ac->frequency;
-        in.ripple = o.options.ac->ripple;
-    }
-    in.coefficients = o.options.coefficients;
+    DesignInputs in = InputsOf(o, u8(ui_->txtCurrent->text()));
     in.converter = converter_;
     inputs_ = std::move(in);
     ShowTitle();
@@ -465,6 +452,7 @@ void FrmDesign::cmdConverter_Click() {
                       stack = u8(ui_->txtConverterStack->text()), coefficients = u8(ui_->txtLossCoefficients->text());
     const ConverterOutcome o = RunConverter({topology, vin, vout, iout,
                                              frequency, ratio, inductance, stack, coefficients});
+    MarkRefused(true, o.end == ConverterEnd::Validation ? BoxOf(o.box, true) : nullptr, q(o.message));
     if (o.end != ConverterEnd::Found) {
         ui_->labConverter->setStyleSheet(kRefusalStyle);
         ui_->labConverter->setText(q(o.message));
@@ -493,13 +481,53 @@ void FrmDesign::cmdConverter_Click() {
     LoadRow(0);
 }
 
+// The box that holds what a design or a converter run read from a box.
+QWidget* FrmDesign::BoxOf(DesignBox box, bool converter) const {
+    switch (box) {
+        case DesignBox::Core: return ui_->cmbCore;
+        case DesignBox::Turns: return ui_->txtTurns;
+        case DesignBox::Current: return ui_->txtCurrent;
+        case DesignBox::Stack: return converter ? static_cast<QWidget*>(ui_->txtConverterStack) : ui_->cmbCoreCount;
+        case DesignBox::Frequency: return converter ? ui_->txtConverterFrequency : ui_->txtFrequency;
+        case DesignBox::Ripple: return ui_->txtRipple;
+        case DesignBox::Coefficients: return ui_->txtLossCoefficients;
+        case DesignBox::Topology: return ui_->cmbTopology;
+        case DesignBox::Vin: return ui_->txtVin;
+        case DesignBox::Vout: return ui_->txtVout;
+        case DesignBox::Iout: return ui_->txtIout;
+        case DesignBox::RippleRatio: return ui_->txtRippleRatio;
+        case DesignBox::Inductance: return ui_->txtConverterInductance;
+        case DesignBox::None: break;
+    }
+    return nullptr;
+}
+
+// The refused box carries the reason as its description; the other boxes of
+// its page (the workbench's or the converter's) carry none.
+void FrmDesign::MarkRefused(bool converter, QWidget* box, const QString& message) {
+    const std::array<QWidget*, 7> workbench = {ui_->cmbCore,         ui_->txtTurns,  ui_->txtCurrent,
+                                               ui_->cmbCoreCount,    ui_->txtFrequency, ui_->txtRipple,
+                                               ui_->txtLossCoefficients};
+    const std::array<QWidget*, 8> converterBoxes = {ui_->cmbTopology,           ui_->txtVin,
+                                                    ui_->txtVout,               ui_->txtIout,
+                                                    ui_->txtConverterFrequency, ui_->txtRippleRatio,
+                                                    ui_->txtConverterInductance, ui_->txtConverterStack};
+    const auto mark = [&](QWidget* input) {
+        const QString description = input == box ? message : QString();
+        if (input->accessibleDescription() != description) input->setAccessibleDescription(description);
+    };
+    if (converter) {
+        std::for_each(converterBoxes.begin(), converterBoxes.end(), mark);
+        if (box == ui_->txtLossCoefficients) mark(box);
+    } else {
+        std::for_each(workbench.begin(), workbench.end(), mark);
+    }
+}
+
 // The message line says what is wrong and a screen reader is told; the box
 // concerned carries the reason as its description until it is put right.
 void FrmDesign::ShowRefusal(const QString& message, QWidget* box) {
-    for (QWidget* input : {static_cast<QWidget*>(ui_->cmbCore), static_cast<QWidget*>(ui_->txtTurns),
-                           static_cast<QWidget*>(ui_->txtCurrent), static_cast<QWidget*>(ui_->cmbCoreCount)})
-        if (input->accessibleDescription() != (input == box ? message : QString()))
-            input->setAccessibleDescription(input == box ? message : QString());
+    MarkRefused(false, box, message);
     ui_->labMessage->setStyleSheet(message.isEmpty() ? QString() : kRefusalStyle);
     if (message.isEmpty()) return;
     ShowNoFigures(q(workbench::kNoFigures));
@@ -602,7 +630,7 @@ constexpr FileType kReportTypes[] = {{"PDF 文档 (*.pdf)", "pdf"}};
 // The figures worked out from the inputs as the file holds them, as opening it will.
 DesignOutcome FrmDesign::DesignOfInputs() const {
     const DesignTexts t = TextsOf(*inputs_);
-    return DesignWinding(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
+    return DesignAsTyped(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
 }
 
 bool FrmDesign::SaveTo(const QString& path) {
@@ -717,7 +745,7 @@ void FrmDesign::mnuPrint_Click() {
 }
 
 // The last few design files, most recent first, in the program's settings
-// (~/.config/zova/zovamagnetic.conf).
+// (~/.config/zova/zovamagnetic.ini).
 namespace {
 
 constexpr int kRecentFiles = 5;

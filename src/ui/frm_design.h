@@ -84,6 +84,8 @@ private:
                  std::optional<OperatingPoint> point = std::nullopt);
     void DoCalculation();
     void ShowRefusal(const QString& message, QWidget* box);
+    QWidget* BoxOf(DesignBox box, bool converter) const;
+    void MarkRefused(bool converter, QWidget* box, const QString& message);
     void ShowNoFigures(const QString& sentence);
     void FillCandidates();
     void LoadRow(int viewRow);

@@ -56,7 +56,7 @@ TEST(Converter, SortsByAnyFigureAndRefusesAKeyThatIsNone) {
 TEST(Converter, RefusesInChineseWithExitTwo) {
     const test::ToolRun up = RunTool(with(kBuck, {"--ripple-ratio", "0"}));
     EXPECT_EQ(up.exitCode, 2);
-    EXPECT_EQ(up.err, "对不起，纹波率必须大于0且不超过2（电流连续）！\n");
+    EXPECT_EQ(up.err, "纹波率应大于 0 且不超过 2。\n");
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ DesignInputs kta092060() {
 std::string savedFile() {
     const DesignInputs in = kta092060();
     const DesignTexts t = TextsOf(in);
-    const DesignOutcome o = DesignWinding(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
+    const DesignOutcome o = DesignAsTyped(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
     return DesignFileText(in, *o.figures);
 }
 
@@ -44,7 +44,18 @@ TEST(DesignFile, OpensToTheDesignItSaved) {
     ASSERT_TRUE(opened.inputs) << opened.message;
     EXPECT_EQ(*opened.inputs, kta092060());
     EXPECT_TRUE(opened.changes.empty());
-    EXPECT_EQ(opened.outcome.figures->inductance, DesignWinding("KTA092060", "54", "10", "1").figures->inductance);
+    EXPECT_EQ(opened.outcome.figures->inductance, DesignAsTyped("KTA092060", "54", "10", "1").figures->inductance);
+}
+
+// What a text editor may do to a file, and what the tool may have written:
+// a byte-order mark, a part number in lower case, the ranges' upper ends.
+TEST(DesignFile, OpensWhatEveryFaceAccepts) {
+    EXPECT_TRUE(OpenDesign("\xEF\xBB\xBF" + savedFile()).inputs);
+    const OpenedDesign lower = OpenDesign(edited("\"core\": \"KTA092060\"", "\"core\": \"kta092060\""));
+    ASSERT_TRUE(lower.inputs) << lower.message;
+    EXPECT_EQ(lower.inputs->core, "KTA092060");
+    const OpenedDesign big = OpenDesign(edited("\"turns\": 54", "\"turns\": 5000"));
+    EXPECT_TRUE(big.inputs) << big.message;
 }
 
 TEST(DesignFile, IgnoresWhatALaterVersionAdds) {
@@ -97,23 +108,27 @@ const DamagedCase kDamaged[] = {
     {"coreNumber", [] { return edited("\"core\": \"KTA092060\"", "\"core\": 92060"); },
      "设计文件的磁芯料号（inputs.core）缺失或不是文字。"},
     {"coreUnknownWithEscape", [] { return edited("\"core\": \"KTA092060\"", "\"core\": \"KT\\u001b[2J\""); },
-     "设计文件的磁芯料号“KT\\x1b[2J”不在本程序的磁芯目录中。"},
+     "设计文件的 inputs.core 有误：目录中没有磁芯料号“KT\\x1b[2J”。"},
     {"turnsNotWhole", [] { return edited("\"turns\": 54", "\"turns\": 54.5"); },
-     "设计文件的绕线圈数（inputs.turns）应为 1 至 32767 的整数。"},
+     "设计文件的 inputs.turns 有误：绕线圈数必须是整数。"},
     {"turnsHuge", [] { return edited("\"turns\": 54", "\"turns\": 1e300"); },
-     "设计文件的绕线圈数（inputs.turns）应为 1 至 32767 的整数。"},
+     "设计文件的 inputs.turns 有误：绕线圈数应在 1 到 32767 圈之间。"},
     {"currentNegative", [] { return edited("\"current\": 10", "\"current\": -10"); },
-     "设计文件的电流（inputs.current）应为大于 0 的数。"},
+     "设计文件的 inputs.current 有误：电流不能为负数。"},
     {"stackZero", [] { return edited("\"stack\": 1", "\"stack\": 0"); },
-     "设计文件的磁芯个数（inputs.stack）应为 1 至 32767 的整数。"},
+     "设计文件的 inputs.stack 有误：磁芯个数应在 1 到 32767 个之间。"},
     {"frequencyZero", [] { return edited("\"frequency\": 100,\n    \"ripple\"", "\"frequency\": 0,\n    \"ripple\""); },
-     "设计文件的开关频率（inputs.frequency）应在 0.001 至 100000 kHz 之间。"},
+     "设计文件的 inputs.frequency 有误：开关频率应在 0.001 到 100000 kHz 之间。"},
     {"rippleWithoutFrequency", [] { return edited("\"frequency\": 100,\n    \"ripple\"", "\"ripple\""); },
-     "设计文件的纹波电流（inputs.ripple）应为不小于 0 的数，并须有开关频率。"},
+     "设计文件的 inputs.ripple 有误：给出纹波电流时请同时给出开关频率。"},
     {"converterTopology", [] { return edited("\"topology\": \"buck\"", "\"topology\": \"flyback\""); },
      "设计文件的变换器输入（converter）不完整或有误。"},
     // 1e38 A is a single, but the field of 54 turns is not: the calculation's own limit.
-    {"beyondCalculation", [] { return edited("\"current\": 10", "\"current\": 1e38"); },
+    {"beyondTheCurrentRange", [] { return edited("\"current\": 10", "\"current\": 1e38"); },
+     "设计文件的 inputs.current 有误：电流应大于 0 且不超过 10000 A。"},
+    {"buckThatRaisesTheVoltage", [] { return edited("\"vout\": 12", "\"vout\": 60"); },
+     "设计文件的变换器输入（converter）有误：降压变换器的输出电压必须低于输入电压。"},
+    {"beyondCalculation", [] { return edited("\"current\": 10", "\"current\": 1e-45"); },
      "设计文件中的设计无法计算：超出计算范围，请您调整计算参数。"},
 };
 

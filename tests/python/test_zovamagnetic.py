@@ -263,7 +263,10 @@ def test_refusals_are_value_and_arithmetic_errors():
     with pytest.raises(ValueError, match="^对不起，请选择磁芯料号！$"):
         zm.inductance("", 50)
     with pytest.raises(ArithmeticError, match="^超出计算范围，请您调整计算参数。$"):
-        zm.design("KTA092060", 54, 3.4e38)
+        zm.design("KTA092060", 54, 1e-45)
+    # Numbers the workbench would refuse are refused in its words.
+    with pytest.raises(zm.InputRefused, match="^绕线圈数必须是整数。$"):
+        zm.design("KTA092060", 2.5, 10)
     assert zm.InputRefused.__module__ == "zovamagnetic"
 
 
@@ -320,7 +323,7 @@ def test_converter_without_a_core_gives_its_operating_point_and_no_candidate():
 
 
 def test_converter_refuses_an_unknown_topology_and_sort():
-    with pytest.raises(zm.InputRefused, match="^对不起，拓扑须为 buck（降压）、boost（升压）或 buck-boost（升降压）！$"):
+    with pytest.raises(zm.InputRefused, match="^拓扑须为 buck（降压）、boost（升压）或 buck-boost（升降压）。$"):
         zm.converter("flyback", 48, 12, 5, 100)
     with pytest.raises(ValueError, match="^sort needs the key of a figure with a number") as refusal:
         zm.converter("buck", 48, 12, 5, 100, sort="partNo")

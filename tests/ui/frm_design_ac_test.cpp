@@ -40,14 +40,14 @@ TEST_F(Switching, AddsTheRipplesLossesToTheFiguresAndReadsItsBoxes) {
     get<QLineEdit>("txtCurrent")->setText(QStringLiteral("10"));
     EXPECT_EQ(figure(QStringLiteral("磁芯损耗 (W)")), QStringLiteral("0.000"));  // DC alone
     QTest::keyClicks(get<QLineEdit>("txtRipple"), QStringLiteral("3"));
-    EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("对不起，给出纹波电流时请同时给出开关频率！"));
+    EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("给出纹波电流时请同时给出开关频率。"));
     QTest::keyClicks(get<QLineEdit>("txtFrequency"), QStringLiteral("100"));
     EXPECT_EQ(figure(QStringLiteral("总损耗 (W)")), QStringLiteral("5.192"));
     EXPECT_EQ(figure(QStringLiteral("总温升估算 (K)")), QStringLiteral("61.6"));
     // The empty coefficients box names the material's fit it stands for.
     EXPECT_EQ(get<QLineEdit>("txtLossCoefficients")->placeholderText(), QStringLiteral("246.5,2.218,1.311"));
     QTest::keyClicks(get<QLineEdit>("txtLossCoefficients"), QStringLiteral("1,2"));
-    EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("对不起，损耗系数须为以逗号分隔的三个正数 a,b,c！"));
+    EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("损耗系数须为以逗号分隔的三个正数 a,b,c。"));
 }
 
 TEST_F(Switching, TheConverterPageRanksItsCandidatesByTotalLossAndLoadsTheFirst) {
@@ -72,7 +72,14 @@ TEST_F(Switching, TheConverterPageRanksItsCandidatesByTotalLossAndLoadsTheFirst)
 
     get<QLineEdit>("txtVout")->setText(QStringLiteral("60"));
     QTest::mouseClick(get<QPushButton>("cmdConverter"), Qt::LeftButton);
-    EXPECT_EQ(get<QLabel>("labConverter")->text(), QStringLiteral("对不起，降压变换器的输出电压必须低于输入电压！"));
+    EXPECT_EQ(get<QLabel>("labConverter")->text(), QStringLiteral("降压变换器的输出电压必须低于输入电压。"));
+    // The box refused carries the reason for screen readers; the others none.
+    EXPECT_EQ(get<QLineEdit>("txtVout")->accessibleDescription(), QStringLiteral("降压变换器的输出电压必须低于输入电压。"));
+    get<QLineEdit>("txtVout")->setText(QStringLiteral("12"));
+    get<QLineEdit>("txtConverterStack")->setText(QStringLiteral("2.5"));
+    QTest::mouseClick(get<QPushButton>("cmdConverter"), Qt::LeftButton);
+    EXPECT_EQ(get<QLineEdit>("txtConverterStack")->accessibleDescription(), QStringLiteral("磁芯个数必须是整数。"));
+    EXPECT_EQ(get<QLineEdit>("txtVout")->accessibleDescription(), QString());
 }
 
 }  // namespace

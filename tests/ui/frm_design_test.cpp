@@ -116,10 +116,10 @@ TEST_F(Design, RecalculatesOnEveryEditAndShowsRefusalsInTheWindow) {
     EXPECT_EQ(get<QTableWidget>("tblFigures")->item(1, 1)->text(), QStringLiteral("100.283"));
 
     get<QLineEdit>("txtTurns")->setText(QStringLiteral("0"));
-    EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("绕线圈数应在 1 到 2000 圈之间。"));
+    EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("绕线圈数应在 1 到 32767 圈之间。"));
     EXPECT_EQ(get<QTableWidget>("tblFigures")->rowCount(), 0);
     get<QComboBox>("cmbCore")->setEditText(QStringLiteral("KTA09"));
-    EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("目录中没有这个磁芯料号，请从列表中选择。"));
+    EXPECT_EQ(get<QLabel>("labMessage")->text(), QStringLiteral("目录中没有磁芯料号“KTA09”。"));
     EXPECT_TRUE(boxes.boxes().empty());
 
     // KRA 125 has no bias curve: a sentence instead of the second chart.

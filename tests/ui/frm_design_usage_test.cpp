@@ -86,9 +86,9 @@ TEST_F(Usage, KeepsWhatIsTypedAndSaysWhatIsWrongInTheWindowAndToScreenReaders) {
     const TypedCase rows[] = {
         {"txtCurrent", "-1", "电流不能为负数。"},
         {"txtCurrent", "1,5", "电流必须是数字：小数点请用“.”，不用逗号。"},
-        {"txtCurrent", "1e30", "电流应在 0.001 到 1000 A 之间。"},
+        {"txtCurrent", "1e30", "电流应大于 0 且不超过 10000 A。"},
         {"txtTurns", "1.5", "绕线圈数必须是整数。"},
-        {"cmbCoreCount", "400", "磁芯个数应在 1 到 20 个之间。"},
+        {"cmbCoreCount", "40000", "磁芯个数应在 1 到 32767 个之间。"},
     };
     test::ModalWatcher boxes;
     for (const TypedCase& r : rows) {
@@ -107,7 +107,7 @@ TEST_F(Usage, KeepsWhatIsTypedAndSaysWhatIsWrongInTheWindowAndToScreenReaders) {
     }
     // A value no winding carries, pasted, is refused like any other: no box.
     get<QLineEdit>("txtCurrent")->setText(QStringLiteral("1e39"));
-    EXPECT_EQ(message(), QStringLiteral("电流应在 0.001 到 1000 A 之间。"));
+    EXPECT_EQ(message(), QStringLiteral("电流应大于 0 且不超过 10000 A。"));
     EXPECT_TRUE(boxes.boxes().empty());
 
     // 1e-3 A is a milliampere, exactly as 0.001 typed.
