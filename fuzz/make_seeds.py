@@ -41,6 +41,34 @@ SEEDS = {
         ["1e36", "100", "3"], ["3e35", "1e4", "6"], ["0.01", "0.001", "1"], ["25.1328", "47", "6"],
         ["3.3", "330", ""], ["10", "100", "70000"], ["1 0", "1e2", "x"], [" 10 ", " 100 ", " 1 "],
     ],
+    # core, turns, current, stack, frequency, ripple, coefficients
+    "design_boxes": [
+        ["KTA092060", "54", "10", "1", "100", "3", ""],
+        [" kta092060 ", "54.0", "1e-3", "2", "", "", ""],
+        ["KTB130060", "50", "5", "2", "100", "1", " 1.5, 2 ,3"],
+        ["KRA037125", "40", "2", "1", "100", "", ""],
+        ["KRA306075", "32767", "10000", "32767", "100000", "20000", ""],
+        ["KTA092060", "2.5", "1,5", "-5", "0", "-1", "1,2"],
+        ["KTA092060", "54", "1e-45", "1", "", "", ""],
+        ["KTA092060", "54", "12\n34", "NaN", "1e999", "", ""],
+        ["KTA09", "", "", "", "", "3", ""],
+    ],
+    # the bytes of a design file
+    "design_file": [
+        '{"format": "zovamagnetic-design", "version": 1, "inputs": {"core": "KTA092060", "turns": 54, '
+        '"current": 10, "stack": 1, "frequency": 100, "ripple": 3}}',
+        '\ufeff{"format": "zovamagnetic-design", "version": 1, "inputs": {"core": "kta092060", "turns": 5000, '
+        '"current": 1e-4, "stack": 100}}',
+        '{"format": "zovamagnetic-design", "version": 1, "inputs": {"core": "KTB130060", "turns": 50, '
+        '"current": 5, "stack": 2, "frequency": 100, "lossCoefficients": [1.5, 2, 3]}, '
+        '"converter": {"topology": "buck", "vin": 48, "vout": 12, "iout": 10, "frequency": 100, "rippleRatio": 0.3}, '
+        '"figures": {"inductance": 100, "ripple": null}}',
+        '{"format": "zovamagnetic-design", "version": 1, "inputs": {"core": "KTA092060", "turns": 2.5, '
+        '"current": 1e38, "stack": 0}, "converter": {"topology": "buck", "vin": 48, "vout": 60}}',
+        '{"format": "zovamagnetic-design", "version": 2, "inputs": {"core": "KT\\u001b[2J", "turns": 54}}',
+        '{"format": "zovamagnetic-design", "version": 1, "inputs": [[[[{"core": null}]]]]}',
+        '{"format": "x"}', '[', '',
+    ],
     # arguments after the program name
     "cli_arguments": [
         ["inductance", "--core", "KTB130060", "--turns", "50", "--current", "5", "--stack", "2"],

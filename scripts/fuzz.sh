@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 seconds=${1:-15}
-targets=(text_conversions inductance_command selection_command cli_arguments)
+targets=(text_conversions inductance_command selection_command cli_arguments design_boxes design_file)
 
 dir=build/fuzz
 if [[ ! -f $dir/build.ninja ]]; then

@@ -77,12 +77,16 @@ struct AcDrive {
     std::optional<double> ripple;        // A peak to peak, >= 0; or
     std::optional<double> voltSeconds;   // V·µs across the winding while its current rises, >= 0:
                                          // the ripple then follows from the winding's own inductance
+
+    friend bool operator==(const AcDrive&, const AcDrive&) = default;
 };
 
 struct DesignOptions {
     std::optional<AcDrive> ac;                      // none: DC alone
     std::optional<LossCoefficients> coefficients;  // the user's own; otherwise the material's fit
     bool rolloff = true;                            // the roll-off's 51 points, for a chart
+
+    friend bool operator==(const DesignOptions&, const DesignOptions&) = default;
 };
 
 // The figures of `turns` turns at DC `current` on a stack of `stack` cores.
