@@ -26,8 +26,14 @@ std::string ChartFileName(std::string_view chart, std::string_view partNo, int t
 }
 
 std::string CandidatesFileName(float current, double inductance, int stack) {
-    return "候选磁芯_" + text::ShortestText(current) + "A_" + text::ShortestText(inductance) + "μH_" +
-           std::to_string(stack) + "个磁芯";
+    // A converter's inductance is worked out to the last bit; a name holds it as
+    // the figure shows it, without the zeros a person would not type.
+    std::string microhenries = text::FormatFixed(inductance, FigureOf("inductance").decimals);
+    if (microhenries.find('.') != std::string::npos) {
+        microhenries.erase(microhenries.find_last_not_of('0') + 1);
+        if (microhenries.back() == '.') microhenries.pop_back();
+    }
+    return "候选磁芯_" + text::ShortestText(current) + "A_" + microhenries + "μH_" + std::to_string(stack) + "个磁芯";
 }
 
 std::string CoefficientsText(const LossCoefficients& k) {

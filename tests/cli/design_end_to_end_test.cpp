@@ -135,7 +135,6 @@ TEST_P(DesignExits, CodeAndMessage) {
 }
 
 const std::string kTool = "zovamagnetic-cli: ";
-std::string line(std::string_view message) { return std::string(message) + "\n"; }
 
 INSTANTIATE_TEST_SUITE_P(
     Cli, DesignExits,
