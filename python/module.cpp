@@ -16,13 +16,13 @@
 
 #include "candidates.h"
 #include "catalogue/catalogue.h"
-#include "cli/tool_messages.h"
 #include "commands/converter_command.h"
 #include "commands/core_list.h"
 #include "commands/curve_lookup.h"
 #include "commands/design_command.h"
 #include "commands/inductance_command.h"
 #include "commands/messages.h"
+#include "commands/rule_texts.h"
 #include "commands/selection_command.h"
 #include "json_values.h"
 #include "presentation/converter_outputs.h"
@@ -63,7 +63,7 @@ py::list cores(const std::string& search) {
 }
 
 py::dict core(const std::string& partNo) {
-    if (!IsOffered(partNo)) RefuseAsTheTool(cli::UnknownCore(partNo));
+    if (!IsOffered(partNo)) refuse(messages::UnknownPartNumberText(partNo));
     const CoreRecord record = FindCore(partNo);
     py::dict d;
     d["partNo"] = partNo;
@@ -82,7 +82,7 @@ py::dict inductance(const std::string& partNo, double turns, double current, dou
     switch (o.end) {
         case InductanceEnd::OutOfRange: outOfRange(messages::kOutOfRange);
         case InductanceEnd::Validation: refuse(o.resultText);
-        case InductanceEnd::UnknownCore: RefuseAsTheTool(cli::UnknownCore(partNo));
+        case InductanceEnd::UnknownCore: refuse(messages::UnknownPartNumberText(partNo));
         case InductanceEnd::Result: break;
     }
     py::dict d;
@@ -131,12 +131,12 @@ py::dict design(const std::string& partNo, double turns, double current, double 
     const std::string frequencyText = typed(frequency), rippleText = typed(ripple),
                       coefficientsText = typed(lossCoefficients);
     const DesignOutcome o = unlocked([&] {
-        return DesignWinding(partNo, typed(turns), typed(current), typed(stack),
+        return DesignAsTyped(partNo, typed(turns), typed(current), typed(stack),
                              {frequencyText, rippleText, coefficientsText});
     });
     switch (o.end) {
-        case DesignEnd::Validation: refuse(o.message);
-        case DesignEnd::UnknownCore: RefuseAsTheTool(cli::UnknownCore(partNo));
+        case DesignEnd::Validation:
+        case DesignEnd::UnknownCore: refuse(o.message);
         case DesignEnd::OutOfRange: outOfRange(o.message);
         case DesignEnd::Found: break;
     }
@@ -187,8 +187,8 @@ py::dict curve(const std::string& series, const std::string& perm, const std::op
     }
     const CurveLookupOutcome o = LookUpCurve(series, perm, fieldTexts);
     switch (o.end) {
-        case CurveLookupEnd::UnknownCurve: RefuseAsTheTool(cli::UnknownCurve(series, perm));
-        case CurveLookupEnd::NotNumeric: RefuseAsTheTool(cli::FieldNotNumeric(o.badText));
+        case CurveLookupEnd::UnknownCurve: refuse(messages::UnknownCurveText(series, perm));
+        case CurveLookupEnd::NotNumeric: refuse(messages::FieldNotNumericText(o.badText));
         case CurveLookupEnd::OutOfRange: outOfRange(messages::kOutOfRange);
         case CurveLookupEnd::Found: break;
     }

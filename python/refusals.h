@@ -3,8 +3,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "cli/commands.h"
-
 // What the module raises when an input is refused or a calculation fails:
 // zovamagnetic.InputRefused and zovamagnetic.OutOfRange (module.cpp registers them).
 namespace zova::python {
@@ -21,15 +19,5 @@ class OutOfRangeError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-// The refusal of one of the tool's own messages (an unknown part number or
-// curve), without the tool's name before it and the line feed after it.
-[[noreturn]] inline void RefuseAsTheTool(const cli::CliResult& refusal) {
-    constexpr std::string_view kToolPrefix = "zovamagnetic-cli: ";
-    std::string_view m = refusal.err;
-    if (m.ends_with('\n')) m.remove_suffix(1);
-    if (m.starts_with(kToolPrefix)) m.remove_prefix(kToolPrefix.size());
-    throw InputRefusedError(std::string(m));
-}
 
 }  // namespace zova::python

@@ -23,21 +23,6 @@ std::string inputTable(const std::string& partNo, const DesignOutcome& o) {
            text::GeneralForm(o.current) + "\n磁芯个数\t" + std::to_string(o.stackSize) + "\n\n";
 }
 
-// The inputs as a design file keeps them: the numbers the texts read as.
-DesignInputs inputsOf(const std::string& core, const std::string& currentText, const DesignOutcome& o) {
-    DesignInputs in;
-    in.core = core;
-    in.turns = o.turns;
-    in.current = text::LeadingValue(text::Trimmed(currentText));
-    in.stack = o.stackSize;
-    if (o.options.ac) {
-        in.frequency = o.options.ac->frequency;
-        in.ripple = o.options.ac->ripple;
-    }
-    in.coefficients = o.options.coefficients;
-    return in;
-}
-
 CliResult printed(const Arguments& a, const std::string& core, const DesignOutcome& o, const std::string& note) {
     if (a.value("format") != "json") return {kExitOk, inputTable(core, o) + note + FigureTextTable(*o.figures), {}};
     text::JsonWriter j;
@@ -66,23 +51,22 @@ CliResult RunDesign(const Arguments& a) {
     const std::string frequency = a.value("frequency").value_or("");
     const std::string ripple = a.value("ripple").value_or("");
     const std::string coefficients = a.value("loss-coefficients").value_or("");
-    const DesignOutcome o = DesignWinding(core, *a.value("turns"), current, a.value("stack").value_or("1"),
+    const DesignOutcome o = DesignAsTyped(core, *a.value("turns"), current, a.value("stack").value_or("1"),
                                           {frequency, ripple, coefficients});
     switch (o.end) {
         case DesignEnd::Validation:
-            return Failure(kExitRefused, o.message);
         case DesignEnd::UnknownCore:
-            return UnknownCore(core);
+            return Failure(kExitRefused, o.message);
         case DesignEnd::OutOfRange:
             return Failure(kExitOutOfRange, o.message);
         case DesignEnd::Found:
             break;
     }
     if (const auto path = a.value("save")) {
-        const files::SaveOutcome saved = files::SaveFile(*path, DesignFileText(inputsOf(core, current, o), *o.figures));
+        const files::SaveOutcome saved = files::SaveFile(*path, DesignFileText(InputsOf(o, current), *o.figures));
         if (!saved.saved()) return Failure(kExitWriteFailed, saved.message);
     }
-    return printed(a, core, o, "");
+    return printed(a, o.partNo, o, "");
 }
 
 CliResult RunConverter(const Arguments& a) {

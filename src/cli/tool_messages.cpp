@@ -1,7 +1,6 @@
 #include "cli/tool_messages.h"
 
-#include "engine/bias_curves.h"
-#include "text/shown_text.h"
+#include "commands/rule_texts.h"
 
 namespace zova::cli {
 
@@ -10,22 +9,13 @@ CliResult Failure(int code, std::string_view message) { return {code, {}, std::s
 CliResult ToolFailure(int code, const std::string& message) { return Failure(code, "zovamagnetic-cli: " + message); }
 
 CliResult UnknownCore(std::string_view partNo) {
-    return ToolFailure(kExitRefused,
-                       "unknown part number '" + text::ShownArgument(partNo) + "' (see 'zovamagnetic-cli cores')");
+    return ToolFailure(kExitRefused, messages::UnknownPartNumberText(partNo));
 }
 
 CliResult UnknownCurve(std::string_view series, std::string_view perm) {
-    std::string known;
-    for (const BiasCurve& c : BiasCurves()) {
-        known += known.empty() ? " " : ", ";
-        known.append(c.series).append(" ").append(c.perm);
-    }
-    return ToolFailure(kExitRefused, "no curve for series '" + text::ShownArgument(series) + "' and permeability '" +
-                                         text::ShownArgument(perm) + "' (curves:" + known + ")");
+    return ToolFailure(kExitRefused, messages::UnknownCurveText(series, perm));
 }
 
-CliResult FieldNotNumeric(std::string_view text) {
-    return ToolFailure(kExitRefused, "--at needs a number, not '" + text::ShownArgument(text) + "'");
-}
+CliResult FieldNotNumeric(std::string_view text) { return ToolFailure(kExitRefused, messages::FieldNotNumericText(text)); }
 
 }  // namespace zova::cli

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "design/design_figures.h"
@@ -16,19 +15,8 @@ struct AcTexts {
     std::string_view coefficients;  // "a,b,c" of the user's own core-loss fit; "" for the material's
 };
 
-// The operation read from its texts, or the first check that failed: the
-// frequency a number within the range the figures are reckoned for, a ripple
-// only with a frequency, a number and not negative, the coefficients three
-// positive numbers separated by commas.
-struct AcInputs {
-    std::string message;  // empty when every check passed
-    DesignOptions options;
-};
-
-AcInputs ReadAcInputs(const AcTexts& texts);
-
-// A positive number from a text as the calculator reads numbers (blanks
-// around it allowed); nothing for any other text.
-std::optional<double> PositiveNumber(std::string_view text);
+// The user's own core-loss fit from "a,b,c": three positive numbers separated
+// by commas, blanks around each allowed; nothing for any other text.
+std::optional<LossCoefficients> ReadCoefficients(std::string_view text);
 
 }  // namespace zova

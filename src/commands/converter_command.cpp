@@ -3,6 +3,7 @@
 #include "catalogue/catalogue.h"
 #include "commands/ac_inputs.h"
 #include "commands/messages.h"
+#include "commands/rule_texts.h"
 #include "engine/arithmetic_error.h"
 #include "engine/fp_check.h"
 #include "text/number_text.h"
@@ -10,54 +11,88 @@
 namespace zova {
 namespace {
 
-ConverterOutcome ended(ConverterOutcome out, ConverterEnd end, std::string_view message) {
+ConverterOutcome ended(ConverterOutcome out, ConverterEnd end, std::string_view message,
+                       DesignBox box = DesignBox::None) {
     out.end = end;
+    out.box = box;
     out.message = std::string(message);
     out.figures.clear();
     return out;
 }
 
+bool blank(std::string_view s) { return s.find_first_not_of(" \t") == std::string_view::npos; }
+
 }  // namespace
+
+std::optional<ConverterRefusal> CheckConverter(const ConverterValues& v) {
+    const std::pair<DesignBox, std::optional<double>> values[] = {
+        {DesignBox::Vin, v.vin},           {DesignBox::Vout, v.vout},
+        {DesignBox::Iout, v.iout},         {DesignBox::Frequency, v.frequency},
+        {DesignBox::RippleRatio, v.rippleRatio}, {DesignBox::Inductance, v.inductance}};
+    for (const auto& [box, value] : values)
+        if (value)
+            if (std::string refusal = RefusalOfValue(box, *value); !refusal.empty())
+                return ConverterRefusal{box, std::move(refusal)};
+    if (v.topology == Topology::Buck && !(v.vout < v.vin))
+        return ConverterRefusal{DesignBox::Vout, std::string(messages::kBuckNeedsLowerVout)};
+    if (v.topology == Topology::Boost && !(v.vout > v.vin))
+        return ConverterRefusal{DesignBox::Vout, std::string(messages::kBoostNeedsHigherVout)};
+    if (v.rippleRatio.has_value() == v.inductance.has_value())
+        return ConverterRefusal{DesignBox::Inductance, std::string(messages::kRippleRatioOrInductance)};
+    return std::nullopt;
+}
 
 ConverterOutcome RunConverter(const ConverterTexts& t) {
     ConverterOutcome out;
-    const auto refused = [&out](std::string_view message) { return ended(out, ConverterEnd::Validation, message); };
+    const auto refused = [&out](DesignBox box, std::string_view message) {
+        return ended(out, ConverterEnd::Validation, message, box);
+    };
 
     const auto topology = TopologyNamed(t.topology);
-    if (!topology) return refused(messages::kTopologyUnknown);
-    const auto vin = PositiveNumber(t.vin);
-    if (!vin) return refused(messages::kVinNotPositive);
-    const auto vout = PositiveNumber(t.vout);
-    if (!vout) return refused(messages::kVoutNotPositive);
-    const auto iout = PositiveNumber(t.iout);
-    if (!iout) return refused(messages::kIoutNotPositive);
-    if (*topology == Topology::Buck && !(*vout < *vin)) return refused(messages::kBuckNeedsLowerVout);
-    if (*topology == Topology::Boost && !(*vout > *vin)) return refused(messages::kBoostNeedsHigherVout);
-    const AcInputs operation = ReadAcInputs({t.frequency, {}, t.coefficients});
-    if (!operation.message.empty()) return refused(operation.message);
-    if (!operation.options.ac) return refused(messages::kFrequencyNotNumeric);
-    const double frequency = operation.options.ac->frequency;
-    if (!t.rippleRatio.empty() && !t.inductance.empty()) return refused(messages::kRippleRatioOrInductance);
-
-    std::optional<double> ratio;
-    std::optional<double> inductance;
-    if (!t.inductance.empty()) {
-        inductance = PositiveNumber(t.inductance);
-        if (!inductance) return refused(messages::kConverterInductanceNotPositive);
+    if (!topology) return refused(DesignBox::Topology, messages::kTopologyUnknown);
+    ConverterValues v;
+    v.topology = *topology;
+    const std::pair<DesignBox, std::string_view> texts[] = {{DesignBox::Vin, t.vin},
+                                                            {DesignBox::Vout, t.vout},
+                                                            {DesignBox::Iout, t.iout},
+                                                            {DesignBox::Frequency, t.frequency}};
+    double* const values[] = {&v.vin, &v.vout, &v.iout, &v.frequency};
+    for (int i = 0; i < 4; ++i) {
+        const BoxReading r = ReadBox(texts[i].first, texts[i].second);
+        if (!r.refusal.empty()) return refused(texts[i].first, r.refusal);
+        *values[i] = r.value;
+    }
+    if (!blank(t.rippleRatio) && !blank(t.inductance))
+        return refused(DesignBox::Inductance, messages::kRippleRatioOrInductance);
+    const DesignBox given = blank(t.inductance) ? DesignBox::RippleRatio : DesignBox::Inductance;
+    if (given == DesignBox::RippleRatio && blank(t.rippleRatio)) {
+        v.rippleRatio = kDefaultRippleRatio;
     } else {
-        ratio = t.rippleRatio.empty() ? std::optional<double>(kDefaultRippleRatio) : PositiveNumber(t.rippleRatio);
-        if (!ratio || *ratio > 2.0) return refused(messages::kRippleRatioOutOfRange);
+        const BoxReading r = ReadBox(given, given == DesignBox::Inductance ? t.inductance : t.rippleRatio);
+        if (!r.refusal.empty()) return refused(given, r.refusal);
+        (given == DesignBox::Inductance ? v.inductance : v.rippleRatio) = r.value;
+    }
+    if (const auto refusal = CheckConverter(v)) return refused(refusal->box, refusal->message);
+    const BoxReading stack = ReadBox(DesignBox::Stack, t.stack);
+    if (!stack.refusal.empty()) return refused(DesignBox::Stack, stack.refusal);
+    DesignOptions options;
+    options.ac = AcDrive{v.frequency, 0.0, std::nullopt};
+    if (!blank(t.coefficients)) {
+        options.coefficients = ReadCoefficients(t.coefficients);
+        if (!options.coefficients) return refused(DesignBox::Coefficients, messages::kCoefficientsInvalid);
     }
     try {
-        const OperatingPoint p = OperatingPointOf(*topology, *vin, *vout, *iout, frequency, ratio, inductance);
-        for (const double v : {p.dutyCycle, p.inductorCurrent, p.voltSeconds, p.inductance, p.peakCurrent})
-            detail::checked(v, "operating point");
-        if (!(p.rippleRatio > 0.0 && p.rippleRatio <= 2.0)) return refused(messages::kRippleRatioOutOfRange);
+        const OperatingPoint p =
+            OperatingPointOf(v.topology, v.vin, v.vout, v.iout, v.frequency, v.rippleRatio, v.inductance);
+        for (const double x : {p.dutyCycle, p.inductorCurrent, p.voltSeconds, p.inductance, p.peakCurrent})
+            detail::checked(x, "operating point");
+        if (!(p.rippleRatio > 0.0 && p.rippleRatio <= kMaxRippleRatio))
+            return refused(DesignBox::Inductance, messages::InductanceTooSmallText(p.rippleRatio));
         out.point = p;
 
         out.currentText = text::ShortestText(p.peakCurrent);
         out.inductanceText = text::ShortestText(p.inductance);
-        out.selection = SelectCores(out.currentText, out.inductanceText, t.stack);
+        out.selection = SelectCores(out.currentText, out.inductanceText, text::ShortestText(stack.value));
         switch (out.selection.end) {
             case SelectionEnd::Found:
                 break;
@@ -69,7 +104,6 @@ ConverterOutcome RunConverter(const ConverterTexts& t) {
                 return ended(out, ConverterEnd::OutOfRange, out.selection.message);
         }
 
-        DesignOptions options = operation.options;
         options.ac->voltSeconds = p.voltSeconds;
         options.ac->ripple.reset();
         options.rolloff = false;

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "commands/input_rules.h"
 #include "commands/selection_command.h"
 #include "design/converter.h"
 #include "design/design_figures.h"
@@ -29,6 +30,24 @@ struct ConverterTexts {
 
 inline constexpr double kDefaultRippleRatio = 0.3;
 
+// A converter's inputs as numbers, as a file or the window keeps them.
+struct ConverterValues {
+    Topology topology = Topology::Buck;
+    double vin = 0.0, vout = 0.0, iout = 0.0, frequency = 0.0;  // V, V, A, kHz
+    std::optional<double> rippleRatio;  // exactly one of these two
+    std::optional<double> inductance;   // µH
+};
+
+// What refused a converter's inputs: the box and why.
+struct ConverterRefusal {
+    DesignBox box = DesignBox::None;
+    std::string message;
+};
+
+// Each value by its box's rule, then the checks between them: a buck lowers
+// the voltage, a boost raises it, one of the ripple ratio and the inductance.
+std::optional<ConverterRefusal> CheckConverter(const ConverterValues& v);
+
 enum class ConverterEnd {
     Found,       // a point, the selection's cores and their figures
     Validation,  // a converter check or the selection's own failed: message
@@ -38,6 +57,7 @@ enum class ConverterEnd {
 
 struct ConverterOutcome {
     ConverterEnd end = ConverterEnd::Found;
+    DesignBox box = DesignBox::None;     // the box refused (Validation), when one was
     std::string message;                 // empty when end == Found
     std::optional<OperatingPoint> point;  // once the converter's inputs passed
     // What the selection was given: the shortest texts that read back as the

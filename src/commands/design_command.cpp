@@ -1,51 +1,85 @@
 #include "commands/design_command.h"
 
-#include <cstdint>
-
 #include "catalogue/catalogue.h"
-#include "commands/calculator_inputs.h"
 #include "commands/messages.h"
+#include "commands/rule_texts.h"
+#include "engine/formulas.h"
 #include "engine/arithmetic_error.h"
 
 namespace zova {
 namespace {
 
-DesignOutcome refused(std::string_view message, DesignEnd end = DesignEnd::Validation) {
+DesignOutcome refused(DesignBox box, std::string message, DesignEnd end = DesignEnd::Validation) {
     DesignOutcome out;
     out.end = end;
-    out.message = message;
+    out.box = box;
+    out.message = std::move(message);
     return out;
 }
 
+std::string upperCase(std::string_view s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    std::string out(s.substr(first, s.find_last_not_of(" \t") - first + 1));
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+bool blank(std::string_view s) { return s.find_first_not_of(" \t") == std::string_view::npos; }
+
 }  // namespace
 
-DesignOutcome DesignWinding(std::string_view selectedPartNo, std::string_view turnsText,
-                            std::string_view currentText, std::string_view stackText, const AcTexts& ac) {
-    try {
-        const CalculatorInputs in = ReadCalculatorInputs(selectedPartNo, turnsText, currentText, stackText);
-        if (in.check != InputCheck::Passed)
-            return refused(in.message, in.check == InputCheck::UnknownCore ? DesignEnd::UnknownCore : DesignEnd::Validation);
-        const std::int16_t n = in.turns;
-        const float amps = in.current;
-        const std::int16_t stack = in.stackCount;
-
-        // A winding needs a turn, a current to size its wire and a core to sit on.
-        if (n < 1) return refused(messages::kDesignTurnsBelowOne);
-        if (!(amps > 0.0f)) return refused(messages::kDesignCurrentNotPositive);
-        if (stack < 1) return refused(messages::kDesignStackBelowOne);
-        const AcInputs operation = ReadAcInputs(ac);
-        if (!operation.message.empty()) return refused(operation.message);
-
-        DesignOutcome out;
-        out.figures = ComputeDesignFigures(FindCore(selectedPartNo), n, amps, stack, operation.options);
-        out.turns = n;
-        out.current = amps;
-        out.stackSize = stack;
-        out.options = operation.options;
-        return out;
-    } catch (const ArithmeticError&) {
-        return refused(messages::kOutOfRange, DesignEnd::OutOfRange);
+DesignOutcome DesignAsTyped(std::string_view partNoText, std::string_view turnsText, std::string_view currentText,
+                            std::string_view stackText, const AcTexts& ac) {
+    const std::string partNo = upperCase(partNoText);
+    if (partNo.empty()) return refused(DesignBox::Core, std::string(messages::kChooseCore));
+    if (!IsOffered(partNo)) {
+        const auto first = partNoText.find_first_not_of(" \t");
+        const std::string_view typed = partNoText.substr(first, partNoText.find_last_not_of(" \t") - first + 1);
+        return refused(DesignBox::Core, messages::UnknownCoreText(typed), DesignEnd::UnknownCore);
     }
+    double values[3] = {};
+    const DesignBox boxes[3] = {DesignBox::Turns, DesignBox::Current, DesignBox::Stack};
+    const std::string_view texts[3] = {turnsText, currentText, stackText};
+    for (int i = 0; i < 3; ++i) {
+        BoxReading r = ReadBox(boxes[i], texts[i]);
+        if (!r.refusal.empty()) return refused(boxes[i], std::move(r.refusal));
+        values[i] = r.value;
+    }
+
+    DesignOptions options;
+    if (!blank(ac.frequency)) {
+        BoxReading f = ReadBox(DesignBox::Frequency, ac.frequency);
+        if (!f.refusal.empty()) return refused(DesignBox::Frequency, std::move(f.refusal));
+        options.ac = AcDrive{f.value, 0.0, std::nullopt};
+    }
+    if (!blank(ac.ripple)) {
+        if (!options.ac) return refused(DesignBox::Ripple, std::string(messages::kRippleNeedsFrequency));
+        BoxReading r = ReadBox(DesignBox::Ripple, ac.ripple);
+        if (!r.refusal.empty()) return refused(DesignBox::Ripple, std::move(r.refusal));
+        options.ac->ripple = r.value;
+    }
+    if (!blank(ac.coefficients)) {
+        options.coefficients = ReadCoefficients(ac.coefficients);
+        if (!options.coefficients)
+            return refused(DesignBox::Coefficients, std::string(messages::kCoefficientsInvalid));
+    }
+
+    DesignOutcome out;
+    out.partNo = partNo;
+    out.options = options;
+    out.turns = static_cast<std::int16_t>(values[0]);
+    out.current = static_cast<float>(values[1]);
+    out.stackSize = static_cast<std::int16_t>(values[2]);
+    const CoreRecord& core = FindCore(partNo);
+    out.biasCurve = CurveOf(core) != nullptr;
+    try {
+        out.figures = ComputeDesignFigures(core, out.turns, out.current, out.stackSize, options);
+    } catch (const ArithmeticError&) {
+        return refused(DesignBox::None, std::string(messages::kOutOfRange), DesignEnd::OutOfRange);
+    }
+    return out;
 }
 
 CandidateFigures FiguresOfCandidates(const SelectionOutcome& selection) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "commands/ac_inputs.h"
+#include "commands/input_rules.h"
 #include "commands/selection_command.h"
 #include "design/design_figures.h"
 
@@ -14,32 +15,37 @@ namespace zova {
 
 // How a design run ended.
 enum class DesignEnd {
-    Found,       // figures, no message
-    Validation,  // an input check failed: a message, no figures
-    UnknownCore,  // the part number is not an offered one: the "select a core" message, no figures
-    OutOfRange,  // an arithmetic failure: the out-of-range message, no figures
+    Found,        // figures, no message
+    Validation,   // a box was refused: its message, no figures
+    UnknownCore,  // the part number is not an offered one: a message, no figures
+    OutOfRange,   // an arithmetic failure: the out-of-range message, no figures
 };
 
 struct DesignOutcome {
     DesignEnd end = DesignEnd::Found;
+    DesignBox box = DesignBox::None;       // the box refused (Validation, UnknownCore)
     std::optional<DesignFigures> figures;  // only when end == Found
-    std::string message;                   // empty when end == Found
-    // The numbers the texts were converted to, when end == Found.
+    std::string message;                   // why, in words; empty when end == Found
+    // What the texts were read as, when end == Found.
+    std::string partNo;  // upper case, as the catalogue spells it
     std::int16_t turns = 0;
-    float current = 0.0f;
+    float current = 0.0f;  // A
     std::int16_t stackSize = 0;
-    DesignOptions options;  // the switching operation as read, when end == Found
+    DesignOptions options;   // the switching operation as read
+    bool biasCurve = false;  // the core has a DC-bias curve; without one the
+                             // inductance at a current is not known (it reads 0)
 
     friend bool operator==(const DesignOutcome&, const DesignOutcome&) = default;
 };
 
-// The figures of a winding from the inductance calculator's four texts: the
-// selected part number ("" when none), turns, current and stack. They pass the
-// calculator's conversions and checks first, with its messages in its order;
-// then turns below 1, a current not above 0 and a stack below 1 are refused.
-// Then the switching operation's texts (ac_inputs.h), when given.
-DesignOutcome DesignWinding(std::string_view selectedPartNo, std::string_view turnsText,
-                            std::string_view currentText, std::string_view stackText, const AcTexts& ac = {});
+// The one reader of a design's inputs: the part number (blanks around it
+// ignored, letters taken in either case), then turns, current and stack, then
+// the switching operation's texts (each may be left empty: no frequency is DC
+// alone, no ripple is none, no coefficients the material's fit), every box
+// read as typed by its rule (input_rules.h) in that order. The workbench, the
+// page, the tool, the module and design files all read a design through it.
+DesignOutcome DesignAsTyped(std::string_view partNo, std::string_view turnsText, std::string_view currentText,
+                            std::string_view stackText, const AcTexts& ac = {});
 
 // The figures of every core a selection listed, each at its own turns and the
 // run's current and stack, in the selection's order. end is Found or OutOfRange.

@@ -33,32 +33,15 @@ inline constexpr std::string_view kStrandedWire = " 建议多股线";
 inline constexpr std::array<std::string_view, 6> kResultColumnCaptions = {
     "可选磁芯", "磁芯外径(mm)", "磁芯内径(mm)", "磁芯高度(mm)", "绕线圈数", "线径(mm)"};
 
-// Design figures: after the calculator's checks, what a winding needs.
-inline constexpr std::string_view kDesignTurnsBelowOne = "对不起，绕线圈数至少为1！";
-inline constexpr std::string_view kDesignCurrentNotPositive = "对不起，电流必须大于0！";
-inline constexpr std::string_view kDesignStackBelowOne = "对不起，磁芯个数至少为1！";
+// A design's boxes (input_rules.h words the refusals of their numbers).
+inline constexpr std::string_view kChooseCore = "请选择磁芯料号。";
+inline constexpr std::string_view kRippleNeedsFrequency = "给出纹波电流时请同时给出开关频率。";
+inline constexpr std::string_view kCoefficientsInvalid = "损耗系数须为以逗号分隔的三个正数 a,b,c。";
 
-// Switching operation of a design, after the winding's checks.
-inline constexpr std::string_view kFrequencyNotNumeric = "对不起，开关频率必须为数字！";
-inline constexpr std::string_view kRippleNeedsFrequency = "对不起，给出纹波电流时请同时给出开关频率！";
-inline constexpr std::string_view kRippleNotNumeric = "对不起，纹波电流必须为数字！";
-inline constexpr std::string_view kRippleNegative = "对不起，纹波电流不能为负数！";
-inline constexpr std::string_view kCoefficientsInvalid = "对不起，损耗系数须为以逗号分隔的三个正数 a,b,c！";
-
-// The converter, in the order its checks run.
-inline constexpr std::string_view kTopologyUnknown = "对不起，拓扑须为 buck（降压）、boost（升压）或 buck-boost（升降压）！";
-inline constexpr std::string_view kVinNotPositive = "对不起，输入电压必须为大于0的数字！";
-inline constexpr std::string_view kVoutNotPositive = "对不起，输出电压必须为大于0的数字！";
-inline constexpr std::string_view kIoutNotPositive = "对不起，输出电流必须为大于0的数字！";
-inline constexpr std::string_view kBuckNeedsLowerVout = "对不起，降压变换器的输出电压必须低于输入电压！";
-inline constexpr std::string_view kBoostNeedsHigherVout = "对不起，升压变换器的输出电压必须高于输入电压！";
-inline constexpr std::string_view kRippleRatioOrInductance = "对不起，纹波率和电感量只能给出其一！";
-inline constexpr std::string_view kRippleRatioOutOfRange = "对不起，纹波率必须大于0且不超过2（电流连续）！";
-inline constexpr std::string_view kConverterInductanceNotPositive = "对不起，电感量必须为大于0的数字！";
-
-// Design workbench: its own reading of the typed texts (workbench_inputs.h);
-// the refusals of the numbers are made from the box's name and the reason.
-inline constexpr std::string_view kWorkbenchChooseCore = "请选择磁芯料号。";
-inline constexpr std::string_view kWorkbenchUnknownCore = "目录中没有这个磁芯料号，请从列表中选择。";
+// The converter's checks between its boxes, in the order they run.
+inline constexpr std::string_view kTopologyUnknown = "拓扑须为 buck（降压）、boost（升压）或 buck-boost（升降压）。";
+inline constexpr std::string_view kBuckNeedsLowerVout = "降压变换器的输出电压必须低于输入电压。";
+inline constexpr std::string_view kBoostNeedsHigherVout = "升压变换器的输出电压必须高于输入电压。";
+inline constexpr std::string_view kRippleRatioOrInductance = "纹波率和电感量只能给出其一。";
 
 }  // namespace zova::messages

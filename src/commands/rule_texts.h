@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Texts that show the selection's rules, formatted from the constants the
 // rules are computed with, so that a rule and its text cannot part.
@@ -9,12 +10,23 @@ namespace zova::messages {
 // The window fill limit as a percentage: "55%".
 std::string WindowFillLimitText();
 
-// The range of switching frequencies a design is reckoned for, as a refusal:
-// "对不起，开关频率须在 0.001 至 100000 kHz 之间！".
-std::string FrequencyRangeText();
+// A part number the catalogue does not hold, as a refusal that names it (shown
+// safely: no control byte passes).
+std::string UnknownCoreText(std::string_view partNo);
+
+// A converter's inductance too small for continuous conduction: the ripple
+// ratio it gives, beyond the limit.
+std::string InductanceTooSmallText(double rippleRatio);
 
 // The selection window's first line of its rules: the current density the
 // wire is sized for and the fill limit.
 std::string SelectionBasisText();
+
+// The tool's own refusals (English, as scripts match them), without the tool's
+// name before them: a part number no offered core has, a curve that does not
+// exist (the known ones listed), a field strength that is not a number.
+std::string UnknownPartNumberText(std::string_view partNo);
+std::string UnknownCurveText(std::string_view series, std::string_view perm);
+std::string FieldNotNumericText(std::string_view text);
 
 }  // namespace zova::messages

@@ -2,7 +2,11 @@
 
 #include <cmath>
 
+#include <variant>
+
 #include "catalogue/catalogue.h"
+#include "commands/converter_command.h"
+#include "commands/messages.h"
 #include "documents/program_version.h"
 #include "design/converter.h"
 #include "design/skin_effect.h"
@@ -11,6 +15,7 @@
 #include "presentation/workbench_texts.h"
 #include "text/json_reader.h"
 #include "text/json_writer.h"
+#include "text/conversions.h"
 #include "text/number_text.h"
 #include "text/shown_text.h"
 
@@ -40,19 +45,32 @@ std::optional<int> whole(const JsonValue* v, int low, int high) {
 
 bool absent(const JsonValue* v) { return v == nullptr || v->kind == JsonValue::Kind::Null; }
 
-std::optional<ConverterInputs> converterOf(const JsonValue& c) {
+// The converter a file names, checked as the converter's boxes are; or why not.
+std::variant<ConverterInputs, std::string> converterOf(const JsonValue& c) {
+    const std::string damaged = "设计文件的变换器输入（converter）不完整或有误。";
     ConverterInputs in;
     const JsonValue* topology = c.find("topology");
     if (topology == nullptr || topology->kind != JsonValue::Kind::String || !TopologyNamed(topology->text))
-        return std::nullopt;
+        return damaged;
     in.topology = topology->text;
-    const auto vin = positive(c.find("vin")), vout = positive(c.find("vout")), iout = positive(c.find("iout"));
-    const auto frequency = numberIn(c.find("frequency"), kLowestFrequency, kHighestFrequency);
-    if (!vin || !vout || !iout || !frequency) return std::nullopt;
+    const auto number = [&c](std::string_view key) -> std::optional<double> {
+        const JsonValue* v = c.find(key);
+        return v == nullptr ? std::nullopt : v->number();
+    };
+    const auto vin = number("vin"), vout = number("vout"), iout = number("iout"), frequency = number("frequency");
+    if (!vin || !vout || !iout || !frequency) return damaged;
     in.vin = *vin, in.vout = *vout, in.iout = *iout, in.frequency = *frequency;
-    if (!absent(c.find("rippleRatio"))) in.rippleRatio = positive(c.find("rippleRatio"));
-    if (!absent(c.find("inductance"))) in.inductance = positive(c.find("inductance"));
-    if (in.rippleRatio.has_value() == in.inductance.has_value()) return std::nullopt;
+    if (!absent(c.find("rippleRatio"))) {
+        in.rippleRatio = number("rippleRatio");
+        if (!in.rippleRatio) return damaged;
+    }
+    if (!absent(c.find("inductance"))) {
+        in.inductance = number("inductance");
+        if (!in.inductance) return damaged;
+    }
+    const ConverterValues values{*TopologyNamed(in.topology), in.vin, in.vout, in.iout, in.frequency,
+                                 in.rippleRatio, in.inductance};
+    if (const auto refusal = CheckConverter(values)) return "设计文件的变换器输入（converter）有误：" + refusal->message;
     return in;
 }
 
@@ -121,6 +139,20 @@ DesignTexts TextsOf(const DesignInputs& in) {
     return t;
 }
 
+DesignInputs InputsOf(const DesignOutcome& o, std::string_view currentText) {
+    DesignInputs in;
+    in.core = o.partNo;
+    in.turns = o.turns;
+    in.current = text::LeadingValue(text::Trimmed(currentText));
+    in.stack = o.stackSize;
+    if (o.options.ac) {
+        in.frequency = o.options.ac->frequency;
+        in.ripple = o.options.ac->ripple;
+    }
+    in.coefficients = o.options.coefficients;
+    return in;
+}
+
 std::string DesignFileText(const DesignInputs& in, const DesignFigures& f) {
     text::JsonWriter j;
     j.beginObject();
@@ -158,6 +190,8 @@ std::string DesignFileText(const DesignInputs& in, const DesignFigures& f) {
 }
 
 OpenedDesign OpenDesign(std::string_view bytes) {
+    // Editors on some systems begin a UTF-8 file with a byte-order mark; JSON has no use for it.
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
     if (bytes.size() > kDesignFileMaxBytes)
         return refused("设计文件过大（超过 " + std::to_string(kDesignFileMaxBytes / (1024 * 1024)) +
                        " MB），不是本程序保存的设计。");
@@ -181,29 +215,35 @@ OpenedDesign OpenDesign(std::string_view bytes) {
     const JsonValue* core = inputs->find("core");
     if (core == nullptr || core->kind != JsonValue::Kind::String)
         return refused("设计文件的磁芯料号（inputs.core）缺失或不是文字。");
-    if (!IsOffered(core->text))
-        return refused("设计文件的磁芯料号“" + text::ShownArgument(core->text) + "”不在本程序的磁芯目录中。");
     in.core = core->text;
-    const auto turns = whole(inputs->find("turns"), 1, 32767);
-    if (!turns) return refused("设计文件的绕线圈数（inputs.turns）应为 1 至 32767 的整数。");
-    in.turns = *turns;
-    const auto current = positive(inputs->find("current"));
-    if (!current) return refused("设计文件的电流（inputs.current）应为大于 0 的数。");
-    in.current = *current;
-    const auto stack = whole(inputs->find("stack"), 1, 32767);
-    if (!stack) return refused("设计文件的磁芯个数（inputs.stack）应为 1 至 32767 的整数。");
-    in.stack = *stack;
+    // Every number by its box's rule, in the words the boxes use.
+    const auto valueOf = [&](std::string_view key, DesignBox box) -> std::variant<double, std::string> {
+        const JsonValue* v = inputs->find(key);
+        const std::string where = "设计文件的 inputs." + std::string(key) + " 有误：";
+        const auto n = v == nullptr ? std::nullopt : v->number();
+        if (!n) return where + "请给出" + std::string(RuleOf(box).name) + "（一个数）。";
+        if (std::string refusal = RefusalOfValue(box, *n); !refusal.empty()) return where + refusal;
+        return *n;
+    };
+    const auto turns = valueOf("turns", DesignBox::Turns);
+    if (const auto* r = std::get_if<std::string>(&turns)) return refused(*r);
+    in.turns = static_cast<int>(std::get<double>(turns));
+    const auto current = valueOf("current", DesignBox::Current);
+    if (const auto* r = std::get_if<std::string>(&current)) return refused(*r);
+    in.current = std::get<double>(current);
+    const auto stack = valueOf("stack", DesignBox::Stack);
+    if (const auto* r = std::get_if<std::string>(&stack)) return refused(*r);
+    in.stack = static_cast<int>(std::get<double>(stack));
     if (!absent(inputs->find("frequency"))) {
-        in.frequency = numberIn(inputs->find("frequency"), kLowestFrequency, kHighestFrequency);
-        if (!in.frequency)
-            return refused("设计文件的开关频率（inputs.frequency）应在 " +
-                           text::GeneralForm(static_cast<float>(kLowestFrequency)) + " 至 " +
-                           text::GeneralForm(static_cast<float>(kHighestFrequency)) + " kHz 之间。");
+        const auto frequency = valueOf("frequency", DesignBox::Frequency);
+        if (const auto* r = std::get_if<std::string>(&frequency)) return refused(*r);
+        in.frequency = std::get<double>(frequency);
     }
     if (!absent(inputs->find("ripple"))) {
-        in.ripple = numberIn(inputs->find("ripple"), 0.0, INFINITY);
-        if (!in.ripple || !in.frequency)
-            return refused("设计文件的纹波电流（inputs.ripple）应为不小于 0 的数，并须有开关频率。");
+        const auto ripple = valueOf("ripple", DesignBox::Ripple);
+        if (const auto* r = std::get_if<std::string>(&ripple)) return refused(*r);
+        if (!in.frequency) return refused("设计文件的 inputs.ripple 有误：" + std::string(messages::kRippleNeedsFrequency));
+        in.ripple = std::get<double>(ripple);
     }
     if (const JsonValue* k = inputs->find("lossCoefficients"); !absent(k)) {
         if (k->kind != JsonValue::Kind::Array || k->items.size() != 3)
@@ -213,14 +253,17 @@ OpenedDesign OpenDesign(std::string_view bytes) {
         in.coefficients = LossCoefficients{*a, *b, *c};
     }
     if (const JsonValue* c = root.find("converter"); !absent(c)) {
-        in.converter = c->kind == JsonValue::Kind::Object ? converterOf(*c) : std::nullopt;
-        if (!in.converter) return refused("设计文件的变换器输入（converter）不完整或有误。");
+        if (c->kind != JsonValue::Kind::Object) return refused("设计文件的变换器输入（converter）不完整或有误。");
+        auto converter = converterOf(*c);
+        if (const auto* r = std::get_if<std::string>(&converter)) return refused(*r);
+        in.converter = std::get<ConverterInputs>(std::move(converter));
     }
 
     OpenedDesign out;
     const DesignTexts t = TextsOf(in);
-    out.outcome = DesignWinding(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
+    out.outcome = DesignAsTyped(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
     if (out.outcome.end != DesignEnd::Found) return refused("设计文件中的设计无法计算：" + out.outcome.message);
+    in.core = out.outcome.partNo;
     if (const JsonValue* figures = root.find("figures"); figures != nullptr && figures->kind == JsonValue::Kind::Object)
         out.changes = changesOf(*figures, *out.outcome.figures);
     out.inputs = std::move(in);

@@ -54,6 +54,10 @@ struct DesignTexts {
 };
 DesignTexts TextsOf(const DesignInputs& in);
 
+// The inputs a file keeps of a design read by DesignAsTyped (end Found): the
+// numbers its texts read as, the current at the precision it was typed.
+DesignInputs InputsOf(const DesignOutcome& o, std::string_view currentText);
+
 // The file for a design whose figures are `f`.
 std::string DesignFileText(const DesignInputs& in, const DesignFigures& f);
 

@@ -38,7 +38,6 @@
 #include "documents/design_report.h"
 #include "files/read_file.h"
 #include "commands/inductance_command.h"
-#include "commands/workbench_inputs.h"
 #include "presentation/candidate_table.h"
 #include "presentation/chart_series.h"
 #include "presentation/converter_outputs.h"
@@ -369,27 +368,19 @@ void FrmDesign::DoCalculation() {
     const QString partNo = SelectedPartNo();
     const std::string frequency = u8(ui_->txtFrequency->text()), ripple = u8(ui_->txtRipple->text()),
                       coefficients = u8(ui_->txtLossCoefficients->text());
-    const WorkbenchOutcome o = DesignAsTyped(u8(partNo), u8(ui_->txtTurns->text()), u8(ui_->txtCurrent->text()),
-                                             u8(ui_->cmbCoreCount->currentText()), {frequency, ripple, coefficients});
+    const DesignOutcome o = DesignAsTyped(u8(partNo), u8(ui_->txtTurns->text()), u8(ui_->txtCurrent->text()),
+                                          u8(ui_->cmbCoreCount->currentText()), {frequency, ripple, coefficients});
     const std::array<QWidget*, 8> boxes = {nullptr,          ui_->cmbCore,      ui_->txtTurns,
                                            ui_->txtCurrent,  ui_->cmbCoreCount, ui_->txtFrequency,
                                            ui_->txtRipple,   ui_->txtLossCoefficients};
     if (o.end != DesignEnd::Found) {
         inputs_.reset();
         ShowTitle();
-        ShowRefusal(q(o.message), boxes[static_cast<std::size_t>(o.box)]);
+        const auto box = static_cast<std::size_t>(o.box);
+        ShowRefusal(q(o.message), box < boxes.size() ? boxes[box] : nullptr);
         return;
     }
-    DesignInputs in;
-    in.core = u8(partNo);
-    in.turns = o.turns;
-    in.current = text::LeadingValue(text::Trimmed(u8(ui_->txtCurrent->text())));
-    in.stack = o.stackSize;
-    if (o.options.ac) {
-        in.frequency = o.options.ac->frequency;
-        in.ripple = o.options.ac->ripple;
-    }
-    in.coefficients = o.options.coefficients;
+    DesignInputs in = InputsOf(o, u8(ui_->txtCurrent->text()));
     in.converter = converter_;
     inputs_ = std::move(in);
     ShowTitle();
@@ -602,7 +593,7 @@ constexpr FileType kReportTypes[] = {{"PDF 文档 (*.pdf)", "pdf"}};
 // The figures worked out from the inputs as the file holds them, as opening it will.
 DesignOutcome FrmDesign::DesignOfInputs() const {
     const DesignTexts t = TextsOf(*inputs_);
-    return DesignWinding(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
+    return DesignAsTyped(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
 }
 
 bool FrmDesign::SaveTo(const QString& path) {

@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "zovamagnetic-cli: unknown part number 'KT\\x1b[31mX' (see 'zovamagnetic-cli cores')"},
         RefusalCase{"unknownPartNumberToDesign",
                     {"design", "--core", "KT\x1b[31mX", "--turns", "5", "--current", "1"},
-                    "zovamagnetic-cli: unknown part number 'KT\\x1b[31mX' (see 'zovamagnetic-cli cores')"},
+                    "目录中没有磁芯料号“KT\\x1b[31mX”。"},
         RefusalCase{"unknownCurve", {"curve", "K\x07", "0\x9b"},
                     "zovamagnetic-cli: no curve for series 'K\\x07' and permeability '0\\x9b' (curves: KTB 026, "
                     "KTB 060, KTB 075, KTB 090, KTB 125, KTB 147, KTB 160, KTB 173, KTA 026, KTA 060, KTA 075, "

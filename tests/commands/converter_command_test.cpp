@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "catalogue/catalogue.h"
 #include "commands/converter_command.h"
 #include "commands/design_command.h"
 #include "support/named_case.h"
@@ -29,24 +30,26 @@ ConverterTexts with(ConverterTexts t, std::string_view ConverterTexts::*field, s
 using T = ConverterTexts;
 const RefusalCase kRefusals[] = {
     {"topology", with(buck(), &T::topology, "flyback"), ConverterEnd::Validation,
-     "对不起，拓扑须为 buck（降压）、boost（升压）或 buck-boost（升降压）！"},
-    {"vinText", with(buck(), &T::vin, "48V"), ConverterEnd::Validation, "对不起，输入电压必须为大于0的数字！"},
-    {"voutZero", with(buck(), &T::vout, "0"), ConverterEnd::Validation, "对不起，输出电压必须为大于0的数字！"},
-    {"ioutNegative", with(buck(), &T::iout, "-1"), ConverterEnd::Validation, "对不起，输出电流必须为大于0的数字！"},
-    {"buckUpward", with(buck(), &T::vout, "48"), ConverterEnd::Validation,
-     "对不起，降压变换器的输出电压必须低于输入电压！"},
-    {"boostDownward", with(buck(), &T::topology, "boost"), ConverterEnd::Validation,
-     "对不起，升压变换器的输出电压必须高于输入电压！"},
-    {"frequencyEmpty", with(buck(), &T::frequency, ""), ConverterEnd::Validation, "对不起，开关频率必须为数字！"},
+     "拓扑须为 buck（降压）、boost（升压）或 buck-boost（升降压）。"},
+    {"vinText", with(buck(), &T::vin, "48V"), ConverterEnd::Validation, "输入电压必须是数字，如 2.5 或 1e-3。"},
+    {"vinAstronomical", with(buck(), &T::vin, "1e308"), ConverterEnd::Validation, "输入电压应在 0.1 到 10000 V 之间。"},
+    {"voutZero", with(buck(), &T::vout, "0"), ConverterEnd::Validation, "输出电压应在 0.1 到 10000 V 之间。"},
+    {"voutVanishing", with(buck(), &T::vout, "1e-300"), ConverterEnd::Validation,
+     "输出电压应在 0.1 到 10000 V 之间。"},
+    {"ioutNegative", with(buck(), &T::iout, "-1"), ConverterEnd::Validation, "输出电流不能为负数。"},
+    {"frequencyEmpty", with(buck(), &T::frequency, ""), ConverterEnd::Validation, "请输入开关频率。"},
     {"frequencyTooHigh", with(buck(), &T::frequency, "1e6"), ConverterEnd::Validation,
-     "对不起，开关频率须在 0.001 至 100000 kHz 之间！"},
+     "开关频率应在 0.001 到 100000 kHz 之间。"},
     {"bothRatioAndL", with(with(buck(), &T::rippleRatio, "0.3"), &T::inductance, "30"), ConverterEnd::Validation,
-     "对不起，纹波率和电感量只能给出其一！"},
-    {"ratioAboveTwo", with(buck(), &T::rippleRatio, "2.5"), ConverterEnd::Validation,
-     "对不起，纹波率必须大于0且不超过2（电流连续）！"},
-    // 90 V·µs over 1 µH is 90 A of ripple on 10 A: discontinuous.
+     "纹波率和电感量只能给出其一。"},
+    {"ratioAboveTwo", with(buck(), &T::rippleRatio, "2.5"), ConverterEnd::Validation, "纹波率应大于 0 且不超过 2。"},
+    {"buckUpward", with(buck(), &T::vout, "48"), ConverterEnd::Validation, "降压变换器的输出电压必须低于输入电压。"},
+    {"boostDownward", with(buck(), &T::topology, "boost"), ConverterEnd::Validation,
+     "升压变换器的输出电压必须高于输入电压。"},
+    {"stackNotWhole", with(buck(), &T::stack, "2.5"), ConverterEnd::Validation, "磁芯个数必须是整数。"},
+    // 36 V across 1 µH for 2.5 µs (D = 0.25 at 100 kHz) is 90 A of ripple on 10 A: a ratio of 9.
     {"inductanceTooSmall", with(buck(), &T::inductance, "1"), ConverterEnd::Validation,
-     "对不起，纹波率必须大于0且不超过2（电流连续）！"},
+     "电感量过小：纹波率为 9，超过 2（电流断续），请增大电感量。"},
     {"noCoreReaches", with(buck(), &T::inductance, "1000000"), ConverterEnd::NoResult,
      "没有计算出能到达您的感量的磁芯，请考虑增加磁芯或减少电感量，如果有疑问请联系我们。"},
 };
@@ -79,27 +82,15 @@ TEST(Converter, RunsTheSelectionOnThePeakCurrentAndTheInductance) {
     }
 }
 
-// The design command reads the switching operation after the winding's checks.
-TEST(DesignCommand, ChecksTheSwitchingOperation) {
-    const struct {
-        AcTexts ac;
-        const char* message;
-    } rows[] = {
-        {{"", "1", ""}, "对不起，给出纹波电流时请同时给出开关频率！"},
-        {{"abc", "", ""}, "对不起，开关频率必须为数字！"},
-        {{"0", "", ""}, "对不起，开关频率须在 0.001 至 100000 kHz 之间！"},
-        {{"100", "-0.5", ""}, "对不起，纹波电流不能为负数！"},
-        {{"100", "1", "1,2"}, "对不起，损耗系数须为以逗号分隔的三个正数 a,b,c！"},
-        {{"100", "1", "1,2,-3"}, "对不起，损耗系数须为以逗号分隔的三个正数 a,b,c！"},
-    };
-    for (const auto& row : rows) {
-        const DesignOutcome o = DesignWinding("KTB130060", "50", "5", "1", row.ac);
-        EXPECT_EQ(o.end, DesignEnd::Validation) << row.message;
-        EXPECT_EQ(o.message, row.message);
+// Whatever the selection lists opens in the workbench: 10 A for 100 µH on 25
+// stacked cores lists cores that must each read back with their figures.
+TEST(Converter, EveryCandidateOfAStackOpensAsADesign) {
+    const SelectionOutcome listed = SelectCores("10", "100", "25");
+    ASSERT_EQ(listed.end, SelectionEnd::Found);
+    for (const SelectedCore& c : listed.cores) {
+        const DesignOutcome o = DesignAsTyped(CoreCatalogue(c.row).PartNo, std::to_string(c.turns), "10", "25");
+        EXPECT_EQ(o.end, DesignEnd::Found) << CoreCatalogue(c.row).PartNo << ": " << o.message;
     }
-    const DesignOutcome own = DesignWinding("KTB130060", "50", "5", "1", {"100", "1", " 1.5, 2 ,3"});
-    ASSERT_EQ(own.end, DesignEnd::Found) << own.message;
-    EXPECT_EQ(own.figures->lossCoefficients, (LossCoefficients{1.5, 2, 3}));
 }
 
 }  // namespace

@@ -148,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(Design, ReferenceFigures, ::testing::ValuesIn(kReferenc
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DesignFigures, WorkedExampleAtTheDigitsGiven) {
-    const DesignOutcome got = DesignWinding("KTB130060", "50", "5", "2");
+    const DesignOutcome got = DesignAsTyped("KTB130060", "50", "5", "2");
     ASSERT_EQ(got.end, DesignEnd::Found);
     const DesignFigures& f = *got.figures;
     EXPECT_NEAR(f.inductance, 253.84045, 0.5e-5);
@@ -161,53 +161,6 @@ TEST(DesignFigures, WorkedExampleAtTheDigitsGiven) {
     EXPECT_NEAR(f.temperatureRise.value_or(NAN), 26.314, 0.5e-3);
     EXPECT_NEAR(f.woundVolume.value_or(NAN), 25.1349, 0.5e-4);
 }
-
-struct RefusalCase {
-    const char* name;
-    const char* core;
-    const char* turns;
-    const char* current;
-    const char* stack;
-    DesignEnd end;
-    std::string_view message;
-};
-ZOVA_PRINT_CASE_NAME(RefusalCase)
-
-class DesignRefusals : public ::testing::TestWithParam<RefusalCase> {};
-
-TEST_P(DesignRefusals, OneMessageAndNoFigures) {
-    const RefusalCase& c = GetParam();
-    const DesignOutcome got = DesignWinding(c.core, c.turns, c.current, c.stack);
-    EXPECT_EQ(got.end, c.end);
-    EXPECT_EQ(got.message, c.message);
-    EXPECT_FALSE(got.figures);
-}
-
-using namespace messages;
-
-INSTANTIATE_TEST_SUITE_P(
-    Design, DesignRefusals,
-    ::testing::Values(
-        // The calculator's checks, in its order.
-        RefusalCase{"stackOverflowFirst", "", "", "", "99999", DesignEnd::OutOfRange, kOutOfRange},
-        RefusalCase{"noCore", "", "0", "0", "0", DesignEnd::Validation, kSelectCore},
-        RefusalCase{"noTurns", "KTB130060", " ", "0", "0", DesignEnd::Validation, kEnterTurns},
-        RefusalCase{"turnsLetters", "KTB130060", "x", "0", "0", DesignEnd::Validation, kTurnsNotNumeric},
-        RefusalCase{"turnsOverflow", "KTB130060", "40000", "", "1", DesignEnd::OutOfRange, kOutOfRange},
-        RefusalCase{"noCurrent", "KTB130060", "0", "", "0", DesignEnd::Validation, kEnterCurrent},
-        RefusalCase{"currentTwoPoints", "KTB130060", "0", "1.2.3", "0", DesignEnd::Validation, kCurrentNotNumeric},
-        RefusalCase{"currentBeyondSingle", "KTB130060", "0", "1e39", "0", DesignEnd::OutOfRange, kOutOfRange},
-        // Then the winding's own, turns before current before stack.
-        RefusalCase{"zeroTurnsFirst", "KTB130060", "0", "0", "0", DesignEnd::Validation, kDesignTurnsBelowOne},
-        RefusalCase{"turnsRoundToZero", "KTB130060", "0.4", "5", "1", DesignEnd::Validation, kDesignTurnsBelowOne},
-        RefusalCase{"negativeTurns", "KTB130060", "-3", "5", "1", DesignEnd::Validation, kDesignTurnsBelowOne},
-        RefusalCase{"zeroCurrent", "KTB130060", "50", "0", "0", DesignEnd::Validation, kDesignCurrentNotPositive},
-        RefusalCase{"negativeCurrent", "KTB130060", "50", "-2", "1", DesignEnd::Validation, kDesignCurrentNotPositive},
-        RefusalCase{"emptyStack", "KTB130060", "50", "5", "", DesignEnd::Validation, kDesignStackBelowOne},
-        RefusalCase{"negativeStack", "KTB130060", "50", "5", "-1", DesignEnd::Validation, kDesignStackBelowOne},
-        // A field beyond single precision.
-        RefusalCase{"fieldOverflow", "KTB130060", "32767", "1e37", "1", DesignEnd::OutOfRange, kOutOfRange}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // The selection keeps only windings that reach the target and fill less than
 // 55 % of the hole; every candidate's inductance and roll-off are the

@@ -27,7 +27,7 @@ DesignInputs kta092060() {
 std::string savedFile() {
     const DesignInputs in = kta092060();
     const DesignTexts t = TextsOf(in);
-    const DesignOutcome o = DesignWinding(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
+    const DesignOutcome o = DesignAsTyped(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
     return DesignFileText(in, *o.figures);
 }
 
@@ -44,7 +44,7 @@ TEST(DesignFile, OpensToTheDesignItSaved) {
     ASSERT_TRUE(opened.inputs) << opened.message;
     EXPECT_EQ(*opened.inputs, kta092060());
     EXPECT_TRUE(opened.changes.empty());
-    EXPECT_EQ(opened.outcome.figures->inductance, DesignWinding("KTA092060", "54", "10", "1").figures->inductance);
+    EXPECT_EQ(opened.outcome.figures->inductance, DesignAsTyped("KTA092060", "54", "10", "1").figures->inductance);
 }
 
 TEST(DesignFile, IgnoresWhatALaterVersionAdds) {

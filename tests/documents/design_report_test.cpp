@@ -18,7 +18,7 @@ TEST(DesignReport, HoldsEveryFigureOnceAndItsModels) {
     in.current = 5;
     in.frequency = 100;
     in.ripple = 1;
-    const DesignOutcome o = DesignWinding("KTB106147", "20", "5", "1", {"100", "1", ""});
+    const DesignOutcome o = DesignAsTyped("KTB106147", "20", "5", "1", {"100", "1", ""});
     ASSERT_EQ(o.end, DesignEnd::Found) << o.message;
     const DesignReport r = DesignReportOf(in, o, "2026-12-09");
     EXPECT_EQ(r.title, "电感设计报告：KTB106147，20 圈");
@@ -55,7 +55,7 @@ TEST(DesignReport, ChartsOnlyForACoreWithABiasCurve) {
         SCOPED_TRACE(c.name);
         DesignInputs in;
         in.core = c.core;
-        const DesignOutcome o = DesignWinding(c.core, c.turns, c.current, "1");
+        const DesignOutcome o = DesignAsTyped(c.core, c.turns, c.current, "1");
         ASSERT_EQ(o.end, DesignEnd::Found) << o.message;
         const DesignReport r = DesignReportOf(in, o, "2026-12-09");
         const std::string html = DesignReportHtml(r, slot);

@@ -9,7 +9,6 @@
 #include "commands/inductance_command.h"
 #include "commands/messages.h"
 #include "commands/selection_command.h"
-#include "commands/workbench_inputs.h"
 #include "presentation/candidate_table.h"
 #include "presentation/chart_series.h"
 #include "presentation/figure_rows.h"
@@ -52,12 +51,6 @@ void points(Json& j, std::string_view key, const std::vector<ChartPoint>& ps) {
     j.key(key).beginArray();
     for (const ChartPoint& p : ps) point(j, p);
     j.endArray();
-}
-
-std::string upperAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
 }
 
 }  // namespace
@@ -209,10 +202,9 @@ std::string CandidatesCsvJson(const std::vector<std::size_t>& order) {
 std::string DesignJson(std::string_view coreText, std::string_view turnsText, std::string_view currentText,
                        std::string_view stackText) {
     LoadCatalogue();
-    // The workbench's core box upper-cased; its boxes read as the desktop workbench reads them.
-    const std::string typed = upperAscii(std::string(coreText));
-    const WorkbenchOutcome o = DesignAsTyped(typed, turnsText, currentText, stackText);
-    const std::string partNo = o.end == DesignEnd::Found ? text::Trimmed(typed) : std::string();
+    // Its boxes read as the desktop workbench reads them.
+    const DesignOutcome o = DesignAsTyped(coreText, turnsText, currentText, stackText);
+    const std::string& partNo = o.partNo;
     Json j;
     j.beginObject().key("end");
     switch (o.end) {

@@ -1,0 +1,81 @@
+#include "commands/input_rules.h"
+
+#include <cmath>
+
+#include "design/skin_effect.h"
+#include "text/conversions.h"
+#include "text/number_text.h"
+
+namespace zova {
+namespace {
+
+using B = DesignBox;
+
+// Units carry the blank that separates a Latin unit from the Chinese after it.
+constexpr InputRule kRules[] = {
+    {B::Turns, "绕线圈数", 1, 32767, false, " 圈", true},
+    {B::Current, "电流", 0, kMaxCurrent, true, " A ", false},
+    {B::Stack, "磁芯个数", 1, 32767, false, " 个", true},
+    {B::Frequency, "开关频率", kLowestFrequency, kHighestFrequency, false, " kHz ", false},
+    {B::Ripple, "纹波电流", 0, 2 * kMaxCurrent, false, " A ", false},
+    {B::Vin, "输入电压", kMinVoltage, kMaxVoltage, false, " V ", false},
+    {B::Vout, "输出电压", kMinVoltage, kMaxVoltage, false, " V ", false},
+    {B::Iout, "输出电流", 0, kMaxCurrent, true, " A ", false},
+    {B::RippleRatio, "纹波率", 0, kMaxRippleRatio, true, "", false},
+    {B::Inductance, "电感量", 0, kMaxInductance, true, " μH ", false},
+};
+
+// The boxes that hold no number have a name and nothing else.
+constexpr InputRule kCoreRule{B::Core, "磁芯料号", 0, 0, false, "", false};
+constexpr InputRule kCoefficientsRule{B::Coefficients, "损耗系数", 0, 0, false, "", false};
+constexpr InputRule kTopologyRule{B::Topology, "拓扑", 0, 0, false, "", false};
+
+std::string shown(double v) { return text::GeneralForm(static_cast<float>(v)); }
+
+std::string trimmedUnit(std::string_view unit) {
+    const auto last = unit.find_last_not_of(' ');
+    return last == std::string_view::npos ? std::string() : std::string(unit.substr(0, last + 1));
+}
+
+}  // namespace
+
+const InputRule& RuleOf(DesignBox box) {
+    for (const InputRule& r : kRules)
+        if (r.box == box) return r;
+    if (box == B::Coefficients) return kCoefficientsRule;
+    if (box == B::Topology) return kTopologyRule;
+    return kCoreRule;
+}
+
+std::string RangeText(DesignBox box) {
+    const InputRule& r = RuleOf(box);
+    if (r.lowOpen) return "大于 " + shown(r.low) + " 且不超过 " + shown(r.high) + trimmedUnit(r.unit);
+    return shown(r.low) + " 到 " + shown(r.high) + std::string(r.unit);
+}
+
+std::string RefusalOfValue(DesignBox box, double v) {
+    const InputRule& r = RuleOf(box);
+    const std::string name(r.name);
+    if (v < 0.0) return name + "不能为负数。";
+    if (r.whole && std::isfinite(v) && v != std::floor(v)) return name + "必须是整数。";
+    const bool above = r.lowOpen ? v > r.low : v >= r.low;
+    if (above && v <= r.high) return {};
+    return name + (r.lowOpen ? "应" : "应在 ") + RangeText(box) + (r.lowOpen ? "。" : "之间。");
+}
+
+BoxReading ReadBox(DesignBox box, std::string_view typed) {
+    const InputRule& r = RuleOf(box);
+    const std::string name(r.name);
+    const auto first = typed.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {0.0, "请输入" + name + "。"};
+    const std::string t(typed.substr(first, typed.find_last_not_of(" \t") - first + 1));
+    if (!text::IsNumeric(t)) {
+        if (t.find(',') != std::string::npos || t.find("，") != std::string::npos)
+            return {0.0, name + "必须是数字：小数点请用“.”，不用逗号。"};
+        return {0.0, name + "必须是数字，" + (r.whole ? "如 54。" : "如 2.5 或 1e-3。")};
+    }
+    const double v = text::LeadingValue(t);
+    return {v, RefusalOfValue(box, v)};
+}
+
+}  // namespace zova
