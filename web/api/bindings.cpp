@@ -27,8 +27,9 @@ std::string candidatesCsv(const emscripten::val& order) {
         if (i >= 0) rows.push_back(static_cast<std::size_t>(i));
     return zova::web::CandidatesCsvJson(rows);
 }
-std::string design(std::string core, std::string turns, std::string current, std::string stack) {
-    return zova::web::DesignJson(core, turns, current, stack);
+std::string design(std::string core, std::string turns, std::string current, std::string stack,
+                   std::string frequency, std::string ripple, std::string coefficients) {
+    return zova::web::DesignJson(core, turns, current, stack, frequency, ripple, coefficients);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "page_api.h"
 
+#include <initializer_list>
 #include <memory>
 #include <utility>
 
@@ -7,6 +8,7 @@
 #include "commands/core_list.h"
 #include "commands/design_command.h"
 #include "commands/inductance_command.h"
+#include "commands/input_rules.h"
 #include "commands/messages.h"
 #include "commands/selection_command.h"
 #include "presentation/candidate_table.h"
@@ -43,6 +45,44 @@ const CandidateRowsOutcome* candidateTable() {
         run->computed = true;
     }
     return &run->table;
+}
+
+// The name the page knows a box by; "" for none.
+std::string_view boxKey(DesignBox box) {
+    switch (box) {
+        case DesignBox::Core: return "core";
+        case DesignBox::Turns: return "turns";
+        case DesignBox::Current: return "current";
+        case DesignBox::Stack: return "stack";
+        case DesignBox::Frequency: return "frequency";
+        case DesignBox::Ripple: return "ripple";
+        case DesignBox::Coefficients: return "coefficients";
+        case DesignBox::Inductance: return "inductance";
+        default: return "";
+    }
+}
+
+// The calculator's and the selection's boxes read as typed, in order, by the
+// one reader of a design's inputs. The commands then get the values read, in
+// their shortest texts; the first refusal stops the reading.
+struct BoxesRead {
+    DesignBox refused = DesignBox::None;
+    std::string refusal;
+    std::vector<std::string> texts;
+};
+
+BoxesRead readBoxes(std::initializer_list<std::pair<DesignBox, std::string_view>> boxes) {
+    BoxesRead read;
+    for (const auto& [box, typed] : boxes) {
+        BoxReading r = ReadBox(box, typed);
+        if (!r.refusal.empty()) {
+            read.refused = box;
+            read.refusal = std::move(r.refusal);
+            return read;
+        }
+        read.texts.push_back(text::ShortestText(r.value));
+    }
+    return read;
 }
 
 void point(Json& j, const ChartPoint& p) { j.beginArray().number(p.x).number(p.y).endArray(); }
@@ -91,9 +131,17 @@ std::string CalculatorHelpJson() {
 std::string CalculateJson(std::string_view selectedPartNo, std::string_view turnsText, std::string_view currentText,
                           std::string_view stackText) {
     LoadCatalogue();
-    const InductanceOutcome o = CalculateInductance(selectedPartNo, turnsText, currentText, stackText);
     Json j;
     j.beginObject();
+    const BoxesRead read =
+        readBoxes({{DesignBox::Turns, turnsText}, {DesignBox::Current, currentText}, {DesignBox::Stack, stackText}});
+    if (read.refused != DesignBox::None) {
+        j.key("end").string("validation").key("box").string(boxKey(read.refused)).key("text").string(read.refusal);
+        j.endObject();
+        return j.text();
+    }
+    const InductanceOutcome o = CalculateInductance(selectedPartNo, read.texts[0], read.texts[1], read.texts[2]);
+    j.key("box").string("");
     switch (o.end) {
         case InductanceEnd::Result: j.key("end").string("result").key("text").string(o.resultText); break;
         case InductanceEnd::Validation:
@@ -108,9 +156,17 @@ std::string CalculateJson(std::string_view selectedPartNo, std::string_view turn
 
 std::string SelectJson(std::string_view currentText, std::string_view inductanceText, std::string_view stackText) {
     LoadCatalogue();
-    SelectionOutcome o = SelectCores(currentText, inductanceText, stackText);
     Json j;
-    j.beginObject().key("end");
+    j.beginObject();
+    const BoxesRead read = readBoxes(
+        {{DesignBox::Current, currentText}, {DesignBox::Inductance, inductanceText}, {DesignBox::Stack, stackText}});
+    if (read.refused != DesignBox::None) {
+        j.key("end").string("validation").key("box").string(boxKey(read.refused));
+        j.key("lines").beginArray().endArray().key("message").string(read.refusal).endObject();
+        return j.text();
+    }
+    SelectionOutcome o = SelectCores(read.texts[0], read.texts[1], read.texts[2]);
+    j.key("box").string("").key("end");
     switch (o.end) {
         case SelectionEnd::Found: j.string("found"); break;
         case SelectionEnd::Validation: j.string("validation"); break;
@@ -200,10 +256,12 @@ std::string CandidatesCsvJson(const std::vector<std::size_t>& order) {
 }
 
 std::string DesignJson(std::string_view coreText, std::string_view turnsText, std::string_view currentText,
-                       std::string_view stackText) {
+                       std::string_view stackText, std::string_view frequencyText, std::string_view rippleText,
+                       std::string_view coefficientsText) {
     LoadCatalogue();
     // Its boxes read as the desktop workbench reads them.
-    const DesignOutcome o = DesignAsTyped(coreText, turnsText, currentText, stackText);
+    const DesignOutcome o = DesignAsTyped(coreText, turnsText, currentText, stackText,
+                                          {frequencyText, rippleText, coefficientsText});
     const std::string& partNo = o.partNo;
     Json j;
     j.beginObject().key("end");
@@ -213,9 +271,12 @@ std::string DesignJson(std::string_view coreText, std::string_view turnsText, st
         case DesignEnd::UnknownCore: j.string("validation"); break;
         case DesignEnd::OutOfRange: j.string("outOfRange"); break;
     }
+    j.key("box").string(o.end == DesignEnd::Found || o.end == DesignEnd::OutOfRange ? "" : boxKey(o.box));
     j.key("partNo").string(partNo).key("message").string(o.message);
     if (o.end == DesignEnd::Found) {
         const DesignFigures& f = *o.figures;
+        // An empty coefficients box stands for the material's fit: it shows which.
+        j.key("coefficients").string(workbench::CoefficientsText(f.lossCoefficients));
         j.key("result").string(o.biasCurve ? InductanceResultText(f.inductance)
                                            : workbench::NoCurveResult(partNo, o.current, f.inductanceZeroBias));
         std::string warning = o.biasCurve ? std::string() : std::string(workbench::kNoCurve);

@@ -25,12 +25,20 @@ std::string CoreDetailsJson(std::string_view listItem);
 // {"text": ...}: the calculator's help text, shown before the first result (lines end in "\n\r").
 std::string CalculatorHelpJson();
 
-// {"end": "result" | "validation" | "outOfRange", "text": the result or the message}.
+// Turns, current and stack are first read as typed (commands/input_rules.h);
+// a refused box ends the call with {"end": "validation", "box": "turns" |
+// "current" | "stack", "text": the refusal}. Otherwise the calculator runs on
+// the values read: {"end": "result" | "validation" | "outOfRange", "box": "",
+// "text": the result or the message}.
 std::string CalculateJson(std::string_view selectedPartNo, std::string_view turnsText, std::string_view currentText,
                           std::string_view stackText);
 
-// {"end": "found" | "validation" | "noResult" | "outOfRange", "lines": [{"text", "partNo", "turns"}],
-//  "current": the run's current as typed back into a box, "stack", "message", "caption"}.
+// Current, inductance and stack are first read as typed; a refused box ends
+// the call with {"end": "validation", "box": "current" | "inductance" |
+// "stack", "lines": [], "message": the refusal}. Otherwise the selection runs
+// on the values read: {"box": "", "end": "found" | "validation" | "noResult" |
+// "outOfRange", "lines": [{"text", "partNo", "turns"}], "current": the run's
+// current as typed back into a box, "stack", "message", "caption"}.
 // A run that lists cores becomes the candidates' run, as in the windows.
 std::string SelectJson(std::string_view currentText, std::string_view inductanceText, std::string_view stackText);
 
@@ -44,13 +52,18 @@ std::string CandidateOrderJson(std::size_t column, bool descending);
 // {"csv": the candidates in the given order, with the byte-order mark and captions}.
 std::string CandidatesCsvJson(const std::vector<std::size_t>& order);
 
-// The design workbench for its four texts; the core text is trimmed and
-// upper-cased and must name an offered core. {"end": "found" | "validation" |
-// "outOfRange", "partNo", "message", "result", "warning", "figures": [{"name",
-// "value"}], "inductanceChart": {"curve", "operating", "zeroBias"},
-// "permeabilityChart": null or {"points", "lookedUp", "operating", "fieldFrom", "fieldTo"}}.
+// The design workbench for its seven texts, read as the desktop workbench
+// reads them (DesignAsTyped); frequency, ripple and coefficients may be empty.
+// {"end": "found" | "validation" | "outOfRange", "box": the refused box
+// ("core" | "turns" | "current" | "stack" | "frequency" | "ripple" |
+// "coefficients") or "", "partNo", "message", "coefficients": the fit used as
+// the box shows it, "result", "warning", "sections": [{"heading", "rows":
+// [{"name", "value"}]}], "inductanceChart": null or {"curve", "operating",
+// "zeroBias"}, "permeabilityChart": null or {"points", "lookedUp", "operating",
+// "fieldFrom", "fieldTo"}}.
 std::string DesignJson(std::string_view coreText, std::string_view turnsText, std::string_view currentText,
-                       std::string_view stackText);
+                       std::string_view stackText, std::string_view frequencyText = {},
+                       std::string_view rippleText = {}, std::string_view coefficientsText = {});
 
 // Forgets the candidates' run (the driver's runs start from a fresh page).
 void ResetRun();

@@ -3,7 +3,8 @@
 // texts separated by tabs:
 //   coreList, coreDetails, calculatorHelp, workbenchTexts, calculate, select, candidates,
 //   candidateOrder (column, "1" for descending), candidatesCsv (row positions
-//   separated by blanks), design, resetRun
+//   separated by blanks), design (core, turns, current, stack, frequency,
+//   ripple, coefficients), resetRun
 //   bench COUNT CURRENT INDUCTANCE STACK: the median time of one select call
 // Each answer is written followed by a line holding only the character RS (0x1e).
 #include <algorithm>
@@ -76,7 +77,7 @@ int main() {
             for (std::size_t i; in >> i;) order.push_back(i);
             answer = web::CandidatesCsvJson(order);
         } else if (call == "design") {
-            answer = web::DesignJson(arg(1), arg(2), arg(3), arg(4));
+            answer = web::DesignJson(arg(1), arg(2), arg(3), arg(4), arg(5), arg(6), arg(7));
         } else if (call == "resetRun") {
             web::ResetRun();
             answer = "null\n";

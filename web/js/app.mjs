@@ -4,7 +4,6 @@ import createZova from '../zova.mjs';
 import { createCalculator } from './calculator.mjs';
 import { createDesign } from './design.mjs';
 import { engineOf } from './engine.mjs';
-import { installKeyFilters } from './keys.mjs';
 import { createSelection } from './selection.mjs';
 import { readState, writeState } from './state.mjs';
 import { installTabs } from './tabs.mjs';
@@ -15,7 +14,6 @@ async function start() {
   const engine = engineOf(await createZova());
   const state = readState();
 
-  installKeyFilters(document);
   const design = createDesign(engine);
   const tabs = installTabs(document.querySelector('[role="tablist"]'), (id) => {
     writeState({ t: TAB_KEYS[id] === 'calc' ? '' : TAB_KEYS[id] });

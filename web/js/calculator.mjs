@@ -1,8 +1,10 @@
 // 电感计算: the inductance calculator, as its window behaves. The search box
 // filters the core list as it is typed; picking a core shows its details and
 // recalculates once turns and current are given; turns, current and stack
-// recalculate on every change once turns and a core are given.
+// recalculate on every change once turns and a core are given. The boxes keep
+// what is typed; the library reads them and a refusal shows beside its box.
 import { linesOf } from './engine.mjs';
+import { refusalsOf } from './refusals.mjs';
 import { writeState } from './state.mjs';
 
 export function createCalculator(engine) {
@@ -16,6 +18,7 @@ export function createCalculator(engine) {
   const stack = $('calc-stack');
   const result = $('calc-result');
   const message = $('calc-message');
+  const refusals = refusalsOf({ turns, current, stack });
 
   const selected = () => (list.selectedIndex >= 0 ? list.options[list.selectedIndex].value : '');
 
@@ -36,6 +39,14 @@ export function createCalculator(engine) {
 
   function calculate() {
     const outcome = engine.calculate(selected(), turns.value, current.value, stack.value);
+    if (outcome.box) {
+      // A refused box: its words beside it, and no result left standing.
+      refusals.show(outcome.box, outcome.text);
+      message.textContent = '';
+      showResult('');
+      return;
+    }
+    refusals.clear();
     // Out of range: the window's message box; its result label keeps what it showed.
     message.textContent = outcome.end === 'outOfRange' ? outcome.text : '';
     if (outcome.end !== 'outOfRange') showResult(outcome.text);
@@ -44,8 +55,12 @@ export function createCalculator(engine) {
   const turnsAndCoreGiven = () => turns.value !== '' && selected() !== '';
 
   function turnsOrCurrentChanged() {
-    if (turnsAndCoreGiven()) calculate();
-    else showResult('');
+    if (turnsAndCoreGiven()) {
+      calculate();
+    } else {
+      refusals.clear();
+      showResult('');
+    }
   }
 
   search.addEventListener('input', () => {

@@ -1,9 +1,12 @@
-// 设计分析: the design workbench. Every change of its four boxes recalculates
-// the figures and the charts; the last selection's candidates fill a table
+// 设计分析: the design workbench. Every change of its seven boxes (the winding,
+// then the switching frequency, the ripple and the loss coefficients, which
+// may stay empty) recalculates the figures and the charts; a refused box shows
+// the library's words beside it; the last selection's candidates fill a table
 // sortable by any column (序号 restores the run's order); choosing a row loads
 // it above; 导出 CSV… downloads the rows as shown.
 import { Chart, inductanceOption, permeabilityOption } from './charts.mjs';
 import { downloadBlob, downloadText } from './download.mjs';
+import { refusalsOf } from './refusals.mjs';
 import { writeState } from './state.mjs';
 
 const PART_NO_COLUMN = 1;
@@ -16,6 +19,11 @@ export function createDesign(engine) {
   const turns = $('design-turns');
   const current = $('design-current');
   const stack = $('design-stack');
+  const frequency = $('design-frequency');
+  const ripple = $('design-ripple');
+  const coefficients = $('design-coefficients');
+  const boxes = { core, turns, current, stack, frequency, ripple, coefficients };
+  const refusals = refusalsOf(boxes);
   const message = $('design-message');
   const warning = $('design-warning');
   const figures = $('design-figures').tBodies[0];
@@ -39,13 +47,19 @@ export function createDesign(engine) {
   let sort = { column: 0, descending: false };
 
   function save() {
-    writeState({ dc: core.value, dn: turns.value, di: current.value, dk: stack.value });
+    writeState({
+      dc: core.value, dn: turns.value, di: current.value, dk: stack.value,
+      df: frequency.value, dr: ripple.value, dl: coefficients.value,
+    });
   }
 
   function calculate() {
-    const d = engine.design(core.value, turns.value, current.value, stack.value);
+    const d = engine.design(core.value, turns.value, current.value, stack.value, frequency.value, ripple.value,
+      coefficients.value);
     if (d.end !== 'found') {
-      message.textContent = d.message;
+      // A refused box has its words beside it; any other end says so above the figures.
+      refusals.show(d.box, d.message);
+      message.textContent = d.box ? '' : d.message;
       warning.textContent = '';
       figures.replaceChildren();
       charts.inductance.clear();
@@ -56,8 +70,11 @@ export function createDesign(engine) {
       charts.inductance.element.hidden = false;
       return d;
     }
+    refusals.clear();
     message.textContent = d.result;
     warning.textContent = d.warning;
+    // An empty coefficients box stands for the material's fit: it shows which.
+    coefficients.placeholder = d.coefficients;
     // Each group under a heading row, the key figures first.
     figures.replaceChildren(
       ...d.sections.flatMap(({ heading, rows }) => {
@@ -93,7 +110,7 @@ export function createDesign(engine) {
     return d;
   }
 
-  for (const input of [core, turns, current, stack]) {
+  for (const input of Object.values(boxes)) {
     input.addEventListener('input', () => {
       calculate();
       save();
@@ -242,12 +259,15 @@ export function createDesign(engine) {
       charts.permeability.draw();
     },
     start(state) {
-      const given = ['dc', 'dn', 'di', 'dk'].some((key) => state.has(key));
+      const given = ['dc', 'dn', 'di', 'dk', 'df', 'dr', 'dl'].some((key) => state.has(key));
       if (!given) return;
       core.value = state.get('dc') ?? '';
       turns.value = state.get('dn') ?? '';
       current.value = state.get('di') ?? '';
       stack.value = state.get('dk') ?? '1';
+      frequency.value = state.get('df') ?? '';
+      ripple.value = state.get('dr') ?? '';
+      coefficients.value = state.get('dl') ?? '';
       calculate();
     },
     resize() {

@@ -13,7 +13,8 @@ export function engineOf(module) {
     candidates: () => read(module.candidates()),
     candidateOrder: (column, descending) => read(module.candidateOrder(column, descending)).order,
     candidatesCsv: (order) => read(module.candidatesCsv(order)).csv,
-    design: (core, turns, current, stack) => read(module.design(core, turns, current, stack)),
+    design: (core, turns, current, stack, frequency = '', ripple = '', coefficients = '') =>
+      read(module.design(core, turns, current, stack, frequency, ripple, coefficients)),
   };
 }
 

@@ -1,6 +1,8 @@
 // 磁芯选型: the core selection. 磁芯选型 runs it; every line of the run is one
 // row of the table (no paging). A double click or Enter on a row opens that
-// core in 设计分析 with the run's current and stack.
+// core in 设计分析 with the run's current and stack. The boxes keep what is
+// typed; the library reads them and a refusal shows beside its box.
+import { refusalsOf } from './refusals.mjs';
 import { writeState } from './state.mjs';
 
 // The captions of a result line's six columns (the window's list).
@@ -12,7 +14,8 @@ export function createSelection(engine, { onRun, onOpen }) {
   const current = $('select-current');
   const inductance = $('select-inductance');
   const stack = $('select-stack');
-  const message = $('select-message');
+  const status = $('select-status');
+  const refusals = refusalsOf({ current, inductance, stack });
   const count = $('select-count');
   const table = $('select-table');
   const body = table.tBodies[0];
@@ -35,6 +38,7 @@ export function createSelection(engine, { onRun, onOpen }) {
     performance.mark('zova-select-start');
     run = engine.select(current.value, inductance.value, stack.value);
     performance.measure('zova-select', 'zova-select-start');
+    refusals.show(run.box, run.message);
     const rows = run.lines.map((line, i) => {
       const tr = document.createElement('tr');
       tr.dataset.line = String(i);
@@ -49,8 +53,11 @@ export function createSelection(engine, { onRun, onOpen }) {
     body.replaceChildren(...rows);
     table.parentElement.scrollTop = 0;  // a new run opens at its smallest cores
     count.textContent = run.lines.length ? `共 ${run.lines.length} 个磁芯` : '';
-    message.textContent = run.message;
-    message.dataset.caption = run.caption;
+    // How the run ended, for everyone: the count found and the library's
+    // message, if any (a refusal is said beside its box instead).
+    const found = run.lines.length ? `找到 ${run.lines.length} 个磁芯。` : '';
+    status.textContent = run.box ? '' : found + run.message;
+    status.classList.toggle('message', run.message !== '');
     if (run.lines.length) onRun();
     save(run.lines.length > 0);
   }

@@ -43,27 +43,59 @@ test('calculator: KTB130060, 50 turns, 5 A', async ({ page }) => {
   await expect(page.locator('#calc-result')).toHaveText('电感量为：253.840μH');
 });
 
-test('number boxes take only the keys the windows take', async ({ page }) => {
-  await open(page);
-  const turns = panel(page, '电感计算').getByLabel('绕线圈数');
-  await turns.pressSequentially('5a0.');
-  await expect(turns).toHaveValue('50');
-  const current = panel(page, '电感计算').getByLabel('电流大小(A)');
-  await current.click();  // "0" gives way
-  await current.pressSequentially('2x.5');
-  await expect(current).toHaveValue('2.5');
+const literally = (text) => text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
+
+// A box refused: the words beside it, read as its description, the box
+// marked invalid, and no result of before left standing.
+async function expectRefused(box, words) {
+  await expect(box).toHaveAttribute('aria-invalid', 'true');
+  await expect(box).toHaveAccessibleDescription(new RegExp(`^${literally(words)}`));
+}
+
+test('the calculator keeps what is typed and refuses it beside its box', async ({ page }) => {
+  await open(page, '/#cc=KTB130060&cn=50&ci=5');
+  const result = page.locator('#calc-result');
+  await expect(result).toHaveText('电感量为：126.920μH');
+  const calc = panel(page, '电感计算');
+  const current = calc.getByLabel('电流大小(A)');
+  await current.fill('');
+  await current.pressSequentially('1,5');
+  await expect(current).toHaveValue('1,5');
+  await expect(page.locator('#calc-current-refusal')).toHaveText('电流必须是数字：小数点请用“.”，不用逗号。');
+  await expectRefused(current, '电流必须是数字：小数点请用“.”，不用逗号。');
+  await expect(result).toHaveText('');
+  await current.fill('5');
+  await expect(result).toHaveText('电感量为：126.920μH');
+  await expect(current).not.toHaveAttribute('aria-invalid');
+  await expect(page.locator('#calc-current-refusal')).toHaveText('');
+
+  const turns = calc.getByLabel('绕线圈数');
+  await turns.fill('99999999999');
+  await expectRefused(turns, '绕线圈数应在 1 到 32767 圈之间。');
+  await expect(result).toHaveText('');
+  await turns.fill('50');
+  await calc.getByLabel('磁芯个数').fill('-5');
+  await expectRefused(calc.getByLabel('磁芯个数'), '磁芯个数不能为负数。');
+  await expect(turns).not.toHaveAttribute('aria-invalid');
+  await expect(result).toHaveText('');
 });
 
-test('a refused input shows its message', async ({ page }) => {
+test('the selection refuses a box beside it and says how a run ended', async ({ page }) => {
   await open(page);
   const selection = await selectTenAmpsHundredMicrohenries(page);
-  await selection.getByLabel('电感量(μH)').fill('');
+  await expect(selection.getByRole('status')).toHaveText('找到 203 个磁芯。');
+  const inductance = selection.getByLabel('电感量(μH)');
+  await inductance.fill('');
   await selection.getByRole('button', { name: '磁芯选型' }).click();
-  await expect(selection.getByRole('alert')).toHaveText('对不起，请输入电感量的大小！');
+  await expectRefused(inductance, '请输入电感量。');
+  await expect(inductance).toHaveAccessibleDescription('请输入电感量。 请输入在以上电流下要达到的电感量');
   await expect(selection.getByRole('row')).toHaveCount(1);  // the captions only
-  await selection.getByLabel('电感量(μH)').fill('100000');
+  await expect(selection.getByRole('status')).toHaveText('');
+  await inductance.fill('100000');
   await selection.getByRole('button', { name: '磁芯选型' }).click();
-  await expect(selection.getByRole('alert')).toHaveText(
+  await expect(inductance).not.toHaveAttribute('aria-invalid');
+  await expect(inductance).toHaveAccessibleDescription('请输入在以上电流下要达到的电感量');
+  await expect(selection.getByRole('status')).toHaveText(
     '没有计算出能到达您的感量的磁芯，请考虑增加磁芯或减少电感量，如果有疑问请联系我们。');
 });
 
@@ -236,7 +268,7 @@ test('设计分析 keeps what is typed and says what is wrong, as the desktop wo
   await design.getByLabel('绕线圈数').fill('54');
   await design.getByLabel('电流 (A)').pressSequentially('1,5');
   await expect(design.getByLabel('电流 (A)')).toHaveValue('1,5');
-  await expect(page.locator('#design-message')).toHaveText('电流必须是数字：小数点请用“.”，不用逗号。');
+  await expectRefused(design.getByLabel('电流 (A)'), '电流必须是数字：小数点请用“.”，不用逗号。');
   await design.getByLabel('电流 (A)').fill('10');
   await expect(design.getByRole('row', { name: '要点' })).toBeVisible();
   // A core without a bias curve: a sentence where the roll-off would fall to 0.
@@ -247,4 +279,26 @@ test('设计分析 keeps what is typed and says what is wrong, as the desktop wo
   await design.getByLabel('磁芯料号').fill('KTA092060');
   await expect(page.locator('#chart-inductance svg')).toBeVisible();
   await expect(page.locator('#chart-l-no-curve')).toBeHidden();
+});
+
+test('设计分析 at a switching frequency: the losses with the ripple, its boxes kept in the address', async ({ page }) => {
+  await open(page, '/#t=design&dc=KTA092060&dn=54&di=10&dk=1');
+  const design = panel(page, '设计分析');
+  await design.getByLabel('开关频率 (kHz)').fill('100');
+  await design.getByLabel('纹波电流峰峰值 (A)').fill('3');
+  // The tool's answer for this winding: 5.19181749342453 W, a rise of 61.6 K.
+  await expect(design.getByRole('row', { name: '总损耗 (W) 5.192', exact: true }).first()).toBeVisible();
+  await expect(design.getByRole('row', { name: '总温升估算 (K) 61.6', exact: true }).first()).toBeVisible();
+  await expect(page).toHaveURL(/df=100&dr=3/);
+  const ripple = design.getByLabel('纹波电流峰峰值 (A)');
+  await ripple.fill('x');
+  await expectRefused(ripple, '纹波电流必须是数字，如 2.5 或 1e-3。');
+  await expect(design.getByRole('row', { name: '要点' })).toHaveCount(0);
+  await ripple.fill('3');
+  await expect(page).toHaveURL(/df=100&dr=3/);
+  await page.reload();
+  await expect(page.locator('body')).toHaveAttribute('data-ready', 'true');
+  await expect(design.getByLabel('开关频率 (kHz)')).toHaveValue('100');
+  await expect(ripple).toHaveValue('3');
+  await expect(design.getByRole('row', { name: '总损耗 (W) 5.192', exact: true }).first()).toBeVisible();
 });

@@ -1,7 +1,9 @@
 // The page's WebAssembly module against the native build, byte for byte:
 //  - its calculator, selection, core list and core details texts against the
 //    command-line tool's output over the tool's end-to-end cases and a few
-//    hundred generated inputs;
+//    hundred generated inputs, where the page's reading of its boxes accepts
+//    them (the tool's inductance and select commands keep their own checks);
+//  - its refusals: the words of the one reader's rules, beside the box named;
 //  - every page call (design figures, chart points, candidates, their order
 //    and CSV included) against the same calls in the native driver;
 //  - the 10 A / 100 μH selection's time against the native one.
@@ -58,7 +60,8 @@ test('calculator texts are the tool\'s', async () => {
   const ends = new Set();
   await eachLimited(cases, 4, async ([core, turns, current, stack]) => {
     const page = engine.calculate(core, turns, current, stack);
-    ends.add(page.end);
+    ends.add(page.box ? 'refused' : page.end);
+    if (page.box) return;  // the refusals' own test holds their words
     const cli = await runTool(['inductance', `--core=${core}`, `--turns=${turns}`, `--current=${current}`,
       `--stack=${stack}`]);
     const what = JSON.stringify([core, turns, current, stack]);
@@ -69,7 +72,8 @@ test('calculator texts are the tool\'s', async () => {
     }[page.end];
     assert.deepEqual(cli, expected, what);
   });
-  assert.deepEqual([...ends].sort(), ['outOfRange', 'result', 'validation']);
+  // Within the boxes' ranges the calculator no longer runs out of range.
+  assert.deepEqual([...ends].sort(), ['refused', 'result', 'validation']);
 });
 
 test('selection lines and messages are the tool\'s', async () => {
@@ -77,7 +81,8 @@ test('selection lines and messages are the tool\'s', async () => {
   const ends = new Set();
   await eachLimited(cases, 4, async ([current, inductance, stack]) => {
     const page = engine.select(current, inductance, stack);
-    ends.add(page.end);
+    ends.add(page.box ? 'refused' : page.end);
+    if (page.box) return;
     const cli = await runTool(['select', `--current=${current}`, `--inductance=${inductance}`, `--stack=${stack}`]);
     const code = { found: 0, noResult: 1, validation: 2, outOfRange: 3 }[page.end];
     assert.deepEqual(cli, {
@@ -86,7 +91,73 @@ test('selection lines and messages are the tool\'s', async () => {
       stderr: page.message ? `${page.message}\n` : '',
     }, JSON.stringify([current, inductance, stack]));
   });
-  assert.deepEqual([...ends].sort(), ['found', 'noResult', 'outOfRange', 'validation']);
+  assert.deepEqual([...ends].sort(), ['found', 'noResult', 'refused']);
+});
+
+// The refusals in the rules' words: a box of a count takes 1 to 32767 whole,
+// the current more than 0 and at most 10000 A, the inductance more than 0 and
+// at most 1000000 μH; the boxes are read in order and the first refusal ends
+// the reading. Nothing is left of a result beside a refusal.
+test('the calculator and the selection refuse a box in the reader\'s words', () => {
+  const NOT_A_COUNT = '磁芯个数必须是数字，如 54。';
+  const COMMA = '小数点请用“.”，不用逗号。';
+  const calculator = [
+    // turns, current, stack → box, words
+    ['50', '5', '-5', 'stack', '磁芯个数不能为负数。'],
+    ['50', '5', '', 'stack', '请输入磁芯个数。'],
+    ['50', '5', 'NaN', 'stack', NOT_A_COUNT],
+    ['50', '5', '12\n34', 'stack', NOT_A_COUNT],
+    ['50', '5', '0', 'stack', '磁芯个数应在 1 到 32767 个之间。'],
+    ['2.5', '5', '1', 'turns', '绕线圈数必须是整数。'],
+    ['2.5', '5', '-5', 'turns', '绕线圈数必须是整数。'],
+    ['99999999999', '5', '1', 'turns', '绕线圈数应在 1 到 32767 圈之间。'],
+    ['', '5', '1', 'turns', '请输入绕线圈数。'],
+    ['50', '1,5', '1', 'current', `电流必须是数字：${COMMA}`],
+    ['50', '0', '1', 'current', '电流应大于 0 且不超过 10000 A。'],
+    ['50', '10001', '1', 'current', '电流应大于 0 且不超过 10000 A。'],
+    ['50', 'abc', '1', 'current', '电流必须是数字，如 2.5 或 1e-3。'],
+  ];
+  for (const [turns, current, stack, box, words] of calculator) {
+    const what = JSON.stringify([turns, current, stack]);
+    assert.deepEqual(engine.calculate('KTB130060', turns, current, stack), { end: 'validation', box, text: words }, what);
+  }
+  const selection = [
+    // current, inductance, stack → box, words
+    ['1,5', '100', '1', 'current', `电流必须是数字：${COMMA}`],
+    ['-2', '100', '1', 'current', '电流不能为负数。'],
+    ['10', '', '1', 'inductance', '请输入电感量。'],
+    ['10', '0', '1', 'inductance', '电感量应大于 0 且不超过 1000000 μH。'],
+    ['10', '2e6', '1', 'inductance', '电感量应大于 0 且不超过 1000000 μH。'],
+    ['10', '100', '-5', 'stack', '磁芯个数不能为负数。'],
+    ['10', '100', '1.5', 'stack', '磁芯个数必须是整数。'],
+    ['10', '100', '12\n34', 'stack', NOT_A_COUNT],
+  ];
+  for (const [current, inductance, stack, box, words] of selection) {
+    const page = engine.select(current, inductance, stack);
+    assert.deepEqual({ end: page.end, box: page.box, message: page.message, lines: page.lines },
+      { end: 'validation', box, message: words, lines: [] }, JSON.stringify([current, inductance, stack]));
+  }
+});
+
+// What the reader accepts runs as the tool runs the same values: a
+// milliampere written 1e-3, counts and values with blanks or in exponent form.
+test('values the reader accepts give the tool\'s answers for the same values', async () => {
+  const calculator = [
+    [['50', '1e-3', '1'], ['50', '0.001', '1']],
+    [[' 50 ', ' 5', '1 '], ['50', '5', '1']],
+    [['5e1', '5.0', '1.0'], ['50', '5', '1']],
+  ];
+  assert.equal(engine.calculate('KTB130060', '50', '5', '1').text, '电感量为：126.920μH');
+  for (const [typed, values] of calculator) {
+    const page = engine.calculate('KTB130060', ...typed);
+    const cli = await runTool(['inductance', '--core=KTB130060', `--turns=${values[0]}`, `--current=${values[1]}`,
+      `--stack=${values[2]}`]);
+    assert.deepEqual({ code: cli.code, stdout: cli.stdout }, { code: 0, stdout: `${page.text}\n` }, typed.join('|'));
+  }
+  const page = engine.select('1e1', ' 1e2 ', '1.0');
+  const cli = await runTool(['select', '--current=10', '--inductance=100', '--stack=1']);
+  assert.equal(page.lines.length, 203);
+  assert.equal(cli.stdout, lines(page.lines.map((l) => l.text)));
 });
 
 test('core list and core details are the tool\'s', async () => {
@@ -115,13 +186,19 @@ function pageCalls() {
   }
   calls.push(['resetRun'], ['candidates'], ['candidatesCsv', '0']);
   const designTexts = ['', 'abc', '0', '1e39', '-1', '2.5'];
-  for (let i = 0; i < 120; ++i) {
+  // The switching operation's boxes, mostly left empty as for DC.
+  const frequencies = ['100', '50', '0.5', '1,5', '200000'];
+  const ripples = ['3', '0.5', '0', '-1', 'x'];
+  const coefficients = ['246.5,2.218,1.311', '100, 2, 1.5', '1,2', 'x'];
+  for (let i = 0; i < 160; ++i) {
     const core = next() < 0.1 ? ` ${cores[Math.floor(next() * cores.length)].toLowerCase()} `
       : next() < 0.05 ? 'XYZ' : cores[Math.floor(next() * cores.length)];
     const turns = next() < 0.1 ? designTexts[Math.floor(next() * 6)] : String(1 + Math.floor(next() * 300));
     const current = next() < 0.1 ? designTexts[Math.floor(next() * 6)] : (next() * 40).toFixed(2);
     const stack = next() < 0.1 ? designTexts[Math.floor(next() * 6)] : String(1 + Math.floor(next() * 4));
-    calls.push(['design', core, turns, current, stack]);
+    const ac = [frequencies, ripples, coefficients].map((list) => (next() < 0.75 ? ''
+      : list[Math.floor(next() * list.length)]));
+    calls.push(['design', core, turns, current, stack, ...ac]);
   }
   return calls;
 }
@@ -153,12 +230,16 @@ test('every page call answers as the native build does', async () => {
   const native = (await runDriver(calls.map((c) => `${c.join('\t')}\n`).join(''))).split('\x1e\n');
   assert.equal(native.length, calls.length + 1);
   let designs = 0;
+  let switching = 0;  // of them at a switching frequency
   calls.forEach((call, i) => {
     const answer = callWasm(call);
     assert.equal(answer, native[i], `call ${i}: ${JSON.stringify(call)}`);
-    if (call[0] === 'design' && JSON.parse(answer).end === 'found') ++designs;
+    if (call[0] === 'design' && JSON.parse(answer).end === 'found') {
+      ++designs;
+      if (call[5] !== '') ++switching;
+    }
   });
-  assert.ok(designs > 60, `${designs} designs with figures`);
+  assert.ok(designs > 60 && switching > 10, `${designs} designs with figures, ${switching} switching`);
 });
 
 test('the 10 A / 100 μH selection takes at most 3 times the native time', async (t) => {
