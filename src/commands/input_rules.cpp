@@ -23,6 +23,7 @@ constexpr InputRule kRules[] = {
     {B::Iout, "输出电流", 0, kMaxCurrent, true, " A ", false},
     {B::RippleRatio, "纹波率", 0, kMaxRippleRatio, true, "", false},
     {B::Inductance, "电感量", 0, kMaxInductance, true, " μH ", false},
+    {B::BiasCurrent, "电流", 0, kMaxCurrent, false, " A ", false},
 };
 
 // The boxes that hold no number have a name and nothing else.

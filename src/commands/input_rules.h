@@ -25,6 +25,7 @@ enum class DesignBox {
     Iout,
     RippleRatio,
     Inductance,
+    BiasCurrent,  // the calculator's DC current, where 0 A asks for the zero-bias inductance
 };
 
 // The values a box takes. The ranges hold everything the core selection can

@@ -486,7 +486,8 @@ QWidget* FrmDesign::BoxOf(DesignBox box, bool converter) const {
     switch (box) {
         case DesignBox::Core: return ui_->cmbCore;
         case DesignBox::Turns: return ui_->txtTurns;
-        case DesignBox::Current: return ui_->txtCurrent;
+        case DesignBox::Current:
+        case DesignBox::BiasCurrent: return ui_->txtCurrent;
         case DesignBox::Stack: return converter ? static_cast<QWidget*>(ui_->txtConverterStack) : ui_->cmbCoreCount;
         case DesignBox::Frequency: return converter ? ui_->txtConverterFrequency : ui_->txtFrequency;
         case DesignBox::Ripple: return ui_->txtRipple;

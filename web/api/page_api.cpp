@@ -52,7 +52,8 @@ std::string_view boxKey(DesignBox box) {
     switch (box) {
         case DesignBox::Core: return "core";
         case DesignBox::Turns: return "turns";
-        case DesignBox::Current: return "current";
+        case DesignBox::Current:
+        case DesignBox::BiasCurrent: return "current";
         case DesignBox::Stack: return "stack";
         case DesignBox::Frequency: return "frequency";
         case DesignBox::Ripple: return "ripple";
@@ -134,7 +135,7 @@ std::string CalculateJson(std::string_view selectedPartNo, std::string_view turn
     Json j;
     j.beginObject();
     const BoxesRead read =
-        readBoxes({{DesignBox::Turns, turnsText}, {DesignBox::Current, currentText}, {DesignBox::Stack, stackText}});
+        readBoxes({{DesignBox::Turns, turnsText}, {DesignBox::BiasCurrent, currentText}, {DesignBox::Stack, stackText}});
     if (read.refused != DesignBox::None) {
         j.key("end").string("validation").key("box").string(boxKey(read.refused)).key("text").string(read.refusal);
         j.endObject();

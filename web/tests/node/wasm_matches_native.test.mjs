@@ -113,8 +113,8 @@ test('the calculator and the selection refuse a box in the reader\'s words', () 
     ['99999999999', '5', '1', 'turns', '绕线圈数应在 1 到 32767 圈之间。'],
     ['', '5', '1', 'turns', '请输入绕线圈数。'],
     ['50', '1,5', '1', 'current', `电流必须是数字：${COMMA}`],
-    ['50', '0', '1', 'current', '电流应大于 0 且不超过 10000 A。'],
-    ['50', '10001', '1', 'current', '电流应大于 0 且不超过 10000 A。'],
+    ['50', '-0.5', '1', 'current', '电流不能为负数。'],
+    ['50', '10001', '1', 'current', '电流应在 0 到 10000 A 之间。'],
     ['50', 'abc', '1', 'current', '电流必须是数字，如 2.5 或 1e-3。'],
   ];
   for (const [turns, current, stack, box, words] of calculator) {
@@ -146,6 +146,8 @@ test('values the reader accepts give the tool\'s answers for the same values', a
     [['50', '1e-3', '1'], ['50', '0.001', '1']],
     [[' 50 ', ' 5', '1 '], ['50', '5', '1']],
     [['5e1', '5.0', '1.0'], ['50', '5', '1']],
+    // 0 A asks for the zero-bias inductance, as in the desktop calculator.
+    [['50', '0', '1'], ['50', '0', '1']],
   ];
   assert.equal(engine.calculate('KTB130060', '50', '5', '1').text, '电感量为：126.920μH');
   for (const [typed, values] of calculator) {
