@@ -20,7 +20,7 @@ ConverterOutcome ended(ConverterOutcome out, ConverterEnd end, std::string_view 
     return out;
 }
 
-bool blank(std::string_view s) { return s.find_first_not_of(" \t") == std::string_view::npos; }
+bool blank(std::string_view s) { return TrimmedBox(s).empty(); }
 
 }  // namespace
 
@@ -52,26 +52,33 @@ ConverterOutcome RunConverter(const ConverterTexts& t) {
     if (!topology) return refused(DesignBox::Topology, messages::kTopologyUnknown);
     ConverterValues v;
     v.topology = *topology;
-    const std::pair<DesignBox, std::string_view> texts[] = {{DesignBox::Vin, t.vin},
-                                                            {DesignBox::Vout, t.vout},
-                                                            {DesignBox::Iout, t.iout},
-                                                            {DesignBox::Frequency, t.frequency}};
-    double* const values[] = {&v.vin, &v.vout, &v.iout, &v.frequency};
-    for (int i = 0; i < 4; ++i) {
-        const BoxReading r = ReadBox(texts[i].first, texts[i].second);
-        if (!r.refusal.empty()) return refused(texts[i].first, r.refusal);
-        *values[i] = r.value;
+    // The four boxes that must be filled, then the two of which one may be.
+    const struct {
+        DesignBox box;
+        std::string_view text;
+        double* value;
+    } required[] = {{DesignBox::Vin, t.vin, &v.vin},
+                    {DesignBox::Vout, t.vout, &v.vout},
+                    {DesignBox::Iout, t.iout, &v.iout},
+                    {DesignBox::Frequency, t.frequency, &v.frequency}};
+    for (const auto& [box, text, value] : required) {
+        const BoxReading r = ReadBox(box, text);
+        if (!r.refusal.empty()) return refused(box, r.refusal);
+        *value = r.value;
     }
-    if (!blank(t.rippleRatio) && !blank(t.inductance))
-        return refused(DesignBox::Inductance, messages::kRippleRatioOrInductance);
-    const DesignBox given = blank(t.inductance) ? DesignBox::RippleRatio : DesignBox::Inductance;
-    if (given == DesignBox::RippleRatio && blank(t.rippleRatio)) {
-        v.rippleRatio = kDefaultRippleRatio;
-    } else {
-        const BoxReading r = ReadBox(given, given == DesignBox::Inductance ? t.inductance : t.rippleRatio);
-        if (!r.refusal.empty()) return refused(given, r.refusal);
-        (given == DesignBox::Inductance ? v.inductance : v.rippleRatio) = r.value;
+    const struct {
+        DesignBox box;
+        std::string_view text;
+        std::optional<double>* value;
+    } optional[] = {{DesignBox::RippleRatio, t.rippleRatio, &v.rippleRatio},
+                    {DesignBox::Inductance, t.inductance, &v.inductance}};
+    for (const auto& [box, text, value] : optional) {
+        if (blank(text)) continue;
+        const BoxReading r = ReadBox(box, text);
+        if (!r.refusal.empty()) return refused(box, r.refusal);
+        *value = r.value;
     }
+    if (!v.rippleRatio && !v.inductance) v.rippleRatio = kDefaultRippleRatio;
     if (const auto refusal = CheckConverter(v)) return refused(refusal->box, refusal->message);
     const BoxReading stack = ReadBox(DesignBox::Stack, t.stack);
     if (!stack.refusal.empty()) return refused(DesignBox::Stack, stack.refusal);

@@ -18,27 +18,22 @@ DesignOutcome refused(DesignBox box, std::string message, DesignEnd end = Design
 }
 
 std::string upperCase(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    std::string out(s.substr(first, s.find_last_not_of(" \t") - first + 1));
+    std::string out(s);
     for (char& c : out)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return out;
 }
 
-bool blank(std::string_view s) { return s.find_first_not_of(" \t") == std::string_view::npos; }
+bool blank(std::string_view s) { return TrimmedBox(s).empty(); }
 
 }  // namespace
 
 DesignOutcome DesignAsTyped(std::string_view partNoText, std::string_view turnsText, std::string_view currentText,
                             std::string_view stackText, const AcTexts& ac) {
-    const std::string partNo = upperCase(partNoText);
+    const std::string_view typed = TrimmedBox(partNoText);
+    const std::string partNo = upperCase(typed);
     if (partNo.empty()) return refused(DesignBox::Core, std::string(messages::kChooseCore));
-    if (!IsOffered(partNo)) {
-        const auto first = partNoText.find_first_not_of(" \t");
-        const std::string_view typed = partNoText.substr(first, partNoText.find_last_not_of(" \t") - first + 1);
-        return refused(DesignBox::Core, messages::UnknownCoreText(typed), DesignEnd::UnknownCore);
-    }
+    if (!IsOffered(partNo)) return refused(DesignBox::Core, messages::UnknownCoreText(typed), DesignEnd::UnknownCore);
     double values[3] = {};
     const DesignBox boxes[3] = {DesignBox::Turns, DesignBox::Current, DesignBox::Stack};
     const std::string_view texts[3] = {turnsText, currentText, stackText};

@@ -13,23 +13,23 @@ using B = DesignBox;
 
 // Units carry the blank that separates a Latin unit from the Chinese after it.
 constexpr InputRule kRules[] = {
-    {B::Turns, "绕线圈数", 1, 32767, false, " 圈", true},
-    {B::Current, "电流", 0, kMaxCurrent, true, " A ", false},
-    {B::Stack, "磁芯个数", 1, 32767, false, " 个", true},
-    {B::Frequency, "开关频率", kLowestFrequency, kHighestFrequency, false, " kHz ", false},
-    {B::Ripple, "纹波电流", 0, 2 * kMaxCurrent, false, " A ", false},
-    {B::Vin, "输入电压", kMinVoltage, kMaxVoltage, false, " V ", false},
-    {B::Vout, "输出电压", kMinVoltage, kMaxVoltage, false, " V ", false},
-    {B::Iout, "输出电流", 0, kMaxCurrent, true, " A ", false},
-    {B::RippleRatio, "纹波率", 0, kMaxRippleRatio, true, "", false},
-    {B::Inductance, "电感量", 0, kMaxInductance, true, " μH ", false},
-    {B::BiasCurrent, "电流", 0, kMaxCurrent, false, " A ", false},
+    {B::Turns, "turns", "绕线圈数", 1, 32767, false, " 圈", true},
+    {B::Current, "current", "电流", 0, kMaxCurrent, true, " A ", false},
+    {B::Stack, "stack", "磁芯个数", 1, 32767, false, " 个", true},
+    {B::Frequency, "frequency", "开关频率", kLowestFrequency, kHighestFrequency, false, " kHz ", false},
+    {B::Ripple, "ripple", "纹波电流", 0, 2 * kMaxCurrent, false, " A ", false},
+    {B::Vin, "vin", "输入电压", kMinVoltage, kMaxVoltage, false, " V ", false},
+    {B::Vout, "vout", "输出电压", kMinVoltage, kMaxVoltage, false, " V ", false},
+    {B::Iout, "iout", "输出电流", 0, kMaxCurrent, true, " A ", false},
+    {B::RippleRatio, "rippleRatio", "纹波率", 0, kMaxRippleRatio, true, "", false},
+    {B::Inductance, "inductance", "电感量", 0, kMaxInductance, true, " μH ", false},
+    {B::BiasCurrent, "current", "电流", 0, kMaxCurrent, false, " A ", false},
+    // The boxes that hold no number have a key and a name and nothing else.
+    {B::Core, "core", "磁芯料号", 0, 0, false, "", false},
+    {B::Coefficients, "lossCoefficients", "损耗系数", 0, 0, false, "", false},
+    {B::Topology, "topology", "拓扑", 0, 0, false, "", false},
 };
-
-// The boxes that hold no number have a name and nothing else.
-constexpr InputRule kCoreRule{B::Core, "磁芯料号", 0, 0, false, "", false};
-constexpr InputRule kCoefficientsRule{B::Coefficients, "损耗系数", 0, 0, false, "", false};
-constexpr InputRule kTopologyRule{B::Topology, "拓扑", 0, 0, false, "", false};
+constexpr InputRule kNoBox{B::None, "", "", 0, 0, false, "", false};
 
 std::string shown(double v) { return text::GeneralForm(static_cast<float>(v)); }
 
@@ -43,9 +43,13 @@ std::string trimmedUnit(std::string_view unit) {
 const InputRule& RuleOf(DesignBox box) {
     for (const InputRule& r : kRules)
         if (r.box == box) return r;
-    if (box == B::Coefficients) return kCoefficientsRule;
-    if (box == B::Topology) return kTopologyRule;
-    return kCoreRule;
+    return kNoBox;
+}
+
+std::string_view TrimmedBox(std::string_view typed) {
+    const auto first = typed.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return typed.substr(first, typed.find_last_not_of(" \t") - first + 1);
 }
 
 std::string RangeText(DesignBox box) {
@@ -67,9 +71,8 @@ std::string RefusalOfValue(DesignBox box, double v) {
 BoxReading ReadBox(DesignBox box, std::string_view typed) {
     const InputRule& r = RuleOf(box);
     const std::string name(r.name);
-    const auto first = typed.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {0.0, "请输入" + name + "。"};
-    const std::string t(typed.substr(first, typed.find_last_not_of(" \t") - first + 1));
+    const std::string t(TrimmedBox(typed));
+    if (t.empty()) return {0.0, "请输入" + name + "。"};
     if (!text::IsNumeric(t)) {
         if (t.find(',') != std::string::npos || t.find("，") != std::string::npos)
             return {0.0, name + "必须是数字：小数点请用“.”，不用逗号。"};

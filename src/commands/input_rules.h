@@ -34,6 +34,7 @@ enum class DesignBox {
 // turn of the wire sized for more than about 7000 A.
 struct InputRule {
     DesignBox box;
+    std::string_view key;   // a design file's and the page's name of it; "" for None
     std::string_view name;  // as the box's label names it
     double low, high;
     bool lowOpen;           // the value must exceed `low` rather than reach it
@@ -54,6 +55,9 @@ struct BoxReading {
     double value = 0.0;
     std::string refusal;  // empty when the value holds
 };
+
+// A box's text without the blanks and tabs around it.
+std::string_view TrimmedBox(std::string_view typed);
 
 // Reads a text as typed: blanks and tabs around it are ignored, nothing else
 // is. A text that is not a whole decimal number (sign, digits, one point,

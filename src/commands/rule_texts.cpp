@@ -25,6 +25,8 @@ std::string SelectionBasisText() {
            WindowFillLimitText() + "来估算的结果";
 }
 
+std::string CoresFoundText(std::size_t count) { return "找到 " + std::to_string(count) + " 个磁芯。"; }
+
 std::string UnknownPartNumberText(std::string_view partNo) {
     return "unknown part number '" + text::ShownArgument(partNo) + "' (see 'zovamagnetic-cli cores')";
 }

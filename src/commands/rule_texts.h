@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ std::string InductanceTooSmallText(double rippleRatio);
 // The selection window's first line of its rules: the current density the
 // wire is sized for and the fill limit.
 std::string SelectionBasisText();
+
+// How a selection that listed cores ended, said once it is done: "找到 203 个磁芯。".
+std::string CoresFoundText(std::size_t count);
 
 // The tool's own refusals (English, as scripts match them), without the tool's
 // name before them: a part number no offered core has, a curve that does not

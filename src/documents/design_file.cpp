@@ -6,7 +6,6 @@
 
 #include "catalogue/catalogue.h"
 #include "commands/converter_command.h"
-#include "commands/messages.h"
 #include "documents/program_version.h"
 #include "design/converter.h"
 #include "design/skin_effect.h"
@@ -44,19 +43,6 @@ std::optional<int> whole(const JsonValue* v, int low, int high) {
 }
 
 bool absent(const JsonValue* v) { return v == nullptr || v->kind == JsonValue::Kind::Null; }
-
-// The key of a box's value in a file's inputs.
-std::string_view inputKey(DesignBox box) {
-    switch (box) {
-        case DesignBox::Turns: return "turns";
-        case DesignBox::Current: return "current";
-        case DesignBox::Stack: return "stack";
-        case DesignBox::Frequency: return "frequency";
-        case DesignBox::Ripple: return "ripple";
-        case DesignBox::Coefficients: return "lossCoefficients";
-        default: return "core";
-    }
-}
 
 // The converter a file names, checked as the converter's boxes are; or why not.
 std::variant<ConverterInputs, std::string> converterOf(const JsonValue& c) {
@@ -231,8 +217,8 @@ OpenedDesign OpenDesign(std::string_view bytes) {
     in.core = core->text;
     // Every number by its box's rule, in the words the boxes use.
     const auto valueOf = [&](DesignBox box) -> std::variant<double, std::string> {
-        const JsonValue* v = inputs->find(inputKey(box));
-        const std::string where = "设计文件的 inputs." + std::string(inputKey(box)) + " 有误：";
+        const JsonValue* v = inputs->find(RuleOf(box).key);
+        const std::string where = "设计文件的 inputs." + std::string(RuleOf(box).key) + " 有误：";
         const auto n = v == nullptr ? std::nullopt : v->number();
         if (!n) return where + "请给出" + std::string(RuleOf(box).name) + "（一个数）。";
         if (std::string refusal = RefusalOfValue(box, *n); !refusal.empty()) return where + refusal;
@@ -255,7 +241,6 @@ OpenedDesign OpenDesign(std::string_view bytes) {
     if (!absent(inputs->find("ripple"))) {
         const auto ripple = valueOf(DesignBox::Ripple);
         if (const auto* r = std::get_if<std::string>(&ripple)) return refused(*r);
-        if (!in.frequency) return refused("设计文件的 inputs.ripple 有误：" + std::string(messages::kRippleNeedsFrequency));
         in.ripple = std::get<double>(ripple);
     }
     if (const JsonValue* k = inputs->find("lossCoefficients"); !absent(k)) {
@@ -277,7 +262,7 @@ OpenedDesign OpenDesign(std::string_view bytes) {
     out.outcome = DesignAsTyped(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
     if (out.outcome.end == DesignEnd::OutOfRange) return refused("设计文件中的设计无法计算：" + out.outcome.message);
     if (out.outcome.end != DesignEnd::Found)
-        return refused("设计文件的 inputs." + std::string(inputKey(out.outcome.box)) + " 有误：" + out.outcome.message);
+        return refused("设计文件的 inputs." + std::string(RuleOf(out.outcome.box).key) + " 有误：" + out.outcome.message);
     in.core = out.outcome.partNo;
     if (const JsonValue* figures = root.find("figures"); figures != nullptr && figures->kind == JsonValue::Kind::Object)
         out.changes = changesOf(*figures, *out.outcome.figures);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -509,19 +510,15 @@ void FrmDesign::MarkRefused(bool converter, QWidget* box, const QString& message
     const std::array<QWidget*, 7> workbench = {ui_->cmbCore,         ui_->txtTurns,  ui_->txtCurrent,
                                                ui_->cmbCoreCount,    ui_->txtFrequency, ui_->txtRipple,
                                                ui_->txtLossCoefficients};
-    const std::array<QWidget*, 8> converterBoxes = {ui_->cmbTopology,           ui_->txtVin,
+    // The converter reads the coefficients box too.
+    const std::array<QWidget*, 9> converterBoxes = {ui_->cmbTopology,           ui_->txtVin,
                                                     ui_->txtVout,               ui_->txtIout,
                                                     ui_->txtConverterFrequency, ui_->txtRippleRatio,
-                                                    ui_->txtConverterInductance, ui_->txtConverterStack};
-    const auto mark = [&](QWidget* input) {
+                                                    ui_->txtConverterInductance, ui_->txtConverterStack,
+                                                    ui_->txtLossCoefficients};
+    for (QWidget* input : converter ? std::span<QWidget* const>(converterBoxes) : std::span<QWidget* const>(workbench)) {
         const QString description = input == box ? message : QString();
         if (input->accessibleDescription() != description) input->setAccessibleDescription(description);
-    };
-    if (converter) {
-        std::for_each(converterBoxes.begin(), converterBoxes.end(), mark);
-        if (box == ui_->txtLossCoefficients) mark(box);
-    } else {
-        std::for_each(workbench.begin(), workbench.end(), mark);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "commands/inductance_command.h"
 #include "commands/input_rules.h"
 #include "commands/messages.h"
+#include "commands/rule_texts.h"
 #include "commands/selection_command.h"
 #include "presentation/candidate_table.h"
 #include "presentation/chart_series.h"
@@ -45,22 +46,6 @@ const CandidateRowsOutcome* candidateTable() {
         run->computed = true;
     }
     return &run->table;
-}
-
-// The name the page knows a box by; "" for none.
-std::string_view boxKey(DesignBox box) {
-    switch (box) {
-        case DesignBox::Core: return "core";
-        case DesignBox::Turns: return "turns";
-        case DesignBox::Current:
-        case DesignBox::BiasCurrent: return "current";
-        case DesignBox::Stack: return "stack";
-        case DesignBox::Frequency: return "frequency";
-        case DesignBox::Ripple: return "ripple";
-        case DesignBox::Coefficients: return "coefficients";
-        case DesignBox::Inductance: return "inductance";
-        default: return "";
-    }
 }
 
 // The calculator's and the selection's boxes read as typed, in order, by the
@@ -137,7 +122,7 @@ std::string CalculateJson(std::string_view selectedPartNo, std::string_view turn
     const BoxesRead read =
         readBoxes({{DesignBox::Turns, turnsText}, {DesignBox::BiasCurrent, currentText}, {DesignBox::Stack, stackText}});
     if (read.refused != DesignBox::None) {
-        j.key("end").string("validation").key("box").string(boxKey(read.refused)).key("text").string(read.refusal);
+        j.key("end").string("validation").key("box").string(RuleOf(read.refused).key).key("text").string(read.refusal);
         j.endObject();
         return j.text();
     }
@@ -162,7 +147,7 @@ std::string SelectJson(std::string_view currentText, std::string_view inductance
     const BoxesRead read = readBoxes(
         {{DesignBox::Current, currentText}, {DesignBox::Inductance, inductanceText}, {DesignBox::Stack, stackText}});
     if (read.refused != DesignBox::None) {
-        j.key("end").string("validation").key("box").string(boxKey(read.refused));
+        j.key("end").string("validation").key("box").string(RuleOf(read.refused).key);
         j.key("lines").beginArray().endArray().key("message").string(read.refusal).endObject();
         return j.text();
     }
@@ -185,7 +170,9 @@ std::string SelectJson(std::string_view currentText, std::string_view inductance
     }
     j.endArray();
     j.key("current").string(text::ShortestText(o.current)).key("stack").integer(o.stackSize);
-    j.key("message").string(o.message).key("caption").string(o.caption).endObject();
+    j.key("message").string(o.message).key("caption").string(o.caption);
+    j.key("status").string(o.end == SelectionEnd::Found ? messages::CoresFoundText(o.cores.size()) : o.message);
+    j.endObject();
     if (!o.cores.empty()) {
         auto run = std::make_unique<Run>();
         run->selection = std::move(o);
@@ -272,7 +259,7 @@ std::string DesignJson(std::string_view coreText, std::string_view turnsText, st
         case DesignEnd::UnknownCore: j.string("validation"); break;
         case DesignEnd::OutOfRange: j.string("outOfRange"); break;
     }
-    j.key("box").string(o.end == DesignEnd::Found || o.end == DesignEnd::OutOfRange ? "" : boxKey(o.box));
+    j.key("box").string(RuleOf(o.box).key);
     j.key("partNo").string(partNo).key("message").string(o.message);
     if (o.end == DesignEnd::Found) {
         const DesignFigures& f = *o.figures;

@@ -38,7 +38,8 @@ std::string CalculateJson(std::string_view selectedPartNo, std::string_view turn
 // "stack", "lines": [], "message": the refusal}. Otherwise the selection runs
 // on the values read: {"box": "", "end": "found" | "validation" | "noResult" |
 // "outOfRange", "lines": [{"text", "partNo", "turns"}], "current": the run's
-// current as typed back into a box, "stack", "message", "caption"}.
+// current as typed back into a box, "stack", "message", "caption", "status": how
+// the run ended, to be said once it is done}.
 // A run that lists cores becomes the candidates' run, as in the windows.
 std::string SelectJson(std::string_view currentText, std::string_view inductanceText, std::string_view stackText);
 
@@ -56,7 +57,7 @@ std::string CandidatesCsvJson(const std::vector<std::size_t>& order);
 // reads them (DesignAsTyped); frequency, ripple and coefficients may be empty.
 // {"end": "found" | "validation" | "outOfRange", "box": the refused box
 // ("core" | "turns" | "current" | "stack" | "frequency" | "ripple" |
-// "coefficients") or "", "partNo", "message", "coefficients": the fit used as
+// "lossCoefficients") or "", "partNo", "message", "coefficients": the fit used as
 // the box shows it, "result", "warning", "sections": [{"heading", "rows":
 // [{"name", "value"}]}], "inductanceChart": null or {"curve", "operating",
 // "zeroBias"}, "permeabilityChart": null or {"points", "lookedUp", "operating",

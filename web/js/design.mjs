@@ -22,7 +22,8 @@ export function createDesign(engine) {
   const frequency = $('design-frequency');
   const ripple = $('design-ripple');
   const coefficients = $('design-coefficients');
-  const boxes = { core, turns, current, stack, frequency, ripple, coefficients };
+  // Keyed as the library names the boxes it refuses.
+  const boxes = { core, turns, current, stack, frequency, ripple, lossCoefficients: coefficients };
   const refusals = refusalsOf(boxes);
   const message = $('design-message');
   const warning = $('design-warning');

@@ -53,10 +53,8 @@ export function createSelection(engine, { onRun, onOpen }) {
     body.replaceChildren(...rows);
     table.parentElement.scrollTop = 0;  // a new run opens at its smallest cores
     count.textContent = run.lines.length ? `共 ${run.lines.length} 个磁芯` : '';
-    // How the run ended, for everyone: the count found and the library's
-    // message, if any (a refusal is said beside its box instead).
-    const found = run.lines.length ? `找到 ${run.lines.length} 个磁芯。` : '';
-    status.textContent = run.box ? '' : found + run.message;
+    // How the run ended, in the library's words (a refusal is said beside its box instead).
+    status.textContent = run.status ?? '';
     status.classList.toggle('message', run.message !== '');
     if (run.lines.length) onRun();
     save(run.lines.length > 0);
