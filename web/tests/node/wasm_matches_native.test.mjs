@@ -94,28 +94,24 @@ test('selection lines and messages are the tool\'s', async () => {
   assert.deepEqual([...ends].sort(), ['found', 'noResult', 'refused']);
 });
 
-// The refusals in the rules' words: a box of a count takes 1 to 32767 whole,
-// the current more than 0 and at most 10000 A, the inductance more than 0 and
-// at most 1000000 μH; the boxes are read in order and the first refusal ends
-// the reading. Nothing is left of a result beside a refusal.
+// The refusals in the rules' words (the reader's own table holds every kind of
+// text; these are the page's boxes): a count takes 1 to 32767 whole, the
+// calculator's current 0 to 10000 A, the selection's more than 0, the
+// inductance more than 0 and at most 1000000 μH; the boxes are read in order
+// and the first refusal ends the reading. Nothing is left of a result beside a
+// refusal.
 test('the calculator and the selection refuse a box in the reader\'s words', () => {
   const NOT_A_COUNT = '磁芯个数必须是数字，如 54。';
   const COMMA = '小数点请用“.”，不用逗号。';
   const calculator = [
     // turns, current, stack → box, words
     ['50', '5', '-5', 'stack', '磁芯个数不能为负数。'],
-    ['50', '5', '', 'stack', '请输入磁芯个数。'],
-    ['50', '5', 'NaN', 'stack', NOT_A_COUNT],
     ['50', '5', '12\n34', 'stack', NOT_A_COUNT],
-    ['50', '5', '0', 'stack', '磁芯个数应在 1 到 32767 个之间。'],
-    ['2.5', '5', '1', 'turns', '绕线圈数必须是整数。'],
     ['2.5', '5', '-5', 'turns', '绕线圈数必须是整数。'],
     ['99999999999', '5', '1', 'turns', '绕线圈数应在 1 到 32767 圈之间。'],
-    ['', '5', '1', 'turns', '请输入绕线圈数。'],
     ['50', '1,5', '1', 'current', `电流必须是数字：${COMMA}`],
     ['50', '-0.5', '1', 'current', '电流不能为负数。'],
     ['50', '10001', '1', 'current', '电流应在 0 到 10000 A 之间。'],
-    ['50', 'abc', '1', 'current', '电流必须是数字，如 2.5 或 1e-3。'],
   ];
   for (const [turns, current, stack, box, words] of calculator) {
     const what = JSON.stringify([turns, current, stack]);
@@ -124,8 +120,6 @@ test('the calculator and the selection refuse a box in the reader\'s words', () 
   const selection = [
     // current, inductance, stack → box, words
     ['1,5', '100', '1', 'current', `电流必须是数字：${COMMA}`],
-    ['-2', '100', '1', 'current', '电流不能为负数。'],
-    ['10', '', '1', 'inductance', '请输入电感量。'],
     ['10', '0', '1', 'inductance', '电感量应大于 0 且不超过 1000000 μH。'],
     ['10', '2e6', '1', 'inductance', '电感量应大于 0 且不超过 1000000 μH。'],
     ['10', '100', '-5', 'stack', '磁芯个数不能为负数。'],
