@@ -102,7 +102,7 @@ const WireCase kWireCases[] = {
 class CandidateWire : public ::testing::TestWithParam<WireCase> {};
 
 TEST_P(CandidateWire, IsTheWireTheRowsFiguresUse) {
-    const ConverterOutcome run = RunConverter({"buck", "48", "12", "10", "100", "0.3", ""});
+    const ConverterOutcome run = RunConverter({"buck", "48", "12", "10", "100", "0.3", "", "1", ""});
     ASSERT_EQ(run.end, ConverterEnd::Found) << run.message;
     const WireCase& c = GetParam();
     CandidateConditions at;
