@@ -62,6 +62,7 @@ FrmDesign::FrmDesign(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
     ui_->setupUi(this);
     NameByLabel(ui_->cmbCore);
     NameByLabel(ui_->cmbCoreCount);
+    NameByLabel(ui_->cmbTopology);
     setWindowIcon(AppIcon());
     ApplyWindowConventions(this);
 

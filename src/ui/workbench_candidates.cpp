@@ -78,7 +78,10 @@ void WorkbenchCandidates::ShowRanked() {
     FinishRows();
     ui_.grdCandidates->sortByColumn(static_cast<int>(CandidateColumn("totalLoss")), Qt::AscendingOrder);
     QSignalBlocker quiet(ui_.grdCandidates->selectionModel());  // the session has loaded the first already
-    if (model_->rowCount() > 0) ui_.grdCandidates->selectRow(0);
+    if (model_->rowCount() == 0) return;
+    ui_.grdCandidates->selectRow(0);
+    // The column the rows are ranked by is in view, however narrow the window.
+    ui_.grdCandidates->scrollTo(model_->index(0, static_cast<int>(CandidateColumn("totalLoss"))));
 }
 
 void WorkbenchCandidates::FillCandidates() {

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 
@@ -80,6 +81,25 @@ TEST_F(Switching, TheConverterPageRanksItsCandidatesByTotalLossAndLoadsTheFirst)
     QTest::mouseClick(get<QPushButton>("cmdConverter"), Qt::LeftButton);
     EXPECT_EQ(get<QLineEdit>("txtConverterStack")->accessibleDescription(), QStringLiteral("磁芯个数必须是整数。"));
     EXPECT_EQ(get<QLineEdit>("txtVout")->accessibleDescription(), QString());
+}
+
+TEST_F(Switching, TheConverterPageIsReachedByItsKeysAndRunByEnter) {
+    auto* tabs = get<QTabWidget>("tabCharts");
+    tabs->setCurrentIndex(0);
+    get<QLineEdit>("txtTurns")->setFocus();
+    QTest::keyClick(get<QLineEdit>("txtTurns"), Qt::Key_V, Qt::AltModifier);  // 输入电压(&V), on the hidden page
+    EXPECT_EQ(get<QLineEdit>("txtTurns")->text(), QString());
+    EXPECT_EQ(tabs->currentWidget(), get<QWidget>("tabConverter"));
+    EXPECT_TRUE(get<QLineEdit>("txtVin")->hasFocus());
+    QTest::keyClicks(get<QLineEdit>("txtVin"), QStringLiteral("48"));
+    QTest::keyClicks(get<QLineEdit>("txtVout"), QStringLiteral("12"));
+    QTest::keyClicks(get<QLineEdit>("txtIout"), QStringLiteral("10"));
+    QTest::keyClicks(get<QLineEdit>("txtConverterFrequency"), QStringLiteral("100"));
+    QTest::keyClick(get<QLineEdit>("txtConverterFrequency"), Qt::Key_Return);
+    EXPECT_TRUE(get<QLabel>("labConverter")->text().contains(QStringLiteral("电感量 (μH)：30.000")));
+    // A box changed after the run: the point shown is the run's, and says so.
+    QTest::keyClicks(get<QLineEdit>("txtVin"), QStringLiteral("0"));
+    EXPECT_TRUE(get<QLabel>("labConverter")->text().startsWith(QStringLiteral("输入已改动")));
 }
 
 }  // namespace

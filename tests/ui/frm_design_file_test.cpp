@@ -112,6 +112,23 @@ TEST_F(DesignFiles, ClosingWithChangesAsksAndCancelKeepsTheWindow) {
     EXPECT_TRUE(discard.answered());
 }
 
+TEST_F(DesignFiles, ClosingWithARefusedBoxOffersNoSaveAndSaysWhy) {
+    design();
+    type("txtTurns", "2.5");
+    QStringList buttons;
+    QString question;
+    test::NextWindow<QMessageBox> ask([&](QMessageBox* box) {
+        question = box->text();
+        for (QAbstractButton* b : box->buttons()) buttons << b->text();
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == QStringLiteral("取消")) b->click();
+    });
+    EXPECT_FALSE(window.close());
+    buttons.sort();
+    EXPECT_EQ(buttons, QStringList({QStringLiteral("不保存"), QStringLiteral("取消")}));
+    EXPECT_TRUE(question.contains(QStringLiteral("绕线圈数必须是整数。")));
+}
+
 TEST_F(DesignFiles, ADamagedFileSaysWhyAndChangesNothing) {
     design();
     const QString path = dir.filePath(QStringLiteral("foreign.json"));
