@@ -234,7 +234,8 @@ TEST_F(Usage, TheTableIsOneTabStopAndChoosingARowAgainOrANewRunLoadsTheInputs) {
 
 TEST_F(Usage, CombosAreNamedByTheirLabelsWhileTheyHoldAValue) {
     load("KTA092060", "54", "10");
-    for (const auto& [name, label] : {std::pair{"cmbCore", "磁芯料号"}, std::pair{"cmbCoreCount", "磁芯个数"}})
+    for (const auto& [name, label] :
+         {std::pair{"cmbCore", "磁芯料号"}, std::pair{"cmbCoreCount", "磁芯个数"}, std::pair{"cmbTopology", "拓扑"}})
         EXPECT_EQ(QAccessible::queryAccessibleInterface(get<QComboBox>(name))->text(QAccessible::Name),
                   QString::fromUtf8(label));
 }
