@@ -80,8 +80,12 @@ void WorkbenchCandidates::ShowRanked() {
     QSignalBlocker quiet(ui_.grdCandidates->selectionModel());  // the session has loaded the first already
     if (model_->rowCount() == 0) return;
     ui_.grdCandidates->selectRow(0);
-    // The column the rows are ranked by is in view, however narrow the window.
-    ui_.grdCandidates->scrollTo(model_->index(0, static_cast<int>(CandidateColumn("totalLoss"))));
+    // The column the rows are ranked by is in view, however narrow the window:
+    // once the view has laid out the columns it was just given.
+    QTimer::singleShot(0, ui_.grdCandidates, [this] {
+        if (model_->rowCount() > 0)
+            ui_.grdCandidates->scrollTo(model_->index(0, static_cast<int>(CandidateColumn("totalLoss"))));
+    });
 }
 
 void WorkbenchCandidates::FillCandidates() {

@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include "commands/converter_command.h"
+#include "presentation/candidate_table.h"
 #include "catalogue/catalogue.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/frm_design.h"
@@ -70,6 +71,12 @@ TEST_F(Switching, TheConverterPageRanksItsCandidatesByTotalLossAndLoadsTheFirst)
     EXPECT_EQ(get<QLineEdit>("txtCurrent")->text(), QStringLiteral("10"));
     EXPECT_EQ(get<QLineEdit>("txtFrequency")->text(), QStringLiteral("100"));
     EXPECT_EQ(get<QTableView>("grdCandidates")->model()->rowCount(), static_cast<int>(o.figures.size()));
+    // Ranked by total loss, with that column in view however narrow the window.
+    auto* grid = get<QTableView>("grdCandidates");
+    QTest::qWait(100);  // the view lays out its columns again after the run
+    const int ranked = grid->columnViewportPosition(static_cast<int>(CandidateColumn("totalLoss")));
+    EXPECT_GE(ranked, 0);
+    EXPECT_LT(ranked, grid->viewport()->width());
 
     get<QLineEdit>("txtVout")->setText(QStringLiteral("60"));
     QTest::mouseClick(get<QPushButton>("cmdConverter"), Qt::LeftButton);
