@@ -84,7 +84,8 @@ void WorkbenchCandidates::ShowRanked() {
     // once the view has laid out the columns it was just given.
     QTimer::singleShot(0, ui_.grdCandidates, [this] {
         if (model_->rowCount() > 0)
-            ui_.grdCandidates->scrollTo(model_->index(0, static_cast<int>(CandidateColumn("totalLoss"))));
+            ui_.grdCandidates->scrollTo(model_->index(0, static_cast<int>(CandidateColumn("totalLoss"))),
+                                        QAbstractItemView::PositionAtCenter);
     });
 }
 
