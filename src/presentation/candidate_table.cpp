@@ -74,7 +74,7 @@ CandidateRow rowOf(const SelectionOutcome& selection, std::size_t index, const C
     CandidateRow row;
     row.core = selected;
     row.windingFits = f.windingFits;
-    row.ripple = f.ripple;
+    row.ripple = f.ripple.value_or(0.0);  // a selected core has a curve: always known
     for (std::size_t c = 0; c < kCandidateColumns; ++c) {
         const std::string_view key = kCandidateColumnKeys[c];
         row.cells[c] = selectionColumn(key) ? selectionCell(key, line) : figureCell(FigureOf(key), f);

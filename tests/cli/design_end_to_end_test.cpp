@@ -33,8 +33,10 @@ const Args kFigureKeys = {
     "temperatureRise", "woundVolume",     "rolloff",
     // The switching operation's, 0 or null without a frequency.
     "ripple", "peakCurrent", "inductanceAtPeak", "crossSection", "coreVolume", "fluxSwing", "peakFluxDensity",
-    "saturationFluxDensity", "coreLossDensity", "coreLoss", "skinDepth", "acResistanceFactor", "acCopperLoss",
+    "saturationFluxDensity", "fluxDensityRatio", "percentPermeabilityAtPeak", "inductanceMin", "rippleMax",
+    "coreLossDensity", "coreLoss", "skinDepth", "acResistanceFactor", "acCopperLoss",
     "totalLoss", "temperatureRiseTotal", "coreLossModel"};
+
 
 // The figures that need every turn placed.
 const Args kWoundKeys = {"layers",       "meanTurnLength", "wireLength",  "resistance20",  "resistance100",
@@ -194,7 +196,7 @@ TEST(SelectFigures, CsvAddsOneColumnPerKey) {
     for (std::size_t i = 1; i < rows.size(); ++i) {
         EXPECT_TRUE(rows[i].starts_with(plainRows[i] + ",")) << rows[i];
         // The core-loss model's text holds no comma of its own (its commas are full width).
-        EXPECT_EQ(std::count(rows[i].begin(), rows[i].end(), ','), 6 + 44 - 1) << rows[i];
+        EXPECT_EQ(std::count(rows[i].begin(), rows[i].end(), ','), 6 + 48 - 1) << rows[i];
     }
 }
 
