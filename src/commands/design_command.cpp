@@ -29,7 +29,7 @@ bool blank(std::string_view s) { return TrimmedBox(s).empty(); }
 }  // namespace
 
 DesignOutcome DesignAsTyped(std::string_view partNoText, std::string_view turnsText, std::string_view currentText,
-                            std::string_view stackText, const AcTexts& ac) {
+                            std::string_view stackText, const AcTexts& ac, std::optional<double> voltSeconds) {
     const std::string_view typed = TrimmedBox(partNoText);
     const std::string partNo = upperCase(typed);
     if (partNo.empty()) return refused(DesignBox::Core, std::string(messages::kChooseCore));
@@ -54,6 +54,11 @@ DesignOutcome DesignAsTyped(std::string_view partNoText, std::string_view turnsT
         BoxReading r = ReadBox(DesignBox::Ripple, ac.ripple);
         if (!r.refusal.empty()) return refused(DesignBox::Ripple, std::move(r.refusal));
         options.ac->ripple = r.value;
+    }
+    if (voltSeconds) {
+        if (!options.ac) return refused(DesignBox::Ripple, std::string(messages::kRippleNeedsFrequency));
+        options.ac->ripple.reset();
+        options.ac->voltSeconds = *voltSeconds;
     }
     if (!blank(ac.coefficients)) {
         options.coefficients = ReadCoefficients(ac.coefficients);

@@ -44,8 +44,11 @@ struct DesignOutcome {
 // alone, no ripple is none, no coefficients the material's fit), every box
 // read as typed by its rule (input_rules.h) in that order. The workbench, the
 // page, the tool, the module and design files all read a design through it.
+// A converter's volt-seconds (V·µs), given, stand in for the ripple box: the
+// ripple then follows from the winding's own inductance (a frequency is needed).
 DesignOutcome DesignAsTyped(std::string_view partNo, std::string_view turnsText, std::string_view currentText,
-                            std::string_view stackText, const AcTexts& ac = {});
+                            std::string_view stackText, const AcTexts& ac = {},
+                            std::optional<double> voltSeconds = std::nullopt);
 
 // The figures of every core a selection listed, each at its own turns and the
 // run's current and stack, in the selection's order. end is Found or OutOfRange.

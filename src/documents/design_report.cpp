@@ -1,10 +1,13 @@
 #include "documents/design_report.h"
 
+#include <stdexcept>
+
 #include "catalogue/catalogue.h"
 #include "documents/program_version.h"
 #include "commands/maker_info.h"
 #include "design/core_material.h"
 #include "engine/formulas.h"
+#include "presentation/converter_outputs.h"
 #include "presentation/figure_table.h"
 #include "presentation/workbench_texts.h"
 #include "text/number_text.h"
@@ -12,9 +15,30 @@
 namespace zova {
 namespace {
 
-FigureRow rowOf(std::string_view key, const DesignFigures& f) {
-    const Figure& figure = FigureOf(key);
-    return {Caption(figure), ShownText(figure, f)};
+const PointFigure& pointFigure(std::string_view key) {
+    static const std::vector<PointFigure> figures = PointFigures();
+    for (const PointFigure& p : figures)
+        if (p.key == key) return p;
+    throw std::out_of_range("no operating point figure named " + std::string(key));
+}
+
+// "占空比 0.250", "电感量 30.000 μH": as the converter's outputs show the figure.
+std::string shown(const PointFigure& p, const OperatingPoint& point) {
+    std::string s = std::string(p.name) + " " + text::FormatFixed(point.*p.member, p.decimals);
+    return p.unit.empty() ? s : s + " " + std::string(p.unit);
+}
+
+std::string converterLine(const ConverterInputs& c) {
+    std::string line = "变换器：" + c.topology + "，" + text::ShortestText(c.vin) + " V → " +
+                       text::ShortestText(c.vout) + " V，" + text::ShortestText(c.iout) + " A，" +
+                       text::ShortestText(c.frequency) + " kHz";
+    const std::optional<Topology> topology = TopologyNamed(c.topology);
+    if (!topology) return line;  // a file's converter is checked on reading; nothing to work out here
+    // Neither given stands for the converter's default ratio, as its run takes it.
+    const std::optional<double> ratio = c.rippleRatio || c.inductance ? c.rippleRatio : kDefaultRippleRatio;
+    const OperatingPoint p = OperatingPointOf(*topology, c.vin, c.vout, c.iout, c.frequency, ratio, c.inductance);
+    return line + "，" + shown(pointFigure("dutyCycle"), p) + "，" + shown(RippleRatioFigure(), p) + "，目标" +
+           shown(pointFigure("inductance"), p);
 }
 
 std::string escaped(std::string_view s) {
@@ -69,20 +93,13 @@ DesignReport DesignReportOf(const DesignInputs& in, const DesignOutcome& outcome
                                         {"涂层后高度 (mm)", text::GeneralForm(core.CoatedHeight)},
                                         {"电感系数 AL (nH/N²)", text::GeneralForm(core.AL)},
                                         {"有效磁路长度 le (cm)", text::GeneralForm(core.PathLength)},
-                                        rowOf("crossSection", f),
                                         {"磁芯个数", std::to_string(in.stack)}}};
-    ReportSection winding{"绕组", {{"绕线圈数", std::to_string(in.turns)}, rowOf("bareDiameter", f),
-                                   rowOf("overallDiameter", f), rowOf("standardWire", f), rowOf("awg", f),
-                                   rowOf("layers", f), rowOf("turnsPerLayer", f), rowOf("wireLength", f)}};
-    ReportSection point{"工作点", {{"直流电流 (A)", text::ShortestText(in.current)}, rowOf("ripple", f),
-                                   rowOf("peakCurrent", f)}};
-    point.rows.push_back({"开关频率 (kHz)", in.frequency ? text::ShortestText(*in.frequency) : "—（直流）"});
-    if (in.converter) {
-        const ConverterInputs& c = *in.converter;
-        point.rows.push_back({"变换器", c.topology + "，" + text::ShortestText(c.vin) + " V → " +
-                                             text::ShortestText(c.vout) + " V，" + text::ShortestText(c.iout) + " A"});
-    }
-    r.summary = {coreSection, winding, point};
+    // Its heading is not a group's: the reader finds 绕组 once, over the wire's figures.
+    ReportSection point{"圈数与工作点", {{"绕线圈数", std::to_string(in.turns)},
+                                         {"直流电流 (A)", text::ShortestText(in.current)},
+                                         {"开关频率 (kHz)", in.frequency ? text::ShortestText(*in.frequency) : "—（直流）"}}};
+    r.summary = {coreSection, point};
+    if (in.converter) r.converter = converterLine(*in.converter);
 
     for (const FigureGroup group : kFigureGroups) {
         ReportSection section{std::string(GroupName(group)), {}};
@@ -117,7 +134,8 @@ std::string DesignReportHtml(const DesignReport& r, std::string_view charts) {
         "p.warning { color: #a00000; } ul.notes { color: #333333; }"
         "</style></head><body>";
     html += "<h1>" + escaped(r.title) + "</h1><p class=\"subtitle\">" + escaped(r.subtitle) + "</p>";
-    html += grid(r.summary, 3);
+    html += grid(r.summary, 2);
+    if (!r.converter.empty()) html += "<p class=\"converter\">" + escaped(r.converter) + "</p>";
     if (!r.warning.empty()) html += "<p class=\"warning\">" + escaped(r.warning) + "</p>";
     html += grid(r.figures, 2);
     html += r.charts ? std::string(charts) : "<p>" + escaped(workbench::kNoCurve) + "</p>";

@@ -29,8 +29,13 @@ struct ReportCharts {
 struct DesignReport {
     std::string title;                  // "电感设计报告：KTA092060，54 圈"
     std::string subtitle;               // date and program version
-    std::vector<ReportSection> summary;  // core, winding, operating point
+    // What the design was given: the core's catalogue facts, the turns and the
+    // operating point. Every computed figure is in `figures`, and only there.
+    std::vector<ReportSection> summary;
     std::vector<ReportSection> figures;  // every figure of the table, by group
+    // "变换器：buck，48 V → 12 V，10 A，100 kHz，占空比 0.250，纹波率 0.300，目标电感量 30.000 μH";
+    // "" for a design that did not come from a converter.
+    std::string converter;
     std::string warning;                // the winding warning, "" when none
     std::vector<std::string> notes;     // the models' assumptions and provenance
     std::optional<ReportCharts> charts;  // none for a core without a bias curve
@@ -41,8 +46,8 @@ struct DesignReport {
 DesignReport DesignReportOf(const DesignInputs& in, const DesignOutcome& outcome, std::string_view date);
 
 // The report as an HTML document (UTF-8, texts escaped) that Qt's rich text and
-// a browser both lay out: title, summary tables side by side, the figures in
-// four groups, notes. `charts` is placed between the figures and the notes:
+// a browser both lay out: title, summary tables side by side, the converter
+// line, the figures in four groups, notes. `charts` is placed between the figures and the notes:
 // the caller draws the charts there. A report without charts says there why
 // it has none, and `charts` is left out.
 std::string DesignReportHtml(const DesignReport& report, std::string_view charts = "");

@@ -75,9 +75,17 @@ CandidateRow rowOf(const SelectionOutcome& selection, std::size_t index, const C
     row.core = selected;
     row.windingFits = f.windingFits;
     row.ripple = f.ripple.value_or(0.0);  // a selected core has a curve: always known
+    // A run at a current of its own (a converter's, at its inductor's DC current
+    // where the selection sized the wire at the peak) works its figures out with
+    // the wire of that current: the column names that wire, as the figures show
+    // it, so that it agrees with the resistance and the fill beside it.
+    const bool ownCurrent = conditions.current && *conditions.current != selection.current;
     for (std::size_t c = 0; c < kCandidateColumns; ++c) {
         const std::string_view key = kCandidateColumnKeys[c];
-        row.cells[c] = selectionColumn(key) ? selectionCell(key, line) : figureCell(FigureOf(key), f);
+        if (key == "wire" && ownCurrent)
+            row.cells[c] = figureCell(FigureOf("bareDiameter"), f);
+        else
+            row.cells[c] = selectionColumn(key) ? selectionCell(key, line) : figureCell(FigureOf(key), f);
     }
     return row;
 }

@@ -62,6 +62,8 @@ struct CandidateRowsOutcome {
 // What a run's candidates are worked out at: by default the selection's current
 // and DC alone; a converter's run gives its inductor's DC current and its
 // switching operation (each candidate's ripple then follows from its own L).
+// At a current other than the selection's, the wire column shows the bare wire
+// of that current as the figures do ("1.262"), not the selection's ">1.35".
 struct CandidateConditions {
     std::optional<float> current;  // A; the selection's when none
     DesignOptions options;         // the roll-off is never computed for a row

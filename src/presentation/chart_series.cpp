@@ -16,6 +16,8 @@ InductanceChart InductanceChartOf(const DesignFigures& f, float current) {
     chart.operating = {current, f.inductance};
     chart.zeroBias = f.inductanceZeroBias;
     if (f.ripple > 0.0) chart.rippleBand = std::pair(current - *f.ripple / 2.0, current + *f.ripple / 2.0);
+    chart.currentAxis = RoundAxis(chart.curve.empty() ? 1.0 : chart.curve.back().x);
+    chart.inductanceAxis = RoundAxis(chart.zeroBias * 1.05);
     return chart;
 }
 
@@ -49,7 +51,12 @@ std::optional<PermeabilityChart> PermeabilityChartOf(const CoreRecord& core, con
         chart.fieldFrom = std::min(1.0, std::pow(10.0, std::floor(std::log10(h))));
         chart.fieldTo = std::max(static_cast<double>(kCurveTopField), std::pow(10.0, std::ceil(std::log10(h))));
     }
-    for (int i = 0; i < kCurvePoints; ++i) chart.points.push_back({curve->h[i], curve->percent[i]});
+    double top = 100.0;
+    for (int i = 0; i < kCurvePoints; ++i) {
+        chart.points.push_back({curve->h[i], curve->percent[i]});
+        top = std::max(top, static_cast<double>(curve->percent[i]));
+    }
+    chart.percentAxis = RoundAxis(top);
 
     // The lookup is straight between the maker's fields: sample between them
     // so the line bends as it does on a logarithmic axis, and hit them exactly.

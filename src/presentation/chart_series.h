@@ -18,17 +18,6 @@ struct ChartPoint {
     friend bool operator==(const ChartPoint&, const ChartPoint&) = default;
 };
 
-// Inductance (µH) against DC current (A), 0 to twice the design current.
-struct InductanceChart {
-    std::vector<ChartPoint> curve;  // the roll-off points
-    ChartPoint operating;           // at the design current
-    double zeroBias = 0.0;          // µH, the reference line
-    // The currents a ripple sweeps, I − ΔI ÷ 2 to I + ΔI ÷ 2; none without ripple.
-    std::optional<std::pair<double, double>> rippleBand;
-};
-
-InductanceChart InductanceChartOf(const DesignFigures& f, float current);
-
 // A linear axis from 0: its top and its tick step, the step 1, 2, 2.5 or 5
 // times a power of ten, and the printf format of its labels (as many decimals
 // as the step needs; three significant digits with an exponent from a
@@ -45,6 +34,23 @@ struct AxisScale {
 // `maxSteps` steps; `highest` not above 0 gives 0..1.
 AxisScale RoundAxis(double highest, int maxSteps = 6);
 
+// Inductance (µH) against DC current (A), 0 to twice the design current.
+struct InductanceChart {
+    std::vector<ChartPoint> curve;  // the roll-off points
+    ChartPoint operating;           // at the design current
+    double zeroBias = 0.0;          // µH, the reference line
+    // The currents a ripple sweeps, I − ΔI ÷ 2 to I + ΔI ÷ 2; none without ripple.
+    std::optional<std::pair<double, double>> rippleBand;
+    // Both from 0 at round steps: the current to the curve's end, the
+    // inductance a little above the zero-bias line.
+    AxisScale currentAxis;
+    AxisScale inductanceAxis;
+};
+
+InductanceChart InductanceChartOf(const DesignFigures& f, float current);
+
+
+
 // Percent of initial permeability against field strength (Oe).
 struct PermeabilityChart {
     std::vector<ChartPoint> points;    // the maker's points, as published
@@ -52,6 +58,7 @@ struct PermeabilityChart {
     ChartPoint operating;              // the design's field and percentage
     double fieldFrom = 1.0;            // Oe: the axis, whole decades
     double fieldTo = kCurveTopField;
+    AxisScale percentAxis;             // from 0 at round steps, to 100 % or the highest point
 };
 
 // Samples of the looked-up line per decade of field, besides the maker's points.

@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "catalogue/catalogue.h"
+#include "commands/input_rules.h"
 #include "presentation/figure_formats.h"
 #include "presentation/figure_table.h"
 #include "text/csv_record.h"
@@ -21,6 +22,11 @@ std::vector<PointFigure> PointFigures() {
         {"ripple", "纹波电流峰峰值", "A", 3, &OperatingPoint::ripple},
         {"peakCurrent", "峰值电流", "A", 3, &OperatingPoint::peakCurrent},
     };
+}
+
+PointFigure RippleRatioFigure() {
+    // The box the ratio is typed into names it; shown to the duty cycle's thousandths.
+    return {"rippleRatio", RuleOf(DesignBox::RippleRatio).name, "", 3, &OperatingPoint::rippleRatio};
 }
 
 std::optional<std::vector<std::size_t>> CandidateOrder(const std::vector<DesignFigures>& figures, std::string_view key) {

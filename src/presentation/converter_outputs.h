@@ -22,6 +22,10 @@ struct PointFigure {
 
 std::vector<PointFigure> PointFigures();
 
+// The point's ripple ratio ΔI ÷ I_L, as a report names and shows it. Kept out of
+// PointFigures: the tool's outputs and the module's answer hold their members.
+PointFigure RippleRatioFigure();
+
 // The positions of a converter's candidates in the order of a figure (by key):
 // values rising, candidates without a value last, ties in catalogue order.
 // Nothing for a key that names no figure with a number.

@@ -23,6 +23,12 @@ inline constexpr std::string_view kConverterHint =
     "填入变换器的电压、电流和开关频率（连续导通，理想开关），按“按总损耗选型”：算出工作点，"
     "以峰值电流和电感量选型，候选磁芯按总损耗排列，第一个载入上方。";
 
+// Before the operating point and after the candidates' summary of a converter
+// run whose boxes have changed since.
+inline constexpr std::string_view kConverterStale =
+    "输入已改动：以下是上次运行的结果，按“按总损耗选型”重新计算。";
+inline constexpr std::string_view kCandidatesStale = "（上次运行的结果，输入已改动）";
+
 // Loss coefficients as the box takes them: "246.5,2.218,1.311".
 std::string CoefficientsText(const LossCoefficients& k);
 

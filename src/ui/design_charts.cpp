@@ -134,10 +134,9 @@ void DesignCharts::showInductance(const InductanceChart& chart) {
     const double to = chart.curve.empty() ? 1.0 : chart.curve.back().x;
     l_.zeroBias->replace({QPointF(0.0, chart.zeroBias), QPointF(to, chart.zeroBias)});
     l_.operating->replace({QPointF(chart.operating.x, chart.operating.y)});
-    applyScale(l_.current, RoundAxis(to));
-    const AxisScale inductance = RoundAxis(chart.zeroBias * 1.05);
-    applyScale(l_.inductance, inductance);
-    showRippleBand(chart, inductance.top);
+    applyScale(l_.current, chart.currentAxis);
+    applyScale(l_.inductance, chart.inductanceAxis);
+    showRippleBand(chart, chart.inductanceAxis.top);
 }
 
 void DesignCharts::showRippleBand(const InductanceChart& chart, double top) {
@@ -162,9 +161,7 @@ void DesignCharts::showPermeability(const PermeabilityChart& chart) {
     mu_.lookedUp->replace(pointsOf(chart.lookedUp));
     mu_.operating->replace({QPointF(chart.operating.x, chart.operating.y)});
     mu_.field->setRange(chart.fieldFrom, chart.fieldTo);
-    double top = 100.0;
-    for (const ChartPoint& p : chart.points) top = std::max(top, p.y);
-    applyScale(mu_.percent, RoundAxis(top));
+    applyScale(mu_.percent, chart.percentAxis);
 }
 
 void DesignCharts::clear() {

@@ -1,35 +1,31 @@
 #pragma once
 
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 #include <cstddef>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "commands/selection_command.h"
-#include "design/converter.h"
-#include "documents/design_file.h"
-#include "documents/design_report.h"
-#include "presentation/candidate_table.h"
 #include "presentation/figure_rows.h"
+#include "session/workbench_session.h"
 
 namespace Ui {
 class frmDesign;
 }
 
-class QMenu;
-class QAction;
-
 namespace zova::ui {
 
-class CandidateTableModel;
 class DesignCharts;
+class WorkbenchCandidates;
+class WorkbenchConverter;
+class WorkbenchDocument;
 
 // The design workbench: one winding's figures and charts, recalculated as its
-// four inputs change, above a sortable comparison of a selection run's
-// candidates; choosing a candidate loads it above.
+// boxes change, above a sortable comparison of a run's candidates; choosing a
+// candidate loads it above. The window draws its session (the library's
+// workbench), with the candidates, the converter page and the design file as
+// panels of their own.
 class FrmDesign : public QWidget {
     Q_OBJECT
 public:
@@ -47,9 +43,9 @@ public:
     // not a readable design gets a message and changes nothing. True when opened.
     bool OpenDesignFile(const QString& path);
     // The file the design is kept in; empty before it was saved or opened.
-    QString DesignFile() const { return file_; }
+    QString DesignFile() const;
     // Whether the design differs from the file's (or, kept in none, was typed by hand).
-    bool HasUnsavedChanges() const;
+    bool HasUnsavedChanges() const { return session_.Unsaved(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -64,69 +60,27 @@ private:
     void txtFrequency_Change();
     void txtRipple_Change();
     void txtLossCoefficients_Change();
-    void cmdConverter_Click();
-    void mnuOpen_Click();
-    void mnuSave_Click();
-    void mnuSaveAs_Click();
-    void mnuExportReport_Click();
-    void mnuPrint_Click();
-    void mnuRecent_Click(const QString& path);
-    void txtInput_Edited();
-    void grdCandidates_RowChange(const QModelIndex& current);
-    void grdCandidates_Click(const QModelIndex& index);
     void tabCharts_Change();
     void cmdSaveChart_Click();
-    void cmdExportCsv_Click();
 
+    void Type(SessionBox box, const QString& text);
+    void ShowSession();
+    void ShowBoxes();
+    void ShowDesign(const DesignView& view);
+    void ShowFigures(const std::vector<FigureSection>& sections);
+    void MarkRefused(const DesignView& view);
     void Arrange();
     void SizeSplitters();
-    void TakeRun(const std::shared_ptr<const SelectionOutcome>& run, const CandidateConditions& conditions = {},
-                 std::optional<OperatingPoint> point = std::nullopt);
-    void DoCalculation();
-    void ShowRefusal(const QString& message, QWidget* box);
-    QWidget* BoxOf(DesignBox box, bool converter) const;
-    void MarkRefused(bool converter, QWidget* box, const QString& message);
-    void ShowNoFigures(const QString& sentence);
-    void FillCandidates();
-    void LoadRow(int viewRow);
-    void LoadInputs(const QString& partNo, int turns, float current, int stack);
-    void BuildMenu();
-    bool SaveTo(const QString& path);
-    bool SaveChanges();  // asks when there are unsaved changes; false: the user cancelled
-    DesignOutcome DesignOfInputs() const;  // inputs_ must hold a design
-    std::optional<DesignReport> Report() const;
-    void ShowTitle();
-    void Remember(const QString& path);
-    void ShowRecent();
-    void ShowFigures(const std::vector<FigureSection>& sections);
-    QString SelectedPartNo() const;
+    void ReachHiddenPages();
 
-    // The winding the figures and charts show, for the saved files' names.
-    struct Shown {
-        QString partNo;
-        int turns = 0;
-        float current = 0.0f;
-        int stack = 0;
-    };
-
+    WorkbenchSession session_;
     std::unique_ptr<Ui::frmDesign> ui_;
     std::unique_ptr<DesignCharts> charts_;
-    CandidateTableModel* candidates_ = nullptr;
-    std::shared_ptr<const SelectionOutcome> run_;
-    CandidateConditions conditions_;      // what run_'s rows are worked out at
-    std::optional<OperatingPoint> point_;  // the converter's, when it ran run_
-    std::size_t filled_ = 0;  // candidates of run_ computed so far
-    QTimer fill_;
-    bool loading_ = false;  // the inputs are being set together: one calculation at the end
-    Shown shown_;
-    // The design as its inputs stand (none while a box is refused), and the file.
-    std::optional<DesignInputs> inputs_;
-    std::optional<ConverterInputs> converter_;  // the converter a loaded candidate came from
-    QString file_;
-    std::optional<DesignInputs> saved_;  // as the file holds it
-    bool edited_ = false;                // typed by hand since the window opened
-    QMenu* recent_ = nullptr;
-    std::vector<QAction*> fileActions_;  // those that need a design
+    WorkbenchCandidates* candidates_ = nullptr;
+    WorkbenchConverter* converter_ = nullptr;
+    WorkbenchDocument* document_ = nullptr;
+    bool showing_ = false;  // the session's texts are being written into the boxes
+    QString said_;          // the refusal last announced, not again on every keystroke
     bool compact_ = false;  // figures, charts and candidates are pages of one tab widget
 };
 

@@ -2,11 +2,13 @@
 // says which models the figures rest on; its HTML shows texts, never markup.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "documents/design_report.h"
 #include "presentation/figure_table.h"
 #include "presentation/workbench_texts.h"
+#include "support/named_case.h"
 
 namespace zova {
 namespace {
@@ -74,6 +76,82 @@ TEST(DesignReport, ChartsOnlyForACoreWithABiasCurve) {
         EXPECT_FALSE(saysNoCurve);
         EXPECT_NE(html.find(slot), std::string::npos);
     }
+}
+
+// KTA092060, 54 turns, 10 A at 100 kHz with 3 A of ripple, from a buck.
+DesignInputs FromABuck() {
+    DesignInputs in;
+    in.core = "KTA092060";
+    in.turns = 54;
+    in.current = 10;
+    in.frequency = 100;
+    in.ripple = 3;
+    in.converter = ConverterInputs{"buck", 48, 12, 10, 100, 0.3, std::nullopt};
+    return in;
+}
+
+DesignReport ReportOf(const DesignInputs& in) {
+    const DesignOutcome o = DesignAsTyped(in.core, "54", "10", "1", {"100", "3", ""});
+    EXPECT_EQ(o.end, DesignEnd::Found) << o.message;
+    return DesignReportOf(in, o, "2026-12-09");
+}
+
+// A review reads each row and each heading once: the summary says what the
+// design was given, the groups what was worked out.
+TEST(DesignReport, NamesNoRowAndNoHeadingTwice) {
+    const DesignReport r = ReportOf(FromABuck());
+    std::map<std::string, int> rows, headings;
+    for (const auto* sections : {&r.summary, &r.figures})
+        for (const ReportSection& s : *sections) {
+            ++headings[s.heading];
+            for (const FigureRow& row : s.rows) ++rows[row.name];
+        }
+    for (const auto& [name, count] : rows) EXPECT_EQ(count, 1) << name;
+    for (const auto& [name, count] : headings) EXPECT_EQ(count, 1) << name;
+    EXPECT_EQ(rows.count("有效截面积 Ae (cm²)"), 1u);
+}
+
+struct ConverterCase {
+    const char* name;
+    ConverterInputs converter;
+    const char* line;
+};
+ZOVA_PRINT_CASE_NAME(ConverterCase)
+
+// Worked by hand from volt-second balance (CCM, ideal switches; f in kHz, λ in V·µs):
+//  buck 48 → 12 V, 10 A, 100 kHz, r 0.3: D = 12/48 = 0.25, I_L = 10 A,
+//    λ = (48 − 12) × 0.25 × 1000/100 = 90, L = 90/(0.3 × 10) = 30 µH.
+//  boost 12 → 48 V, 2 A, 50 kHz, L 100 µH: D = 1 − 12/48 = 0.75, I_L = 2/0.25 = 8 A,
+//    λ = 12 × 0.75 × 1000/50 = 180, r = 180/(100 × 8) = 0.225.
+//  buck-boost 24 → 12 V, 3 A, 200 kHz, neither r nor L (the default r 0.3):
+//    D = 12/36 = 0.333, I_L = 3/(2/3) = 4.5 A, λ = 24 × (1/3) × 1000/200 = 40,
+//    L = 40/(0.3 × 4.5) = 29.630 µH.
+const ConverterCase kConverterCases[] = {
+    {"buckByRatio", {"buck", 48, 12, 10, 100, 0.3, std::nullopt},
+     "变换器：buck，48 V → 12 V，10 A，100 kHz，占空比 0.250，纹波率 0.300，目标电感量 30.000 μH"},
+    {"boostByInductance", {"boost", 12, 48, 2, 50, std::nullopt, 100.0},
+     "变换器：boost，12 V → 48 V，2 A，50 kHz，占空比 0.750，纹波率 0.225，目标电感量 100.000 μH"},
+    {"buckBoostByDefault", {"buck-boost", 24, 12, 3, 200, std::nullopt, std::nullopt},
+     "变换器：buck-boost，24 V → 12 V，3 A，200 kHz，占空比 0.333，纹波率 0.300，目标电感量 29.630 μH"},
+};
+
+class ConverterLine : public ::testing::TestWithParam<ConverterCase> {};
+
+TEST_P(ConverterLine, NamesTheConvertersOperatingPoint) {
+    DesignInputs in = FromABuck();
+    in.converter = GetParam().converter;
+    const DesignReport r = ReportOf(in);
+    EXPECT_EQ(r.converter, GetParam().line);
+    EXPECT_NE(DesignReportHtml(r).find(GetParam().line), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Converters, ConverterLine, ::testing::ValuesIn(kConverterCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DesignReport, HasNoConverterLineForADesignOfItsOwn) {
+    DesignInputs in = FromABuck();
+    in.converter.reset();
+    EXPECT_EQ(ReportOf(in).converter, "");
 }
 
 TEST(DesignReport, HtmlEscapesItsTexts) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "commands/converter_command.h"
 #include "presentation/candidate_table.h"
 #include "support/named_case.h"
 
@@ -77,6 +78,43 @@ TEST_P(CandidateOrder, PutsRowsWithoutAValueLast) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Columns, CandidateOrder, ::testing::ValuesIn(kOrderCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct WireCase {
+    const char* name;
+    bool converterConditions;       // the run's rows at the converter's current and switching
+    std::optional<float> current;   // else the rows at this current (none: the selection's)
+    const char* wire;               // every row's wire column
+};
+ZOVA_PRINT_CASE_NAME(WireCase)
+
+// A buck 48 → 12 V, 10 A, 100 kHz, ripple ratio 0.3 has I_L = 10 A and a peak
+// of 10 × (1 + 0.3/2) = 11.5 A, which the selection sizes its wire at. The
+// wire rule (8 A/mm², π taken as 3.1416): d = 2 √(I ÷ 8 ÷ 3.1416) mm, so
+//   11.5 A: 2 √(1.4375 ÷ 3.1416) = 1.3529 mm, the selection's ">1.35";
+//   10 A:   2 √(1.25 ÷ 3.1416)   = 1.2616 mm, the figures' bare wire "1.262".
+const WireCase kWireCases[] = {
+    {"converterRowsAtTheInductorCurrent", true, std::nullopt, "1.262"},
+    {"selectionRowsAtThePeak", false, std::nullopt, ">1.35"},
+    {"givenTheSelectionsOwnCurrent", false, 11.5f, ">1.35"},
+};
+
+class CandidateWire : public ::testing::TestWithParam<WireCase> {};
+
+TEST_P(CandidateWire, IsTheWireTheRowsFiguresUse) {
+    const ConverterOutcome run = RunConverter({"buck", "48", "12", "10", "100", "0.3", ""});
+    ASSERT_EQ(run.end, ConverterEnd::Found) << run.message;
+    const WireCase& c = GetParam();
+    CandidateConditions at;
+    if (c.converterConditions) at = {run.current, run.options};
+    if (c.current) at.current = c.current;
+    const CandidateRowsOutcome out = CandidateRows(run.selection, 0, 5, at);
+    ASSERT_EQ(out.end, DesignEnd::Found);
+    ASSERT_FALSE(out.rows.empty());
+    for (const CandidateRow& row : out.rows) EXPECT_EQ(row.cells[CandidateColumn("wire")].text, c.wire);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, CandidateWire, ::testing::ValuesIn(kWireCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CandidatesCsv, StartsWithAByteOrderMarkAndTheCaptions) {

@@ -14,6 +14,7 @@ import json
 import locale
 import math
 import os
+import re
 import subprocess
 from collections.abc import Mapping
 from pathlib import Path
@@ -429,3 +430,40 @@ def test_stack_sweep_example_runs():
                          check=True)
     rows = run.stdout.splitlines()[1:]
     assert [int(row.split()[0]) for row in rows] == [1, 2, 3, 4]
+
+
+# The design texts every face reads alike (tests/session/design_cases.json):
+# those that are numbers, given to the module as numbers, are accepted or
+# refused as the tool accepts or refuses the same texts.
+def design_cases():
+    cases = json.loads((SOURCE / "tests/session/design_cases.json").read_text(encoding="utf-8"))["cases"]
+    numeric = []
+    for case in cases:
+        boxes = case["boxes"]
+        try:
+            numbers = {k: float(v) for k, v in boxes.items() if k not in ("core", "lossCoefficients") and v != ""}
+            coefficients = tuple(float(a) for a in boxes["lossCoefficients"].split(",")) if boxes.get("lossCoefficients") else None
+        except ValueError:
+            continue  # a text no number stands for: the module is given numbers only
+        if coefficients is not None and len(coefficients) != 3:
+            continue
+        numeric.append(pytest.param(case, numbers, coefficients, id=case["name"]))
+    return numeric
+
+
+@pytest.mark.parametrize("case, numbers, coefficients", design_cases())
+def test_design_texts_are_read_as_every_face_reads_them(case, numbers, coefficients):
+    boxes = case["boxes"]
+    args = ["design", "--core", boxes["core"]]
+    for key, option in (("turns", "--turns"), ("current", "--current"), ("stack", "--stack"),
+                        ("frequency", "--frequency"), ("ripple", "--ripple")):
+        if key in boxes:
+            args += [option, boxes[key]]
+    call = lambda: zm.design(boxes["core"], numbers["turns"], numbers["current"], numbers.get("stack", 1.0),
+                             frequency=numbers.get("frequency"), ripple=numbers.get("ripple"),
+                             loss_coefficients=coefficients)
+    if "refused" in case:
+        with pytest.raises(zm.InputRefused, match="^" + re.escape(case["words"]) + "$"):
+            call()
+        return
+    assert module_outcome(call) == tool_outcome(args + ["--format", "json"], whole)

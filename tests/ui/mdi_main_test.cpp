@@ -392,3 +392,27 @@ TEST_F(Shell, SampleRequestOpensTheSampleRequestPage) {
 
 }  // namespace
 }  // namespace zova::ui
+
+namespace zova::ui {
+namespace {
+
+// Closed maximised, the workbench opens again whole: maximised, or within the
+// area with its title bar in view.
+TEST_F(Shell, AWorkbenchClosedMaximisedReopensWhole) {
+    choose("meuDesign");
+    child("frmDesign")->showMaximized();
+    child("frmDesign")->close();
+    RunDeferredDeletes();
+    choose("meuDesign");
+    QMdiSubWindow* reopened = child("frmDesign");
+    ASSERT_NE(reopened, nullptr);
+    const QRect area = this->area()->viewport()->rect();
+    EXPECT_TRUE(reopened->isMaximized() || area.contains(reopened->geometry()))
+        << reopened->geometry().x() << "," << reopened->geometry().y() << " " << reopened->width() << "x"
+        << reopened->height() << " in " << area.width() << "x" << area.height();
+    EXPECT_GE(reopened->widget()->y(), 0);
+    EXPECT_EQ(reopened->widget()->geometry().size().isValid(), true);
+}
+
+}  // namespace
+}  // namespace zova::ui

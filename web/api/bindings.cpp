@@ -39,6 +39,7 @@ EMSCRIPTEN_BINDINGS(zova_page) {
     emscripten::function("coreDetails", &coreDetails);
     emscripten::function("calculatorHelp", &zova::web::CalculatorHelpJson);
     emscripten::function("workbenchTexts", &zova::web::WorkbenchTextsJson);
+    emscripten::function("figureTable", &zova::web::FigureTableJson);
     emscripten::function("calculate", &calculate);
     emscripten::function("select", &select);
     emscripten::function("candidates", &zova::web::CandidatesJson);

@@ -14,7 +14,9 @@
 #include "commands/selection_command.h"
 #include "presentation/candidate_table.h"
 #include "presentation/chart_series.h"
+#include "presentation/figure_meanings.h"
 #include "presentation/figure_rows.h"
+#include "presentation/figure_table.h"
 #include "presentation/workbench_texts.h"
 #include "text/conversions.h"
 #include "text/json_writer.h"
@@ -98,6 +100,21 @@ std::string WorkbenchTextsJson() {
         .key("noFigures").string(workbench::kNoFigures)
         .key("noCurve").string(workbench::kNoCurve)
         .endObject();
+    return j.text();
+}
+
+std::string FigureTableJson() {
+    Json j;
+    j.beginObject().key("figures").beginArray();
+    for (const Figure* figure : FiguresInReadingOrder())
+        j.beginObject()
+            .key("key").string(figure->key)
+            .key("name").string(Caption(*figure))
+            .key("unit").string(figure->unit)
+            .key("group").string(GroupName(figure->group))
+            .key("meaning").string(FigureMeaning(figure->key))
+            .endObject();
+    j.endArray().endObject();
     return j.text();
 }
 

@@ -19,6 +19,11 @@ std::string CoreListJson(std::string_view searchText);
 // The design workbench's sentences, as the desktop's: {"hint", "noRun", "noFigures", "noCurve"}.
 std::string WorkbenchTextsJson();
 
+// Every design figure in reading order, for the help page's table:
+// {"figures": [{"key", "name": its caption with the unit, "unit", "group": the
+// group's heading, "meaning": one sentence}]}.
+std::string FigureTableJson();
+
 // {"text": ...}: the six lines of a list item's details, each ending in a carriage return.
 std::string CoreDetailsJson(std::string_view listItem);
 

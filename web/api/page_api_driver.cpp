@@ -1,7 +1,7 @@
 // Runs the page's calls natively for the tests that hold the WebAssembly
 // module to them. Each line of standard input is one call, its name and its
 // texts separated by tabs:
-//   coreList, coreDetails, calculatorHelp, workbenchTexts, calculate, select, candidates,
+//   coreList, coreDetails, calculatorHelp, workbenchTexts, figureTable, calculate, select, candidates,
 //   candidateOrder (column, "1" for descending), candidatesCsv (row positions
 //   separated by blanks), design (core, turns, current, stack, frequency,
 //   ripple, coefficients), resetRun
@@ -63,6 +63,8 @@ int main() {
             answer = web::CalculatorHelpJson();
         } else if (call == "workbenchTexts") {
             answer = web::WorkbenchTextsJson();
+        } else if (call == "figureTable") {
+            answer = web::FigureTableJson();
         } else if (call == "calculate") {
             answer = web::CalculateJson(arg(1), arg(2), arg(3), arg(4));
         } else if (call == "select") {

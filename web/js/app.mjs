@@ -41,6 +41,15 @@ async function start() {
   performance.mark('zova-ready');
 }
 
+// The help page is left with the inputs in its address, for its way back
+// (help.mjs). The address changes without an event as the boxes are typed in,
+// so a link takes it when it is followed.
+for (const link of document.querySelectorAll('a[href="help.html"]')) {
+  for (const type of ['click', 'auxclick', 'contextmenu']) {
+    link.addEventListener(type, () => { link.href = `help.html${location.hash}`; });
+  }
+}
+
 start().catch((error) => {
   const loading = document.getElementById('loading');
   loading.textContent = `无法载入计算程序：${error}`;

@@ -8,6 +8,7 @@ export function engineOf(module) {
     coreDetails: (item) => read(module.coreDetails(item)).text,
     calculatorHelp: () => read(module.calculatorHelp()).text,
     workbenchTexts: () => read(module.workbenchTexts()),
+    figureTable: () => read(module.figureTable()).figures,
     calculate: (partNo, turns, current, stack) => read(module.calculate(partNo, turns, current, stack)),
     select: (current, inductance, stack) => read(module.select(current, inductance, stack)),
     candidates: () => read(module.candidates()),

@@ -302,3 +302,17 @@ test('设计分析 at a switching frequency: the losses with the ripple, its box
   await expect(ripple).toHaveValue('3');
   await expect(design.getByRole('row', { name: '总损耗 (W) 5.192', exact: true }).first()).toBeVisible();
 });
+
+test('help: the figures with their meanings from the library, and 返回工具 back to the inputs', async ({ page }) => {
+  await open(page, '/#cc=KTB130060&cn=50&ci=5');
+  await page.locator('header').getByRole('link', { name: '帮助主题' }).click();
+  await expect(page).toHaveURL(/\/help\.html#cc=KTB130060&cn=50&ci=5$/);
+  await expect(page.locator('body')).toHaveAttribute('data-ready', 'true');
+  const table = page.locator('#figure-meanings');
+  await expect(table.locator('tbody th')).toHaveText(['电感与磁场', '绕组', '损耗与温升', '绕后尺寸']);
+  await expect(table.getByRole('row', { name: /^电感量 \(μH\)/ })).toContainText('直流偏置曲线');
+  await expect(table.getByRole('row', { name: /^铜损 100 °C \(W\)/ })).toContainText('I² R');
+  await page.getByRole('link', { name: '返回工具' }).click();
+  await expect(page).toHaveURL(/\/index\.html#cc=KTB130060&cn=50&ci=5$/);
+  await expect(page.locator('#calc-result')).toHaveText('电感量为：126.920μH');
+});

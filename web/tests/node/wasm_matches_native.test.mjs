@@ -172,7 +172,7 @@ test('core list and core details are the tool\'s', async () => {
 // Every call the page makes, in one sequence: the selections leave their runs
 // behind for the candidates, their order and CSV, as on the page.
 function pageCalls() {
-  const calls = [['calculatorHelp'], ['workbenchTexts'], ['coreList', ''], ['coreList', 'kta05'], ['coreDetails', 'KTA014060']];
+  const calls = [['calculatorHelp'], ['workbenchTexts'], ['figureTable'], ['coreList', ''], ['coreList', 'kta05'], ['coreDetails', 'KTA014060']];
   for (const c of generatedCalculatorCases(cores, 80, 5)) calls.push(['calculate', ...c]);
   const next = random(99);
   for (const s of [['10', '100', '1'], ['1', '10', '1'], ['30', '100', '2'], ...generatedSelectionCases(12, 3)]) {

@@ -1,0 +1,202 @@
+#include "ui/workbench_document.h"
+
+#include <QBoxLayout>
+#include <QDate>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <memory>
+
+#include "documents/design_file.h"
+#include "files/read_file.h"
+#include "session/workbench_session.h"
+#include "ui/file_export.h"
+#include "ui/message_box.h"
+#include "ui/qt_text.h"
+#include "ui/report_printer.h"
+
+namespace zova::ui {
+namespace {
+
+constexpr FileType kDesignTypes[] = {{"设计文件 (*.json)", "json"}};
+constexpr FileType kReportTypes[] = {{"PDF 文档 (*.pdf)", "pdf"}};
+constexpr int kRecentFiles = 5;
+const QString kRecentKey = QStringLiteral("recentDesigns");
+
+std::unique_ptr<QSettings> settings() {
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zova"),
+                                       QStringLiteral("zovamagnetic"));
+}
+
+QStringList recentFiles() { return settings()->value(kRecentKey).toStringList(); }
+
+void storeRecentFiles(const QStringList& files) { settings()->setValue(kRecentKey, files); }
+
+}  // namespace
+
+WorkbenchDocument::WorkbenchDocument(QWidget* window, QBoxLayout* layout, WorkbenchSession& session)
+    : QObject(window), window_(window), session_(session) {
+    auto* bar = new QMenuBar(window);
+    QMenu* menu = bar->addMenu(QStringLiteral("设计文件(&J)"));
+    const auto add = [&](const QString& text, auto handler, QKeySequence keys = {}) {
+        QAction* action = menu->addAction(text);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        window->addAction(action);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    add(QStringLiteral("打开设计(&O)…"), &WorkbenchDocument::mnuOpen_Click, QKeySequence::Open);
+    designActions_.push_back(add(QStringLiteral("保存设计(&S)"), &WorkbenchDocument::mnuSave_Click, QKeySequence::Save));
+    designActions_.push_back(
+        add(QStringLiteral("另存为(&A)…"), &WorkbenchDocument::mnuSaveAs_Click, QKeySequence::SaveAs));
+    menu->addSeparator();
+    designActions_.push_back(add(QStringLiteral("导出报告 (PDF)(&R)…"), &WorkbenchDocument::mnuExportReport_Click));
+    designActions_.push_back(add(QStringLiteral("打印(&P)…"), &WorkbenchDocument::mnuPrint_Click, QKeySequence::Print));
+    menu->addSeparator();
+    recent_ = menu->addMenu(QStringLiteral("最近的设计(&T)"));
+    layout->setMenuBar(bar);
+    ShowRecent();
+    ShowState();
+}
+
+void WorkbenchDocument::ShowState() {
+    const QString title = q(session_.Title());
+    if (window_->windowTitle() != title) window_->setWindowTitle(title);
+    for (QAction* action : designActions_) action->setEnabled(session_.HasDesign());
+}
+
+bool WorkbenchDocument::SaveChanges() {
+    if (!session_.Unsaved()) return true;
+    // A refused box leaves nothing to save: the question says so and offers no 保存.
+    const bool savable = session_.HasDesign();
+    const QString question =
+        savable ? QStringLiteral("设计已修改，要保存吗？")
+                : QStringLiteral("设计已修改，但无法保存：%1\n仍要放弃这些改动吗？").arg(q(session_.Design().message));
+    QMessageBox box(QMessageBox::Question, QStringLiteral("设计分析"), question, QMessageBox::NoButton, window_);
+    QPushButton* save = savable ? box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole) : nullptr;
+    QPushButton* discard = box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    box.setDefaultButton(savable ? save : cancel);
+    box.exec();
+    if (box.clickedButton() == discard) return true;
+    if (save == nullptr || box.clickedButton() != save) return false;
+    if (!path_.isEmpty()) return SaveTo(path_);
+    mnuSaveAs_Click();
+    return !session_.Unsaved();
+}
+
+bool WorkbenchDocument::SaveTo(const QString& path) {
+    const FileText file = session_.SaveText();
+    if (!file.message.empty()) {
+        ShowMessage(window_, q(file.message));
+        return false;
+    }
+    if (!SaveBytes(window_, path, QByteArray::fromStdString(file.text))) return false;
+    path_ = path;
+    session_.Saved(u8(path));
+    Remember(path);
+    ShowState();
+    return true;
+}
+
+void WorkbenchDocument::mnuSave_Click() {
+    if (path_.isEmpty()) {
+        mnuSaveAs_Click();
+        return;
+    }
+    SaveTo(path_);
+}
+
+void WorkbenchDocument::mnuSaveAs_Click() {
+    if (!session_.HasDesign()) return;
+    const QString suggested =
+        path_.isEmpty() ? q(session_.FileNameFor("设计")) : QFileInfo(path_).completeBaseName();
+    const QString path = AskSaveName(window_, QStringLiteral("保存设计"), suggested, kDesignTypes);
+    if (!path.isEmpty()) SaveTo(path);
+}
+
+void WorkbenchDocument::mnuOpen_Click() {
+    if (!SaveChanges()) return;
+    const QString path = QFileDialog::getOpenFileName(window_, QStringLiteral("打开设计"), QFileInfo(path_).path(),
+                                                      QStringLiteral("设计文件 (*.json);;所有文件 (*)"));
+    if (!path.isEmpty()) Open(path);
+}
+
+bool WorkbenchDocument::Open(const QString& path) {
+    const files::ReadOutcome read = files::ReadFilePrefix(u8(path), kDesignFileMaxBytes);
+    if (!read.bytes) {
+        ShowMessage(window_, q(read.message));
+        return false;
+    }
+    const OpenedFile file = session_.Open(*read.bytes, u8(path));
+    if (!file.opened) {
+        ShowMessage(window_, QStringLiteral("无法打开“%1”：%2").arg(path, q(file.message)));
+        return false;
+    }
+    path_ = path;
+    Remember(path);
+    emit opened();
+    ShowState();
+    if (!file.message.empty()) ShowMessage(window_, q(file.message));
+    return true;
+}
+
+void WorkbenchDocument::mnuExportReport_Click() {
+    const std::optional<DesignReport> report = session_.Report(u8(QDate::currentDate().toString(Qt::ISODate)));
+    if (!report) return;
+    const QString path = AskSaveName(window_, QStringLiteral("导出报告"), q(session_.FileNameFor("设计报告")),
+                                     kReportTypes);
+    if (path.isEmpty()) return;
+    const QByteArray pdf = ReportPdf(*report);
+    if (pdf.isEmpty()) {
+        ShowMessage(window_, QStringLiteral("无法生成报告，没有保存。"));
+        return;
+    }
+    SaveBytes(window_, path, pdf);
+}
+
+void WorkbenchDocument::mnuPrint_Click() {
+    if (const std::optional<DesignReport> report = session_.Report(u8(QDate::currentDate().toString(Qt::ISODate))))
+        PrintReport(window_, *report);
+}
+
+void WorkbenchDocument::Remember(const QString& path) {
+    QStringList files = recentFiles();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    while (files.size() > kRecentFiles) files.removeLast();
+    storeRecentFiles(files);
+    ShowRecent();
+}
+
+void WorkbenchDocument::ShowRecent() {
+    recent_->clear();
+    const QStringList files = recentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        QAction* action = recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+        action->setToolTip(files[i]);
+        action->setStatusTip(files[i]);
+        const QString path = files[i];
+        connect(action, &QAction::triggered, this, [this, path] { mnuRecent_Click(path); });
+    }
+    recent_->setEnabled(!files.isEmpty());
+}
+
+void WorkbenchDocument::mnuRecent_Click(const QString& path) {
+    if (!SaveChanges()) return;
+    if (!Open(path)) {
+        // A file that is gone, or no design any more, leaves the list.
+        QStringList files = recentFiles();
+        files.removeAll(path);
+        storeRecentFiles(files);
+        ShowRecent();
+    }
+}
+
+}  // namespace zova::ui
