@@ -26,6 +26,7 @@
 #include "commands/selection_command.h"
 #include "json_values.h"
 #include "presentation/converter_outputs.h"
+#include "presentation/warning_texts.h"
 #include "refusals.h"
 #include "text/conversions.h"
 #include "text/number_text.h"
@@ -140,7 +141,16 @@ py::dict design(const std::string& partNo, double turns, double current, double 
         case DesignEnd::OutOfRange: outOfRange(o.message);
         case DesignEnd::Found: break;
     }
-    return FigureDict(*o.figures);
+    py::dict dict = FigureDict(*o.figures);
+    py::list warnings;
+    for (const WarningLine& w : WarningLines(*o.figures)) {
+        py::dict warning;
+        warning["key"] = w.key;
+        warning["text"] = w.text;
+        warnings.append(warning);
+    }
+    dict["warnings"] = warnings;
+    return dict;
 }
 
 py::dict converter(const std::string& topology, double vin, double vout, double iout, double frequency,
@@ -260,11 +270,14 @@ PYBIND11_MODULE(_zovamagnetic, m) {
           "surfaceArea (cm²), temperatureRise (K), woundVolume (cm³), rolloff (51 points of\n"
           "current in A, inductance in µH, percent), ripple and peakCurrent (A),\n"
           "inductanceAtPeak (µH), crossSection (cm²), coreVolume (cm³), fluxSwing,\n"
-          "peakFluxDensity and saturationFluxDensity (T), coreLossDensity (mW/cm³),\n"
-          "coreLoss (W), skinDepth (mm), acResistanceFactor, acCopperLoss and totalLoss\n"
-          "(W), temperatureRiseTotal (K), coreLossModel (words). None where a figure is\n"
-          "undefined (the winding does not fit, no frequency). Raises InputRefused with\n"
-          "the windows' message, or OutOfRange.");
+          "peakFluxDensity and saturationFluxDensity (T), fluxDensityRatio,\n"
+          "percentPermeabilityAtPeak (%), inductanceMin (µH), rippleMax (A),\n"
+          "coreLossDensity (mW/cm³), coreLoss (W), skinDepth (mm), acResistanceFactor,\n"
+          "acCopperLoss and totalLoss (W), temperatureRiseTotal (K), coreLossModel (words);\n"
+          "then warnings, a list of {key, text}. None where a figure is undefined (the\n"
+          "winding does not fit, no frequency, no bias curve for a figure that needs the\n"
+          "inductance at a current). Raises InputRefused with the windows' message, or\n"
+          "OutOfRange.");
     m.def("converter", &converter, "topology"_a, "vin"_a, "vout"_a, "iout"_a, "frequency"_a,
           "ripple_ratio"_a = py::none(), "inductance"_a = py::none(), "stack"_a = 1.0, "sort"_a = "totalLoss",
           "loss_coefficients"_a = py::none(),

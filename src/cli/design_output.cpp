@@ -1,6 +1,7 @@
 #include "cli/design_output.h"
 
 #include <string>
+#include <vector>
 
 #include "cli/tool_messages.h"
 #include "commands/design_command.h"
@@ -10,6 +11,7 @@
 #include "files/save_file.h"
 #include "presentation/converter_outputs.h"
 #include "presentation/figure_formats.h"
+#include "presentation/warning_texts.h"
 #include "text/json_writer.h"
 #include "text/conversions.h"
 #include "text/number_text.h"
@@ -23,11 +25,23 @@ std::string inputTable(const std::string& partNo, const DesignOutcome& o) {
            text::GeneralForm(o.current) + "\n磁芯个数\t" + std::to_string(o.stackSize) + "\n\n";
 }
 
+// Each warning a line of its own under the inputs, as a note is.
+std::string warningLines(const std::vector<WarningLine>& warnings) {
+    std::string out;
+    for (const WarningLine& w : warnings) out += "警告\t" + w.text + "\n";
+    return out.empty() ? out : out + "\n";
+}
+
 CliResult printed(const Arguments& a, const std::string& core, const DesignOutcome& o, const std::string& note) {
-    if (a.value("format") != "json") return {kExitOk, inputTable(core, o) + note + FigureTextTable(*o.figures), {}};
+    const std::vector<WarningLine> warnings = WarningLines(*o.figures);
+    if (a.value("format") != "json")
+        return {kExitOk, inputTable(core, o) + note + warningLines(warnings) + FigureTextTable(*o.figures), {}};
     text::JsonWriter j;
     j.beginObject();
     WriteFigureMembers(j, *o.figures);
+    j.key("warnings").beginArray();
+    for (const WarningLine& w : warnings) j.beginObject().key("key").string(w.key).key("text").string(w.text).endObject();
+    j.endArray();
     j.endObject();
     return {kExitOk, j.text(), {}};
 }

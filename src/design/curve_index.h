@@ -18,6 +18,8 @@ public:
 
     float percentAt(float h) const;
 
+    const BiasCurve& curve() const { return curve_; }
+
     // The same for fields that never fall from one call to the next: the point
     // where the scan stops only moves towards the high-field end, so `stop`
     // (kCurvePoints before the first call) carries it from call to call.

@@ -9,6 +9,7 @@
 #include "design/core_material.h"
 #include "design/curve_index.h"
 #include "design/effective_area.h"
+#include "design/flux_density.h"
 #include "design/skin_effect.h"
 #include "design/temperature_rise.h"
 #include "design/winding_layers.h"
@@ -55,34 +56,53 @@ void addWoundFigures(DesignFigures& f, const CoreRecord& core, float current, st
 }
 
 // The ripple, the flux it swings and the losses it adds. Arithmetic in double;
-// the engine's results enter as they are.
+// the engine's results enter as they are. `curve` is nullptr for a core
+// without one: the inductance at the current, and what follows from it, is
+// then not known.
 void addAcFigures(DesignFigures& f, const CoreRecord& core, std::int16_t turns, float current, std::int16_t stack,
-                  const DesignOptions& options) {
+                  const CurveIndex* index, const DesignOptions& options) {
     const std::string_view series = SeriesCodeOf(core.PartNo);
     const std::string_view perm = PermCodeOf(core.PartNo);
+    const int mu = PermeabilityOf(perm).value_or(0);
     const double n = turns;
     const double k = stack;
-    const double inductance = f.inductance;  // µH at the DC current
+    const std::optional<double> inductance =
+        index ? std::optional<double>(f.inductance) : std::nullopt;  // µH at the DC current
 
-    double lambda = 0.0;  // V·µs
-    if (options.ac && options.ac->ripple) {
-        f.ripple = *options.ac->ripple;
-        lambda = checked(inductance * f.ripple, "volt-seconds");
-    } else if (options.ac && options.ac->voltSeconds) {
-        lambda = *options.ac->voltSeconds;
-        f.ripple = checked(lambda / inductance, "ripple");
+    std::optional<double> lambda;  // V·µs
+    const std::optional<double> voltSeconds = options.ac ? options.ac->voltSeconds : std::nullopt;
+    if (voltSeconds) {
+        lambda = *voltSeconds;
+        if (inductance) f.ripple = checked(*lambda / *inductance, "ripple");
+    } else {
+        f.ripple = options.ac && options.ac->ripple ? *options.ac->ripple : 0.0;
+        if (inductance) lambda = checked(*inductance * *f.ripple, "volt-seconds");
+        else if (*f.ripple == 0.0) lambda = 0.0;
     }
-    f.peakCurrent = checked(current + f.ripple / 2.0, "peak current");
-    const float peak = checked(static_cast<float>(f.peakCurrent), "peak current");
+    float peak = current;
+    if (f.ripple) {
+        f.peakCurrent = checked(current + *f.ripple / 2.0, "peak current");
+        peak = checked(static_cast<float>(*f.peakCurrent), "peak current");
+    }
     // Without a ripple the peak is the DC current, whose inductance is known.
     f.inductanceAtPeak = peak == current ? f.inductance : StackedInductance(InductanceAt(turns, core, peak), stack);
 
-    f.crossSection = checked(EffectiveArea(core.AL, core.PathLength, PermeabilityOf(perm).value_or(0)), "Ae");
+    f.crossSection = checked(EffectiveArea(core.AL, core.PathLength, mu), "Ae");
     f.coreVolume = checked(k * f.crossSection * core.PathLength, "Ve");
-    f.fluxSwing = checked(lambda / (n * k * f.crossSection) * 0.01, "flux swing");
-    f.peakFluxDensity =
-        checked(static_cast<double>(f.inductanceAtPeak) * f.peakCurrent / (n * k * f.crossSection) * 0.01, "flux density");
+    if (lambda) f.fluxSwing = checked(*lambda / (n * k * f.crossSection) * 0.01, "flux swing");
     if (const auto material = MaterialOf(series)) f.saturationFluxDensity = material->saturation;
+    if (index && f.peakCurrent) {
+        const float h = FieldStrength(turns, peak, core);
+        f.fieldStrengthAtPeak = h;
+        f.percentPermeabilityAtPeak = index->percentAt(h);
+        f.peakFluxDensity = FluxDensityAt(index->curve(), mu, h);
+        if (f.saturationFluxDensity > 0.0)
+            f.fluxDensityRatio = checked(*f.peakFluxDensity / f.saturationFluxDensity, "flux density ratio");
+    }
+    if (inductance) {
+        f.inductanceMin = checked(*inductance * (1.0 - options.alTolerance / 100.0), "inductance");
+        if (voltSeconds) f.rippleMax = checked(*voltSeconds / *f.inductanceMin, "ripple");
+    }
 
     f.lossFit = options.coefficients ? nullptr : CoreLossFitOf(series, perm);
     f.lossCoefficients = options.coefficients ? *options.coefficients
@@ -90,20 +110,29 @@ void addAcFigures(DesignFigures& f, const CoreRecord& core, std::int16_t turns, 
                                               : LossCoefficients{};
     if (options.ac) {
         const double frequency = options.ac->frequency;
-        f.coreLossDensity = checked(CoreLossDensity(f.lossCoefficients, f.fluxSwing, frequency), "core loss");
-        f.coreLoss = checked(f.coreLossDensity * f.coreVolume / 1000.0, "core loss");
+        if (f.fluxSwing) {
+            f.coreLossDensity = checked(CoreLossDensity(f.lossCoefficients, *f.fluxSwing, frequency), "core loss");
+            f.coreLoss = checked(*f.coreLossDensity * f.coreVolume / 1000.0, "core loss");
+        }
         f.skinDepth = checked(SkinDepth(frequency, 100.0), "skin depth");
+    } else {
+        f.coreLossDensity = 0.0;
+        f.coreLoss = 0.0;
     }
     if (!f.windingFits) return;
-    double acLoss = 0.0;
+    std::optional<double> acLoss = 0.0;
     if (options.ac) {
         f.acResistanceFactor =
             checked(DowellFactor(*f.layers, f.bareDiameter, f.overallDiameter, *f.skinDepth), "AC resistance");
-        const double rms = f.ripple / std::sqrt(12.0);  // of a triangle of this peak-to-peak
-        acLoss = checked(*f.acResistanceFactor * *f.resistance100 * (rms * rms), "AC copper loss");
+        acLoss.reset();
+        if (f.ripple) {
+            const double rms = *f.ripple / std::sqrt(12.0);  // of a triangle of this peak-to-peak
+            acLoss = checked(*f.acResistanceFactor * *f.resistance100 * (rms * rms), "AC copper loss");
+        }
     }
     f.acCopperLoss = acLoss;
-    f.totalLoss = checked(*f.copperLoss100 + acLoss + f.coreLoss, "total loss");
+    if (!acLoss || !f.coreLoss) return;
+    f.totalLoss = checked(*f.copperLoss100 + *acLoss + *f.coreLoss, "total loss");
     f.temperatureRiseTotal = checked(TemperatureRise(*f.totalLoss, *f.surfaceArea), "temperature rise");
 }
 
@@ -113,6 +142,7 @@ DesignFigures ComputeDesignFigures(const CoreRecord& core, std::int16_t turns, f
                                    const DesignOptions& options) {
     DesignFigures f;
     const BiasCurve* curve = CurveOf(core);
+    f.biasCurve = curve != nullptr;
     std::optional<CurveIndex> index;
     if (curve != nullptr) index.emplace(*curve);
     const double n = turns;
@@ -139,7 +169,7 @@ DesignFigures ComputeDesignFigures(const CoreRecord& core, std::int16_t turns, f
     f.turnsPerLayer = std::move(laid.turnsPerLayer);
     f.windingFits = laid.fits;
     if (f.windingFits) addWoundFigures(f, core, current, stack);
-    addAcFigures(f, core, turns, current, stack, options);
+    addAcFigures(f, core, turns, current, stack, index ? &*index : nullptr, options);
 
     if (options.rolloff) f.rolloff = Rolloff(core, turns, current, stack, index ? &*index : nullptr);
     return f;

@@ -49,22 +49,32 @@ struct DesignFigures {
 
     // Switching operation: the current is the DC part, a triangular ripple
     // rides on it. Without a frequency there is no ripple, no core loss and no
-    // AC copper loss, and every figure above is as for DC alone.
-    double ripple = 0.0;                      // A peak to peak
-    double peakCurrent = 0.0;                 // A, current + ripple ÷ 2
+    // AC copper loss, and every figure above is as for DC alone. Without a bias
+    // curve the inductance at a current is not known (it reads 0 µH, as in the
+    // calculator), and neither is any figure below worked out from it: those
+    // are empty. A figure that does not in fact depend on it stays known (no
+    // ripple swings no flux, whatever the inductance).
+    std::optional<double> ripple;             // A peak to peak; unknown from volt-seconds without a curve
+    std::optional<double> peakCurrent;        // A, current + ripple ÷ 2
     float inductanceAtPeak = 0.0f;            // µH, the calculator's at the peak current, the whole stack
     double crossSection = 0.0;                // cm², Ae of one core
     double coreVolume = 0.0;                  // cm³, Ve of the stack
-    double fluxSwing = 0.0;                   // T peak to peak
-    double peakFluxDensity = 0.0;             // T at the peak current
+    std::optional<double> fluxSwing;          // T peak to peak
+    std::optional<float> fieldStrengthAtPeak;  // Oe at the peak current; none without a curve
+    std::optional<double> peakFluxDensity;    // T at the peak current, from the curve (flux_density.h)
     double saturationFluxDensity = 0.0;       // T, the material's
-    double coreLossDensity = 0.0;             // mW/cm³
-    double coreLoss = 0.0;                    // W
+    std::optional<double> fluxDensityRatio;   // peak ÷ saturation flux density
+    std::optional<float> percentPermeabilityAtPeak;  // % of initial permeability left at the peak current
+    std::optional<double> inductanceMin;      // µH at the current, at the low end of AL's tolerance
+    std::optional<double> rippleMax;          // A peak to peak from volt-seconds across inductanceMin
+    std::optional<double> coreLossDensity;    // mW/cm³
+    std::optional<double> coreLoss;           // W
     std::optional<double> skinDepth;          // mm at 100 °C; none without a frequency
     std::optional<double> acResistanceFactor;  // Dowell's F_R; none without a frequency or a fitting winding
     std::optional<double> acCopperLoss;       // W at 100 °C; none when the winding does not fit
     std::optional<double> totalLoss;          // W: copper at 100 °C, AC copper and core
     std::optional<double> temperatureRiseTotal;  // K, from the total loss
+    bool biasCurve = false;                   // the core has a DC-bias curve
     LossCoefficients lossCoefficients;        // the ones used
     const CoreLossFit* lossFit = nullptr;     // their published fit; nullptr for the user's own
 
@@ -81,10 +91,14 @@ struct AcDrive {
     friend bool operator==(const AcDrive&, const AcDrive&) = default;
 };
 
+// The maker's AL holds to ±8 %: a wound core may have that much less inductance.
+inline constexpr double kAlTolerance = 8.0;  // %
+
 struct DesignOptions {
     std::optional<AcDrive> ac;                      // none: DC alone
     std::optional<LossCoefficients> coefficients;  // the user's own; otherwise the material's fit
     bool rolloff = true;                            // the roll-off's 51 points, for a chart
+    double alTolerance = kAlTolerance;              // ± % of AL the maker guarantees
 
     friend bool operator==(const DesignOptions&, const DesignOptions&) = default;
 };

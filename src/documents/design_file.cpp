@@ -188,6 +188,16 @@ std::string DesignFileText(const DesignInputs& in, const DesignFigures& f) {
     return j.text();
 }
 
+std::optional<double> ConverterVoltSeconds(const DesignInputs& in) {
+    if (!in.converter || !in.frequency || !in.ripple) return std::nullopt;
+    const ConverterInputs& c = *in.converter;
+    const OperatingPoint point =
+        OperatingPointOf(*TopologyNamed(c.topology), c.vin, c.vout, c.iout, c.frequency, c.rippleRatio, c.inductance);
+    if (static_cast<float>(in.current) != static_cast<float>(point.inductorCurrent) || *in.frequency != c.frequency)
+        return std::nullopt;
+    return point.voltSeconds;
+}
+
 OpenedDesign OpenDesign(std::string_view bytes) {
     // Editors on some systems begin a UTF-8 file with a byte-order mark; JSON has no use for it.
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
@@ -259,7 +269,11 @@ OpenedDesign OpenDesign(std::string_view bytes) {
 
     OpenedDesign out;
     const DesignTexts t = TextsOf(in);
-    out.outcome = DesignAsTyped(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
+    // A converter's design as it was saved: from the volt-seconds, whose figures
+    // (the ripple at AL's low end) a ripple alone does not give.
+    const std::optional<double> voltSeconds = ConverterVoltSeconds(in);
+    out.outcome = DesignAsTyped(t.core, t.turns, t.current, t.stack,
+                                {t.frequency, voltSeconds ? std::string_view() : t.ripple, t.coefficients}, voltSeconds);
     if (out.outcome.end == DesignEnd::OutOfRange) return refused("设计文件中的设计无法计算：" + out.outcome.message);
     if (out.outcome.end != DesignEnd::Found)
         return refused("设计文件的 inputs." + std::string(RuleOf(out.outcome.box).key) + " 有误：" + out.outcome.message);

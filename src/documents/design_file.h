@@ -54,6 +54,12 @@ struct DesignTexts {
 };
 DesignTexts TextsOf(const DesignInputs& in);
 
+// The volt-seconds a converter's design is worked out from: the file's
+// converter's, while the file's current and frequency are the converter's and
+// it keeps the ripple they gave; nothing otherwise (the design then stands on
+// its own ripple). The workbench and a reopened file reckon alike with it.
+std::optional<double> ConverterVoltSeconds(const DesignInputs& in);
+
 // The inputs a file keeps of a design read by DesignAsTyped (end Found): the
 // numbers its texts read as, the current at the precision it was typed.
 DesignInputs InputsOf(const DesignOutcome& o, std::string_view currentText);

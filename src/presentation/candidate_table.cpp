@@ -74,7 +74,7 @@ CandidateRow rowOf(const SelectionOutcome& selection, std::size_t index, const C
     CandidateRow row;
     row.core = selected;
     row.windingFits = f.windingFits;
-    row.ripple = f.ripple;
+    row.ripple = f.ripple.value_or(0.0);  // a selected core has a curve: always known
     // A run at a current of its own (a converter's, at its inductor's DC current
     // where the selection sized the wire at the peak) works its figures out with
     // the wire of that current: the column names that wire, as the figures show

@@ -15,7 +15,7 @@ InductanceChart InductanceChartOf(const DesignFigures& f, float current) {
     for (const RolloffPoint& p : f.rolloff) chart.curve.push_back({p.current, p.inductance});
     chart.operating = {current, f.inductance};
     chart.zeroBias = f.inductanceZeroBias;
-    if (f.ripple > 0.0) chart.rippleBand = std::pair(current - f.ripple / 2.0, current + f.ripple / 2.0);
+    if (f.ripple > 0.0) chart.rippleBand = std::pair(current - *f.ripple / 2.0, current + *f.ripple / 2.0);
     chart.currentAxis = RoundAxis(chart.curve.empty() ? 1.0 : chart.curve.back().x);
     chart.inductanceAxis = RoundAxis(chart.zeroBias * 1.05);
     return chart;

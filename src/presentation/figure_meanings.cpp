@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "commands/rule_texts.h"
+#include "design/design_figures.h"
 #include "engine/formulas.h"
 #include "text/number_text.h"
 
@@ -57,8 +58,14 @@ Meanings makeMeanings() {
         {"crossSection", "单个磁芯的有效截面积，由电感系数反推：Ae = AL × le ÷ (4π × μi)，与厂家公布值相差在几个百分点以内。"},
         {"coreVolume", "磁芯体积 Ve = Ae × le × 磁芯个数。"},
         {"fluxSwing", "纹波引起的磁通密度峰峰值 ΔB = L × ΔI ÷ (圈数 × 磁芯个数 × Ae)。"},
-        {"peakFluxDensity", "峰值电流下的磁通密度 B = L(峰值) × I峰值 ÷ (圈数 × 磁芯个数 × Ae)，应低于饱和磁通密度。"},
+        {"peakFluxDensity", "峰值电流下的磁通密度 B = 10⁻⁴ × μi × ∫ 磁导率保持率 ÷ 100 dH（H 以 Oe 计，"
+                            "从 0 积到峰值电流的磁场强度，沿厂家直流偏置曲线的折线），与叠用磁芯个数无关；"
+                            "没有偏置曲线的磁芯为“—”。"},
         {"saturationFluxDensity", "磁芯材料（按系列）公布的饱和磁通密度。"},
+        {"fluxDensityRatio", "峰值磁通密度 ÷ 饱和磁通密度：越接近 1，磁芯越接近饱和。"},
+        {"percentPermeabilityAtPeak", "峰值电流的磁场强度下剩余的初始磁导率百分比，取自直流偏置曲线；无纹波时等于磁导率保持。"},
+        {"inductanceMin", "AL 取公差下限时的电感量：电感量 × (1 − " + text::ShortestText(kAlTolerance) + " ÷ 100)。"},
+        {"rippleMax", "变换器的伏秒积除以最小电感量：AL 在公差下限时的纹波电流峰峰值；没有伏秒积时为“—”。"},
         {"coreLossDensity", "Steinmetz 式 P = a × (ΔB/2)^b × f^c（B 以 T、f 以 kHz 计）；系数为正弦波下的拟合，"
                             "按同一峰值磁通密度用于三角波纹波。"},
         {"coreLoss", "磁芯损耗密度 × 磁芯体积 Ve。"},

@@ -46,7 +46,8 @@ struct Figure {
     std::string name;       // Chinese, without the unit
     std::string_view unit;  // as shown; "" when it has none
     FigureKind kind = FigureKind::Number;
-    bool nullable = false;  // undefined when the winding does not fit, or no size matches
+    bool nullable = false;  // undefined when the winding does not fit, no size matches, or it needs
+                            // the inductance at a current on a core without a bias curve
     double scale = 1.0;     // shown = value × scale: mΩ from Ω, % from a fraction
     int decimals = -1;      // of a shown number; -1 for the shortest text (nominal sizes)
     FigureGroup group = FigureGroup::InductanceAndField;

@@ -66,7 +66,8 @@ void WorkbenchSession::Read() {
     design_ = DesignAsTyped(Text(S::Core), Text(S::Turns), Text(S::Current), Text(S::Stack), ac,
                             attached ? std::optional(voltSeconds_) : std::nullopt);
     if (attached && design_.end == DesignEnd::Found) {
-        rippleExact_ = design_.figures->ripple;
+        // Unknown only for a core without a bias curve, whose inductance at a current reads 0.
+        rippleExact_ = design_.figures->ripple.value_or(0.0);
         rippleWritten_ = rippleText(rippleExact_);
         Put(S::Ripple, rippleWritten_);
     }
@@ -294,14 +295,11 @@ OpenedFile WorkbenchSession::Open(std::string_view bytes, std::string name) {
         Put(S::RippleRatio, c.rippleRatio ? text::ShortestText(*c.rippleRatio) : std::string());
         Put(S::ConverterInductance, c.inductance ? text::ShortestText(*c.inductance) : std::string());
         Put(S::ConverterStack, t.stack);
-        const OperatingPoint point = OperatingPointOf(*TopologyNamed(c.topology), c.vin, c.vout, c.iout, c.frequency,
-                                                      c.rippleRatio, c.inductance);
         // The converter stays the design's source while the file's current and
         // frequency are its own (the checks of the file guarantee the rest).
-        if (static_cast<float>(in.current) == static_cast<float>(point.inductorCurrent) && in.frequency &&
-            *in.frequency == c.frequency && in.ripple) {
+        if (const std::optional<double> voltSeconds = ConverterVoltSeconds(in)) {
             converter_ = c;
-            voltSeconds_ = point.voltSeconds;
+            voltSeconds_ = *voltSeconds;
             currentWritten_ = t.current;
             frequencyWritten_ = t.frequency;
             rippleExact_ = *in.ripple;

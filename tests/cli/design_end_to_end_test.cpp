@@ -33,8 +33,16 @@ const Args kFigureKeys = {
     "temperatureRise", "woundVolume",     "rolloff",
     // The switching operation's, 0 or null without a frequency.
     "ripple", "peakCurrent", "inductanceAtPeak", "crossSection", "coreVolume", "fluxSwing", "peakFluxDensity",
-    "saturationFluxDensity", "coreLossDensity", "coreLoss", "skinDepth", "acResistanceFactor", "acCopperLoss",
+    "saturationFluxDensity", "fluxDensityRatio", "percentPermeabilityAtPeak", "inductanceMin", "rippleMax",
+    "coreLossDensity", "coreLoss", "skinDepth", "acResistanceFactor", "acCopperLoss",
     "totalLoss", "temperatureRiseTotal", "coreLossModel"};
+
+// The design command's members after the figures.
+Args designKeys() {
+    Args keys = kFigureKeys;
+    keys.push_back("warnings");
+    return keys;
+}
 
 // The figures that need every turn placed.
 const Args kWoundKeys = {"layers",       "meanTurnLength", "wireLength",  "resistance20",  "resistance100",
@@ -57,7 +65,8 @@ Json documentOf(const ToolRun& run) {
 TEST(DesignCommand, WorkedExampleAsJson) {
     const Json doc = documentOf(RunTool({"design", "--core", "KTB130060", "--turns", "50", "--current", "5",
                                          "--stack", "2", "--format", "json"}));
-    EXPECT_EQ(doc.keys(), kFigureKeys);
+    EXPECT_EQ(doc.keys(), designKeys());
+    EXPECT_TRUE(doc["warnings"].items.empty());
     EXPECT_NEAR(number(doc["inductance"]), 253.84045, 0.5e-5);
     EXPECT_NEAR(number(doc["temperatureRise"]), 26.314, 0.5e-3);
     EXPECT_EQ(doc["turnsPerLayer"].items.size(), 1u);
@@ -86,7 +95,7 @@ TEST(DesignCommand, UndefinedFiguresAreNull) {
     // thicker than 5.00 mm and than gauge 0.
     const Json tight = documentOf(
         RunTool({"design", "--core", "KTB014060", "--turns", "60", "--current", "1", "--format", "json"}));
-    EXPECT_EQ(tight.keys(), kFigureKeys);
+    EXPECT_EQ(tight.keys(), designKeys());
     EXPECT_FALSE(tight["windingFits"].boolean);
     EXPECT_FALSE(tight["fitsWindow"].boolean);
     for (const std::string& key : kWoundKeys) EXPECT_TRUE(tight[key].isNull()) << key;
@@ -114,6 +123,34 @@ TEST(DesignCommand, TextTableNamesEachFigure) {
     EXPECT_NE(run.out.find("\n电流 (A)\t电感量 (μH)\t磁导率保持 (%)\n0\t305\t100\n"), std::string::npos);
     EXPECT_NE(run.out.find("\n2\t287.978\t94.4189\n"), std::string::npos);
     EXPECT_TRUE(lines.back().starts_with("10\t")) << lines.back();
+}
+
+// KTB135160, 151 turns at 14 A: flux_reference.py's sendust14A row (2.03 % of
+// the permeability left, B 0.847 T of 1.0 T) and design_reference.py's 86.7 K.
+TEST(DesignCommand, WarningsFollowTheFiguresInJsonAndText) {
+    const Args design = {"design", "--core", "KTB135160", "--turns", "151", "--current", "14"};
+    Args json = design;
+    json.insert(json.end(), {"--format", "json"});
+    const Json doc = documentOf(RunTool(json));
+    EXPECT_NEAR(number(doc["peakFluxDensity"]), 0.8470742331637194, 0.8470742331637194 * 1e-9);
+    const Json& warnings = doc["warnings"];
+    ASSERT_EQ(warnings.items.size(), 3u);
+    const Args keys = {"hot", "deepRollOff", "nearSaturation"};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        EXPECT_EQ(warnings[i].keys(), (Args{"key", "text"}));
+        EXPECT_EQ(warnings[i]["key"].str(), keys[i]);
+    }
+    EXPECT_EQ(warnings[2]["text"].str(), "峰值与饱和磁通密度之比 0.847 超过 0.8：磁芯接近饱和。");
+
+    const ToolRun run = RunTool(design);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const Args lines = LinesOf(run.out);
+    ASSERT_GE(lines.size(), 10u);
+    EXPECT_EQ(lines[5], "警告\t总温升估算 86.7 K 超过 60 K：绕组过热。");
+    EXPECT_TRUE(lines[6].starts_with("警告\t峰值电流下磁导率保持 2.03% ")) << lines[6];
+    EXPECT_TRUE(lines[7].starts_with("警告\t峰值与饱和磁通密度之比 0.847 ")) << lines[7];
+    EXPECT_EQ(lines[8], "");
+    EXPECT_TRUE(lines[9].starts_with("电感量 (μH)\t")) << lines[9];
 }
 
 struct ExitCase {
@@ -194,7 +231,7 @@ TEST(SelectFigures, CsvAddsOneColumnPerKey) {
     for (std::size_t i = 1; i < rows.size(); ++i) {
         EXPECT_TRUE(rows[i].starts_with(plainRows[i] + ",")) << rows[i];
         // The core-loss model's text holds no comma of its own (its commas are full width).
-        EXPECT_EQ(std::count(rows[i].begin(), rows[i].end(), ','), 6 + 44 - 1) << rows[i];
+        EXPECT_EQ(std::count(rows[i].begin(), rows[i].end(), ','), 6 + 48 - 1) << rows[i];
     }
 }
 

@@ -77,7 +77,7 @@ TEST(Converter, RunsTheSelectionOnThePeakCurrentAndTheInductance) {
     ASSERT_EQ(o.figures.size(), o.selection.cores.size());
     // Each candidate at the inductor's DC current with its own ripple: λ ÷ its own L.
     for (const DesignFigures& f : o.figures) {
-        EXPECT_DOUBLE_EQ(f.ripple * f.inductance, 90.0);
+        EXPECT_DOUBLE_EQ(*f.ripple * f.inductance, 90.0);
         EXPECT_TRUE(f.rolloff.empty());
     }
 }

@@ -10,7 +10,7 @@ else is double precision in the order the formulas are written:
   Ve = k x Ae x le                      cm3
   lambda = L x dI  (or given, then dI = lambda / L)
   dB = lambda / (N x k x Ae) x 0.01     T peak to peak
-  Bpk = L(Ipk) x Ipk / (N x k x Ae) x 0.01
+  Bpk from the bias curve at the peak current's field (flux_reference.py)
   Pv = a x (dB / 2)^b x f^c             mW/cm3, Pcore = Pv x Ve / 1000
   delta = 66.1 / sqrt(f x 1000) x sqrt(rho100 / rho20)
   Dowell: h = 0.886 db, eta = h / do, D = h / delta x sqrt(eta),
@@ -20,6 +20,7 @@ else is double precision in the order the formulas are written:
 import math
 
 from design_reference import CORES, f32, figures, inductance_uh, percent_at
+from flux_reference import flux_density
 
 KTA060_H = [1000, 800, 700, 630, 550, 480, 440, 380, 350, 305, 280, 260, 250, 240, 230, 210, 200, 195,
             180, 170, 165, 160, 155, 150, 145, 135, 130, 115, 100, 95, 91, 87, 81, 80, 77, 70, 65, 58,
@@ -65,7 +66,7 @@ def ac(part, n, i, k, f, ripple=None, volt_seconds=None, coefficients=None):
     ae = al * path / (4 * math.pi * mu)
     ve = k * ae * path
     db = lam / (n * k * ae) * 0.01
-    bpk = lpk * ipk / (n * k * ae) * 0.01
+    bpk = flux_density(curve, mu, hpk)
     a, b, c = coefficients or FITS[(part[:3], part[-3:])]
     pv = a * (db / 2) ** b * f ** c
     pcore = pv * ve / 1000

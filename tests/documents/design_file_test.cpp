@@ -27,7 +27,9 @@ DesignInputs kta092060() {
 std::string savedFile() {
     const DesignInputs in = kta092060();
     const DesignTexts t = TextsOf(in);
-    const DesignOutcome o = DesignAsTyped(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
+    // A converter's design, worked out from its volt-seconds as the workbench does.
+    const std::optional<double> lambda = ConverterVoltSeconds(in);
+    const DesignOutcome o = DesignAsTyped(t.core, t.turns, t.current, t.stack, {t.frequency, "", t.coefficients}, lambda);
     return DesignFileText(in, *o.figures);
 }
 

@@ -14,6 +14,7 @@ from decimal import Decimal, ROUND_HALF_UP
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'design'))
 from design_reference import CORES, f32, figures, percent_at
+from flux_reference import flux_density
 
 
 def fixed(v, decimals, scale=1):
@@ -30,7 +31,8 @@ SATURATION = {'KTA': 1.5, 'KTB': 1.0, 'KRA': 1.6}
 
 def texts(part, n, i, k):
     """The rows in the window's order: inductance and field (with what a ripple
-    would add, here none), winding, losses and temperature, wound size."""
+    would add, here none), winding, losses and temperature, wound size. Without
+    a curve the figures that need the inductance at a current are undefined."""
     r = figures(part, n, i, k)
     od, id_, height, path, al, curve = CORES[part]
     al, i32, path = f32(al), f32(i), f32(path)
@@ -42,12 +44,15 @@ def texts(part, n, i, k):
     std = r['standardWire']
     ae = al * path / (4 * math.pi * int(part[-3:]))
     fits = r['layers'] is not None
+    # Flux density off the curve at the current (no ripple: the peak is the current).
+    b = flux_density(curve, int(part[-3:]), h) if curve else None
     # DC alone: no ripple, no core loss, no AC copper loss, no skin depth.
     inductance_and_field = [
         fixed(ind, 3), fixed(zero, 3), fixed(r['fieldStrength'], 2), fixed(r['ampereTurnsPerMetre'], 0),
         fixed(pct, 2), fixed(energy, 1),
         fixed(0.0, 3), fixed(i32, 3), fixed(ind, 3), fixed(ae, 3), fixed(k * ae * path, 2), fixed(0.0, 1),
-        fixed(ind * i32 / (n * k * ae) * 0.01, 3), fixed(SATURATION[part[:3]], 2),
+        fixed(b, 3), fixed(SATURATION[part[:3]], 2), fixed(b and b / SATURATION[part[:3]], 3),
+        fixed(curve and pct, 2), fixed(curve and ind * (1 - 8.0 / 100), 3), '—',
     ]
     winding = [
         fixed(r['bareDiameter'], 3), fixed(r['overallDiameter'], 3),

@@ -91,7 +91,10 @@ TEST(DesignFaces, AcceptRefuseAndComputeAlike) {
         ASSERT_TRUE(file.message.empty()) << file.message;
         const test::Json figures = test::ParseJson(file.text)["figures"];
         const test::Json json = test::JsonOf(tool);
-        ASSERT_EQ(json.keys(), figures.keys());
+        std::vector<std::string> keys = json.keys();
+        ASSERT_EQ(keys.back(), "warnings");  // the tool's, after the figures
+        keys.pop_back();
+        ASSERT_EQ(keys, figures.keys());
         for (const std::string& key : figures.keys()) {
             if (figures[key].kind == test::Json::Kind::Number) {
                 EXPECT_EQ(json[key].text, figures[key].text) << key;
