@@ -99,9 +99,11 @@ void addAcFigures(DesignFigures& f, const CoreRecord& core, std::int16_t turns, 
         if (f.saturationFluxDensity > 0.0)
             f.fluxDensityRatio = checked(*f.peakFluxDensity / f.saturationFluxDensity, "flux density ratio");
     }
-    if (inductance) {
-        f.inductanceMin = checked(*inductance * (1.0 - options.alTolerance / 100.0), "inductance");
-        if (voltSeconds) f.rippleMax = checked(*voltSeconds / *f.inductanceMin, "ripple");
+    if (index) {
+        const double lowest = checked(static_cast<double>(f.inductance) * (1.0 - options.alTolerance / 100.0),
+                                      "inductance");
+        f.inductanceMin = lowest;
+        if (options.ac && options.ac->voltSeconds) f.rippleMax = checked(*options.ac->voltSeconds / lowest, "ripple");
     }
 
     f.lossFit = options.coefficients ? nullptr : CoreLossFitOf(series, perm);
