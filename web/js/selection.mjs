@@ -1,6 +1,6 @@
 // 磁芯选型: the core selection. 磁芯选型 runs it; every line of the run is one
-// row of the table (no paging). A double click or Enter on a row opens that
-// core in 设计分析 with the run's current and stack. The boxes keep what is
+// row of the table (no paging). A run that lists cores goes to the workbench of
+// 设计分析; a double click or Enter on a row opens that line there. The boxes keep what is
 // typed; the library reads them and a refusal shows beside its box.
 import { refusalsOf } from './refusals.mjs';
 import { writeState } from './state.mjs';
@@ -58,15 +58,17 @@ export function createSelection(engine, { onRun, onOpen }) {
     status.classList.toggle('message', run.message !== '');
     if (run.lines.length) onRun();
     save(run.lines.length > 0);
+    // When the rows are on screen: the next frame, once it is painted.
+    requestAnimationFrame(() => {
+      const channel = new MessageChannel();
+      channel.port1.onmessage = () => performance.measure('zova-select-drawn', 'zova-select-start');
+      channel.port2.postMessage(null);
+    });
   }
 
   function open(tr) {
     if (!tr || !run) return;
-    const line = run.lines[Number(tr.dataset.line)];
-    onOpen({
-      line: Number(tr.dataset.line), partNo: line.partNo, turns: String(line.turns), current: run.current,
-      stack: String(run.stack),
-    });
+    onOpen(Number(tr.dataset.line));
   }
 
   function focusRow(tr) {
