@@ -74,7 +74,7 @@ export function inductanceOption(chart, texts, title) {
   // The currents a ripple sweeps, named in the legend only while drawn.
   if (chart.rippleBand) {
     option.series.unshift({
-      name: texts.band, type: 'line', data: [], itemStyle: { color: BAND }, lineStyle: { width: 8, color: BAND },
+      name: texts.band, type: 'line', data: [], legendIcon: 'rect', itemStyle: { color: BAND }, lineStyle: { width: 8, color: BAND },
       markArea: { silent: true, itemStyle: { color: BAND }, data: [[{ xAxis: chart.rippleBand[0] }, { xAxis: chart.rippleBand[1] }]] },
     });
   }
