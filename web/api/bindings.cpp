@@ -3,6 +3,7 @@
 #include <emscripten/bind.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,16 +22,17 @@ std::string select(std::string current, std::string inductance, std::string stac
 std::string candidateOrder(int column, bool descending) {
     return zova::web::CandidateOrderJson(column < 0 ? ~std::size_t{0} : static_cast<std::size_t>(column), descending);
 }
-std::string candidatesCsv(const emscripten::val& order) {
-    std::vector<std::size_t> rows;
-    for (const int i : emscripten::vecFromJSArray<int>(order))
-        if (i >= 0) rows.push_back(static_cast<std::size_t>(i));
-    return zova::web::CandidatesCsvJson(rows);
+std::string type(std::string key, std::string text) { return zova::web::TypeJson(key, text); }
+std::string loadCandidate(int line) {
+    return zova::web::LoadCandidateJson(line < 0 ? ~std::size_t{0} : static_cast<std::size_t>(line));
 }
-std::string design(std::string core, std::string turns, std::string current, std::string stack,
-                   std::string frequency, std::string ripple, std::string coefficients) {
-    return zova::web::DesignJson(core, turns, current, stack, frequency, ripple, coefficients);
+std::string saved(std::string name) { return zova::web::SavedJson(name); }
+// A file's bytes as a Uint8Array: not text until the library has read them.
+std::string openDesign(const emscripten::val& bytes, std::string name) {
+    const std::vector<std::uint8_t> b = emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes);
+    return zova::web::OpenDesignJson(std::string(b.begin(), b.end()), name);
 }
+std::string reportHtml(std::string date, std::string charts) { return zova::web::ReportHtmlJson(date, charts); }
 
 }  // namespace
 
@@ -44,7 +46,14 @@ EMSCRIPTEN_BINDINGS(zova_page) {
     emscripten::function("select", &select);
     emscripten::function("candidates", &zova::web::CandidatesJson);
     emscripten::function("candidateOrder", &candidateOrder);
-    emscripten::function("candidatesCsv", &candidatesCsv);
-    emscripten::function("design", &design);
-    emscripten::function("resetRun", &zova::web::ResetRun);
+    emscripten::function("candidatesCsv", &zova::web::CandidatesCsvJson);
+    emscripten::function("session", &zova::web::SessionJson);
+    emscripten::function("type", &type);
+    emscripten::function("runConverter", &zova::web::RunConverterJson);
+    emscripten::function("loadCandidate", &loadCandidate);
+    emscripten::function("saveDesign", &zova::web::SaveDesignJson);
+    emscripten::function("saved", &saved);
+    emscripten::function("openDesign", &openDesign);
+    emscripten::function("reportHtml", &reportHtml);
+    emscripten::function("resetSession", &zova::web::ResetSession);
 }

@@ -1,5 +1,8 @@
 #include "page_api.h"
 
+#include <cmath>
+#include <cstdio>
+#include <optional>
 #include <initializer_list>
 #include <memory>
 #include <utility>
@@ -18,6 +21,7 @@
 #include "presentation/figure_rows.h"
 #include "presentation/figure_table.h"
 #include "presentation/workbench_texts.h"
+#include "session/workbench_session.h"
 #include "text/conversions.h"
 #include "text/json_writer.h"
 #include "text/number_text.h"
@@ -27,28 +31,21 @@ namespace {
 
 using Json = text::JsonWriter;
 
-// The page's state between calls, as the windows keep it: the last selection
-// that listed cores and its candidates' rows, once computed.
-struct Run {
-    SelectionOutcome selection;
-    bool computed = false;
-    CandidateRowsOutcome table;
+// The page's workbench between calls, as a window keeps its own, and what the
+// page is told of its candidates: which run they belong to, the line loaded
+// last and the order asked for.
+struct Page {
+    WorkbenchSession session;
+    long long run = 0;
+    long long chosen = -1;
+    std::size_t sortColumn = 0;
+    bool descending = false;
 };
-std::unique_ptr<Run>& lastRun() {
-    static std::unique_ptr<Run> run;
-    return run;
+std::unique_ptr<Page>& page() {
+    static std::unique_ptr<Page> p = std::make_unique<Page>();
+    return p;
 }
-
-// The last run's rows with their figures, computed on first use; nullptr before any run.
-const CandidateRowsOutcome* candidateTable() {
-    Run* run = lastRun().get();
-    if (run == nullptr) return nullptr;
-    if (!run->computed) {
-        run->table = CandidateRows(run->selection, 0, run->selection.cores.size());
-        run->computed = true;
-    }
-    return &run->table;
-}
+WorkbenchSession& session() { return page()->session; }
 
 // The calculator's and the selection's boxes read as typed, in order, by the
 // one reader of a design's inputs. The commands then get the values read, in
@@ -81,6 +78,141 @@ void points(Json& j, std::string_view key, const std::vector<ChartPoint>& ps) {
     j.endArray();
 }
 
+// A label as the axis format writes it (printf's, in the C locale the page and the tool run in).
+std::string label(const std::string& format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format.c_str(), value);
+    return text;
+}
+
+// A linear axis from 0: its top, its step and each tick with its label.
+void axis(Json& j, std::string_view key, const AxisScale& a) {
+    j.key(key).beginObject().key("top").number(a.top).key("step").number(a.step).key("ticks").beginArray();
+    const long long steps = std::llround(a.top / a.step);
+    for (long long k = 0; k <= steps; ++k) {
+        const double v = a.step * static_cast<double>(k);
+        j.beginArray().number(v).string(label(a.labelFormat, v)).endArray();
+    }
+    j.endArray().endObject();
+}
+
+void chartTexts(Json& j, std::string_view key, const workbench::ChartTexts& t) {
+    j.key(key).beginObject()
+        .key("xAxis").string(t.xAxis)
+        .key("yAxis").string(t.yAxis)
+        .key("curve").string(t.curve)
+        .key("reference").string(t.reference)
+        .key("operating").string(t.operating)
+        .key("band").string(t.band)
+        .key("name").string(t.name)
+        .endObject();
+}
+
+std::string_view keyOr(const std::optional<SessionBox>& box) { return box ? KeyOf(*box) : std::string_view(); }
+
+void designView(Json& j, const DesignView& v) {
+    j.key("design").beginObject().key("end");
+    switch (v.end) {
+        case DesignEnd::Found: j.string("found"); break;
+        case DesignEnd::Validation:
+        case DesignEnd::UnknownCore: j.string("validation"); break;
+        case DesignEnd::OutOfRange: j.string("outOfRange"); break;
+    }
+    j.key("refused").string(keyOr(v.refused)).key("message").string(v.message).key("warning").string(v.warning);
+    j.key("coefficients").string(v.coefficients);
+    j.key("sections").beginArray();
+    for (const FigureSection& section : v.sections) {
+        j.beginObject().key("heading").string(section.heading).key("rows").beginArray();
+        for (const FigureRow& row : section.rows)
+            j.beginObject().key("name").string(row.name).key("value").string(row.value).endObject();
+        j.endArray().endObject();
+    }
+    j.endArray();
+    j.key("inductanceChart");
+    if (v.inductance) {
+        const InductanceChart& l = *v.inductance;
+        j.beginObject();
+        points(j, "curve", l.curve);
+        j.key("operating");
+        point(j, l.operating);
+        j.key("zeroBias").number(l.zeroBias).key("rippleBand");
+        if (l.rippleBand) j.beginArray().number(l.rippleBand->first).number(l.rippleBand->second).endArray();
+        else j.null();
+        axis(j, "currentAxis", l.currentAxis);
+        axis(j, "inductanceAxis", l.inductanceAxis);
+        j.endObject();
+    } else {
+        j.null();
+    }
+    j.key("permeabilityChart");
+    if (v.permeability) {
+        const PermeabilityChart& mu = *v.permeability;
+        // Points outside the axis would stretch a logarithmic axis past its range.
+        std::vector<ChartPoint> shown;
+        for (const ChartPoint& p : mu.points)
+            if (p.x >= mu.fieldFrom && p.x <= mu.fieldTo) shown.push_back(p);
+        j.beginObject();
+        points(j, "points", shown);
+        points(j, "lookedUp", mu.lookedUp);
+        j.key("operating");
+        point(j, mu.operating);
+        j.key("fieldFrom").number(mu.fieldFrom).key("fieldTo").number(mu.fieldTo);
+        // A tick at each decade, labelled as the desktop's axis labels it.
+        j.key("fieldTicks").beginArray();
+        const long first = std::lround(std::log10(mu.fieldFrom)), last = std::lround(std::log10(mu.fieldTo));
+        for (long e = first; e <= last; ++e) {
+            const double decade = std::pow(10.0, static_cast<double>(e));
+            j.beginArray().number(decade).string(label("%g", decade)).endArray();
+        }
+        j.endArray();
+        axis(j, "percentAxis", mu.percentAxis);
+        j.endObject();
+    } else {
+        j.null();
+    }
+    j.key("noChart").string(v.noChart).key("chartTitle").string(v.chartTitle).endObject();
+}
+
+void sessionMembers(Json& j) {
+    const Page& p = *page();
+    const WorkbenchSession& s = p.session;
+    j.key("boxes").beginObject();
+    for (std::size_t i = 0; i < kSessionBoxes; ++i) {
+        const auto box = static_cast<SessionBox>(i);
+        j.key(KeyOf(box)).string(s.Text(box));
+    }
+    j.endObject();
+    j.key("title").string(s.Title()).key("unsaved").boolean(s.Unsaved()).key("hasDesign").boolean(s.HasDesign());
+    designView(j, s.View());
+    const ConverterView c = s.Converter();
+    j.key("converter").beginObject()
+        .key("refused").string(keyOr(c.refused))
+        .key("failed").boolean(c.failed)
+        .key("text").string(c.text)
+        .key("stale").boolean(c.stale)
+        .endObject();
+    j.key("candidates").beginObject()
+        .key("run").integer(p.run)
+        .key("status").string(s.CandidatesStatus())
+        .key("total").integer(static_cast<long long>(s.CandidateTotal()))
+        .key("converterRun").boolean(s.ConverterRun())
+        .key("chosen").integer(p.chosen)
+        .endObject();
+    j.key("fileNames").beginObject()
+        .key("design").string(s.FileNameFor("设计"))
+        .key("report").string(s.FileNameFor("设计报告"))
+        .key("inductanceChart").string(s.FileNameFor(workbench::InductanceChartTexts().name))
+        .key("permeabilityChart").string(s.FileNameFor(workbench::PermeabilityChartTexts().name))
+        .key("candidates").string(s.CandidatesFileName())
+        .endObject();
+}
+
+// Every row of the run computed, as a window computes them between its frames.
+void computeCandidates(WorkbenchSession& s) {
+    while (s.ComputeCandidates(64)) {
+    }
+}
+
 }  // namespace
 
 std::string CoreListJson(std::string_view searchText) {
@@ -94,12 +226,10 @@ std::string CoreListJson(std::string_view searchText) {
 
 std::string WorkbenchTextsJson() {
     Json j;
-    j.beginObject()
-        .key("hint").string(workbench::kHint)
-        .key("noRun").string(workbench::kNoRun)
-        .key("noFigures").string(workbench::kNoFigures)
-        .key("noCurve").string(workbench::kNoCurve)
-        .endObject();
+    j.beginObject().key("hint").string(workbench::kHint);
+    chartTexts(j, "inductanceChart", workbench::InductanceChartTexts());
+    chartTexts(j, "permeabilityChart", workbench::PermeabilityChartTexts());
+    j.key("fileMaxBytes").integer(static_cast<long long>(kDesignFileMaxBytes)).endObject();
     return j.text();
 }
 
@@ -186,36 +316,79 @@ std::string SelectJson(std::string_view currentText, std::string_view inductance
             .endObject();
     }
     j.endArray();
-    j.key("current").string(text::ShortestText(o.current)).key("stack").integer(o.stackSize);
     j.key("message").string(o.message).key("caption").string(o.caption);
     j.key("status").string(o.end == SelectionEnd::Found ? messages::CoresFoundText(o.cores.size()) : o.message);
     j.endObject();
     if (!o.cores.empty()) {
-        auto run = std::make_unique<Run>();
-        run->selection = std::move(o);
-        lastRun() = std::move(run);
+        Page& p = *page();
+        p.session.TakeSelection(std::make_shared<const SelectionOutcome>(std::move(o)));
+        ++p.run;
+        p.chosen = 0;
+        p.sortColumn = 0;
+        p.descending = false;
     }
     return j.text();
 }
 
-std::string CandidatesJson() {
+std::string SessionJson() {
     LoadCatalogue();
     Json j;
     j.beginObject();
-    const CandidateRowsOutcome* table = candidateTable();
-    if (table == nullptr) {
-        j.key("end").string("none").endObject();
+    sessionMembers(j);
+    j.endObject();
+    return j.text();
+}
+
+std::string TypeJson(std::string_view key, std::string_view text) {
+    LoadCatalogue();
+    if (const auto box = SessionBoxNamed(key)) session().Type(*box, text);
+    return SessionJson();
+}
+
+std::string RunConverterJson() {
+    LoadCatalogue();
+    Page& p = *page();
+    p.session.RunConverter();
+    if (!p.session.Converter().failed) {
+        ++p.run;
+        const std::vector<std::size_t>& order = p.session.CandidateOrder();
+        p.chosen = order.empty() ? -1 : static_cast<long long>(order.front());
+        p.sortColumn = CandidateColumn("totalLoss");
+        p.descending = false;
+    }
+    return SessionJson();
+}
+
+std::string LoadCandidateJson(std::size_t line) {
+    LoadCatalogue();
+    Page& p = *page();
+    if (line < p.session.CandidateTotal()) {
+        p.session.LoadCandidate(line);
+        p.chosen = static_cast<long long>(line);
+    }
+    return SessionJson();
+}
+
+std::string CandidatesJson() {
+    LoadCatalogue();
+    Page& p = *page();
+    WorkbenchSession& s = p.session;
+    Json j;
+    j.beginObject();
+    if (s.CandidateTotal() == 0) {
+        j.key("end").string("none").key("status").string(s.CandidatesStatus()).endObject();
         return j.text();
     }
-    const CandidateRowsOutcome& t = *table;
-    const SelectionOutcome& selection = lastRun()->selection;
-    j.key("end").string(t.end == DesignEnd::Found ? "found" : "outOfRange").key("message").string(t.message);
+    computeCandidates(s);
+    const std::vector<CandidateRow>& rows = s.Candidates();
+    j.key("end").string(rows.size() == s.CandidateTotal() ? "found" : "outOfRange");
+    j.key("status").string(s.CandidatesStatus());
     j.key("captions").beginArray();
     for (std::size_t c = 0; c < kCandidateColumns; ++c) j.string(CandidateCaption(c));
     j.endArray();
     j.key("rows").beginArray();
-    for (std::size_t i = 0; i < t.rows.size(); ++i) {
-        const CandidateRow& row = t.rows[i];
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const CandidateRow& row = rows[i];
         j.beginObject()
             .key("line").integer(static_cast<long long>(i))
             .key("partNo").string(CoreCatalogue(row.core.row).PartNo)
@@ -226,103 +399,81 @@ std::string CandidatesJson() {
         j.endArray().endObject();
     }
     j.endArray();
-    j.key("count").integer(static_cast<long long>(selection.cores.size()));
-    j.key("current").string(text::ShortestText(selection.current));
-    j.key("stack").integer(selection.stackSize);
-    j.key("summary").string(
-        workbench::CandidatesSummary(selection.cores.size(), selection.current, selection.inductance, selection.stackSize));
+    j.key("order").beginArray();
+    for (const std::size_t i : s.CandidateOrder()) j.integer(static_cast<long long>(i));
+    j.endArray();
+    j.key("sort").beginObject()
+        .key("column").integer(static_cast<long long>(p.sortColumn))
+        .key("descending").boolean(p.descending)
+        .endObject();
     j.endObject();
     return j.text();
 }
 
 std::string CandidateOrderJson(std::size_t column, bool descending) {
+    Page& p = *page();
     Json j;
     j.beginObject().key("order").beginArray();
-    if (const CandidateRowsOutcome* table = candidateTable(); table != nullptr && column < kCandidateColumns)
-        for (const std::size_t i : SortedOrder(table->rows, column, descending)) j.integer(static_cast<long long>(i));
+    if (column < kCandidateColumns && p.session.CandidateTotal() > 0) {
+        computeCandidates(p.session);
+        p.session.SortCandidates(column, descending);
+        p.sortColumn = column;
+        p.descending = descending;
+        for (const std::size_t i : p.session.CandidateOrder()) j.integer(static_cast<long long>(i));
+    }
     j.endArray().endObject();
     return j.text();
 }
 
-std::string CandidatesCsvJson(const std::vector<std::size_t>& order) {
+std::string CandidatesCsvJson() {
+    const WorkbenchSession& s = session();
     Json j;
-    j.beginObject().key("csv");
-    const CandidateRowsOutcome* table = candidateTable();
-    if (table == nullptr || table->end != DesignEnd::Found) {
-        j.string("");
-    } else {
-        std::vector<std::size_t> valid;
-        for (const std::size_t i : order)
-            if (i < table->rows.size()) valid.push_back(i);
-        j.string(CandidatesCsv(table->rows, valid));
-    }
-    j.endObject();
+    j.beginObject().key("csv").string(s.Candidates().empty() ? std::string() : s.CandidatesCsv()).endObject();
     return j.text();
 }
 
-std::string DesignJson(std::string_view coreText, std::string_view turnsText, std::string_view currentText,
-                       std::string_view stackText, std::string_view frequencyText, std::string_view rippleText,
-                       std::string_view coefficientsText) {
+std::string SaveDesignJson() {
     LoadCatalogue();
-    // Its boxes read as the desktop workbench reads them.
-    const DesignOutcome o = DesignAsTyped(coreText, turnsText, currentText, stackText,
-                                          {frequencyText, rippleText, coefficientsText});
-    const std::string& partNo = o.partNo;
+    const WorkbenchSession& s = session();
+    const FileText file = s.SaveText();
+    // A design saved before keeps its name; a new one is offered the design's.
+    std::string name = s.FileName();
+    if (name.empty()) {
+        name = s.FileNameFor("设计");
+    } else if (const std::size_t dot = name.find_last_of('.'); dot != std::string::npos && dot > 0) {
+        name.erase(dot);
+    }
     Json j;
-    j.beginObject().key("end");
-    switch (o.end) {
-        case DesignEnd::Found: j.string("found"); break;
-        case DesignEnd::Validation:
-        case DesignEnd::UnknownCore: j.string("validation"); break;
-        case DesignEnd::OutOfRange: j.string("outOfRange"); break;
-    }
-    j.key("box").string(RuleOf(o.box).key);
-    j.key("partNo").string(partNo).key("message").string(o.message);
-    if (o.end == DesignEnd::Found) {
-        const DesignFigures& f = *o.figures;
-        // An empty coefficients box stands for the material's fit: it shows which.
-        j.key("coefficients").string(workbench::CoefficientsText(f.lossCoefficients));
-        j.key("result").string(o.biasCurve ? InductanceResultText(f.inductance)
-                                           : workbench::NoCurveResult(partNo, o.current, f.inductanceZeroBias));
-        std::string warning = o.biasCurve ? std::string() : std::string(workbench::kNoCurve);
-        if (const std::string w = WindingWarning(f, o.turns); !w.empty()) warning += (warning.empty() ? "" : "\n") + w;
-        j.key("warning").string(warning);
-        j.key("sections").beginArray();
-        for (const FigureSection& section : FigureSections(f, o.biasCurve)) {
-            j.beginObject().key("heading").string(section.heading).key("rows").beginArray();
-            for (const FigureRow& row : section.rows)
-                j.beginObject().key("name").string(row.name).key("value").string(row.value).endObject();
-            j.endArray().endObject();
-        }
-        j.endArray();
-        // Without a bias curve the roll-off would fall straight to 0: no chart, a sentence.
-        j.key("inductanceChart");
-        if (o.biasCurve) {
-            const InductanceChart l = InductanceChartOf(f, o.current);
-            j.beginObject();
-            points(j, "curve", l.curve);
-            j.key("operating");
-            point(j, l.operating);
-            j.key("zeroBias").number(l.zeroBias).endObject();
-        } else {
-            j.null();
-        }
-        j.key("permeabilityChart");
-        if (const auto mu = PermeabilityChartOf(FindCore(partNo), f)) {
-            j.beginObject();
-            points(j, "points", mu->points);
-            points(j, "lookedUp", mu->lookedUp);
-            j.key("operating");
-            point(j, mu->operating);
-            j.key("fieldFrom").number(mu->fieldFrom).key("fieldTo").number(mu->fieldTo).endObject();
-        } else {
-            j.null();
-        }
-    }
+    j.beginObject().key("text").string(file.text).key("message").string(file.message).key("name").string(name);
     j.endObject();
     return j.text();
 }
 
-void ResetRun() { lastRun().reset(); }
+std::string SavedJson(std::string_view name) {
+    session().Saved(std::string(name));
+    return SessionJson();
+}
+
+std::string OpenDesignJson(std::string_view bytes, std::string_view name) {
+    LoadCatalogue();
+    const OpenedFile file = session().Open(bytes, std::string(name));
+    Json j;
+    j.beginObject().key("opened").boolean(file.opened).key("message");
+    j.string(file.opened ? file.message : "无法打开“" + std::string(name) + "”：" + file.message);
+    j.key("session").beginObject();
+    sessionMembers(j);
+    j.endObject().endObject();
+    return j.text();
+}
+
+std::string ReportHtmlJson(std::string_view date, std::string_view chartsHtml) {
+    LoadCatalogue();
+    const std::optional<DesignReport> report = session().Report(date);
+    Json j;
+    j.beginObject().key("html").string(report ? DesignReportHtml(*report, chartsHtml) : std::string()).endObject();
+    return j.text();
+}
+
+void ResetSession() { page() = std::make_unique<Page>(); }
 
 }  // namespace zova::web

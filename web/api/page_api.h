@@ -16,7 +16,10 @@ namespace zova::web {
 // {"cores": [part numbers]}: the calculator's list for a search text (trimmed here, as the window trims it).
 std::string CoreListJson(std::string_view searchText);
 
-// The design workbench's sentences, as the desktop's: {"hint", "noRun", "noFigures", "noCurve"}.
+// What the page shows of the workbench besides the session: {"hint": the
+// sentence before anything is typed, "inductanceChart" and "permeabilityChart":
+// {"xAxis", "yAxis", "curve", "reference", "operating", "band", "name"},
+// "fileMaxBytes": the largest design file read}.
 std::string WorkbenchTextsJson();
 
 // Every design figure in reading order, for the help page's table:
@@ -42,36 +45,65 @@ std::string CalculateJson(std::string_view selectedPartNo, std::string_view turn
 // the call with {"end": "validation", "box": "current" | "inductance" |
 // "stack", "lines": [], "message": the refusal}. Otherwise the selection runs
 // on the values read: {"box": "", "end": "found" | "validation" | "noResult" |
-// "outOfRange", "lines": [{"text", "partNo", "turns"}], "current": the run's
-// current as typed back into a box, "stack", "message", "caption", "status": how
-// the run ended, to be said once it is done}.
-// A run that lists cores becomes the candidates' run, as in the windows.
+// "outOfRange", "lines": [{"text", "partNo", "turns"}], "message", "caption",
+// "status": how the run ended, to be said once it is done}.
+// A run that lists cores goes to the workbench, its first line loaded.
 std::string SelectJson(std::string_view currentText, std::string_view inductanceText, std::string_view stackText);
 
-// The last run's candidates with their figures: {"end": "none" | "found" | "outOfRange", "message",
-// "captions": [...], "rows": [{"line", "partNo", "turns", "fits", "cells": [...]}], "count", "current", "stack"}.
+// The design workbench (one WorkbenchSession for the page), everything its tab shows:
+// {"boxes": {box key: text}, "title", "unsaved", "hasDesign",
+//  "design": {"end": "found" | "validation" | "outOfRange", "refused": box key or "",
+//    "message", "warning", "coefficients", "sections": [{"heading", "rows": [{"name", "value"}]}],
+//    "inductanceChart": null or {"curve", "operating", "zeroBias", "rippleBand": null or [from, to],
+//      "currentAxis", "inductanceAxis"},
+//    "permeabilityChart": null or {"points" (those on the axis), "lookedUp", "operating", "fieldFrom",
+//      "fieldTo", "fieldTicks", "percentAxis"},
+//    "noChart", "chartTitle"},
+//  "converter": {"refused": box key or "", "failed", "text", "stale"},
+//  "candidates": {"run": which run (a new number for each), "status", "total", "converterRun",
+//    "chosen": the line loaded last, or -1},
+//  "fileNames": {"design", "report", "inductanceChart", "permeabilityChart", "candidates"}}.
+// An axis is {"top", "step", "ticks": [[value, label]]}; points are [x, y].
+std::string SessionJson();
+
+// A person's typing into the box named by its key; answers SessionJson().
+std::string TypeJson(std::string_view key, std::string_view text);
+
+// Runs the converter on its boxes (its candidates ranked by total loss, the
+// first loaded); answers SessionJson().
+std::string RunConverterJson();
+
+// Loads the run's line `line` (a row of the candidates); answers SessionJson().
+std::string LoadCandidateJson(std::size_t line);
+
+// The run's candidates with their figures, every row computed: {"end": "none" |
+// "found" | "outOfRange", "status", "captions": [...], "rows": [{"line", "partNo",
+// "turns", "fits", "cells": [...]}], "order": row positions as shown, "sort":
+// {"column", "descending"}}.
 std::string CandidatesJson();
 
 // {"order": [row positions]} of the candidates sorted by a column.
 std::string CandidateOrderJson(std::size_t column, bool descending);
 
-// {"csv": the candidates in the given order, with the byte-order mark and captions}.
-std::string CandidatesCsvJson(const std::vector<std::size_t>& order);
+// {"csv": the candidates as shown, with the byte-order mark and captions}.
+std::string CandidatesCsvJson();
 
-// The design workbench for its seven texts, read as the desktop workbench
-// reads them (DesignAsTyped); frequency, ripple and coefficients may be empty.
-// {"end": "found" | "validation" | "outOfRange", "box": the refused box
-// ("core" | "turns" | "current" | "stack" | "frequency" | "ripple" |
-// "lossCoefficients") or "", "partNo", "message", "coefficients": the fit used as
-// the box shows it, "result", "warning", "sections": [{"heading", "rows":
-// [{"name", "value"}]}], "inductanceChart": null or {"curve", "operating",
-// "zeroBias"}, "permeabilityChart": null or {"points", "lookedUp", "operating",
-// "fieldFrom", "fieldTo"}}.
-std::string DesignJson(std::string_view coreText, std::string_view turnsText, std::string_view currentText,
-                       std::string_view stackText, std::string_view frequencyText = {},
-                       std::string_view rippleText = {}, std::string_view coefficientsText = {});
+// The design on screen as a file: {"text", "message": why it cannot be saved
+// or "", "name": the name offered, without extension}.
+std::string SaveDesignJson();
 
-// Forgets the candidates' run (the driver's runs start from a fresh page).
-void ResetRun();
+// The design was written under `name`; answers SessionJson().
+std::string SavedJson(std::string_view name);
+
+// A file's bytes opened into every box: {"opened", "message": why not, or the
+// figures computed otherwise now ("" for none), "session": SessionJson()}.
+std::string OpenDesignJson(std::string_view bytes, std::string_view name);
+
+// The design's report as an HTML document, `chartsHtml` in its charts' place:
+// {"html": "" without a design}.
+std::string ReportHtmlJson(std::string_view date, std::string_view chartsHtml);
+
+// Starts the workbench afresh (the driver's runs start from a fresh page).
+void ResetSession();
 
 }  // namespace zova::web

@@ -2,9 +2,9 @@
 // module to them. Each line of standard input is one call, its name and its
 // texts separated by tabs:
 //   coreList, coreDetails, calculatorHelp, workbenchTexts, figureTable, calculate, select, candidates,
-//   candidateOrder (column, "1" for descending), candidatesCsv (row positions
-//   separated by blanks), design (core, turns, current, stack, frequency,
-//   ripple, coefficients), resetRun
+//   candidateOrder (column, "1" for descending), candidatesCsv, session, type (box key, text),
+//   runConverter, loadCandidate (line), saveDesign, saved (name), openDesign (the
+//   bytes in hexadecimal, name), reportHtml (date, charts), resetSession
 //   bench COUNT CURRENT INDUCTANCE STACK: the median time of one select call
 // Each answer is written followed by a line holding only the character RS (0x1e).
 #include <algorithm>
@@ -29,6 +29,13 @@ std::vector<std::string> fields(const std::string& line) {
         if (tab == std::string::npos) return out;
         from = tab + 1;
     }
+}
+
+std::string fromHex(const std::string& hex) {
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    return bytes;
 }
 
 std::string bench(int count, const std::string& current, const std::string& inductance, const std::string& stack) {
@@ -74,14 +81,25 @@ int main() {
         } else if (call == "candidateOrder") {
             answer = web::CandidateOrderJson(std::strtoul(arg(1).c_str(), nullptr, 10), arg(2) == "1");
         } else if (call == "candidatesCsv") {
-            std::vector<std::size_t> order;
-            std::istringstream in(arg(1));
-            for (std::size_t i; in >> i;) order.push_back(i);
-            answer = web::CandidatesCsvJson(order);
-        } else if (call == "design") {
-            answer = web::DesignJson(arg(1), arg(2), arg(3), arg(4), arg(5), arg(6), arg(7));
-        } else if (call == "resetRun") {
-            web::ResetRun();
+            answer = web::CandidatesCsvJson();
+        } else if (call == "session") {
+            answer = web::SessionJson();
+        } else if (call == "type") {
+            answer = web::TypeJson(arg(1), arg(2));
+        } else if (call == "runConverter") {
+            answer = web::RunConverterJson();
+        } else if (call == "loadCandidate") {
+            answer = web::LoadCandidateJson(std::strtoul(arg(1).c_str(), nullptr, 10));
+        } else if (call == "saveDesign") {
+            answer = web::SaveDesignJson();
+        } else if (call == "saved") {
+            answer = web::SavedJson(arg(1));
+        } else if (call == "openDesign") {
+            answer = web::OpenDesignJson(fromHex(arg(1)), arg(2));
+        } else if (call == "reportHtml") {
+            answer = web::ReportHtmlJson(arg(1), arg(2));
+        } else if (call == "resetSession") {
+            web::ResetSession();
             answer = "null\n";
         } else if (call == "bench") {
             answer = bench(std::atoi(arg(1).c_str()), arg(2), arg(3), arg(4));

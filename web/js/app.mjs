@@ -22,10 +22,10 @@ async function start() {
   const calculator = createCalculator(engine);
   const selection = createSelection(engine, {
     onRun: () => design.showRun(),
-    onOpen: (candidate) => {
+    onOpen: (line) => {
       tabs.show('tab-design');
       window.scrollTo({ top: 0 });  // the workbench from its inputs down
-      design.open(candidate);
+      design.open(line);
     },
   });
 

@@ -1,16 +1,11 @@
 // The workbench's two charts drawn with Apache ECharts (vendor/echarts.common.min.js,
-// loaded when a chart is first drawn, so the first result does not wait for it): the inductance against DC current with the
-// operating point and the zero-bias line, and the permeability against field
-// strength on a logarithmic axis. Shown with the SVG renderer; saved as SVG
-// from it, or as PNG from a canvas copy of the same chart.
-
-// A round upper end for an axis starting at 0: 1, 2 or 5 times a power of ten.
-export function niceCeiling(v) {
-  if (!(v > 0)) return 1;
-  const decade = 10 ** Math.floor(Math.log10(v));
-  for (const step of [1, 2, 5, 10]) if (v <= step * decade) return step * decade;
-  return 10 * decade;
-}
+// loaded when a chart is first drawn, so the first result does not wait for it):
+// the inductance against DC current with the operating point, the zero-bias
+// line and the currents a ripple sweeps, and the permeability against field
+// strength on a logarithmic axis. Everything they show comes from the library:
+// the points, the axes with their ticks and labels, the axis titles, the
+// series' names and the title. Shown with the SVG renderer; saved as SVG from
+// it, or as PNG from a canvas copy of the same chart.
 
 let charting = null;
 
@@ -31,54 +26,86 @@ export function loadCharting() {
 
 const RED = '#d62728';
 const BLUE = '#1f77b4';
+const BAND = 'rgba(31, 119, 180, 0.19)';
 const ORANGE = '#ff7f0e';
 const FONT = '"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Microsoft YaHei", "PingFang SC", sans-serif';
 
-function base(xName, yName) {
+// An axis with the library's ticks, each labelled as the library wrote it.
+function ticked(ticks) {
+  const labels = new Map(ticks);
+  const values = ticks.map(([value]) => value);
+  return {
+    axisTick: { customValues: values },
+    axisLabel: { customValues: values, formatter: (value, index) => labels.get(value) ?? ticks[index]?.[1] ?? '' },
+  };
+}
+
+function linear(name, axis) {
+  return { type: 'value', name, nameLocation: 'middle', min: 0, max: axis.top, ...ticked(axis.ticks) };
+}
+
+function base(title) {
   return {
     animation: false,
     textStyle: { fontFamily: FONT },
     aria: { enabled: true },
-    grid: { left: 56, right: 20, top: 16, bottom: 84 },
+    title: { text: title, left: 'center', top: 4, textStyle: { fontSize: 13, fontWeight: 600 } },
+    grid: { left: 64, right: 22, top: 36, bottom: 84 },
     legend: { bottom: 0 },
     tooltip: { trigger: 'item' },
-    xAxis: { name: xName, nameLocation: 'middle', nameGap: 28 },
-    yAxis: { name: yName, nameLocation: 'middle', nameGap: 42 },
   };
 }
 
-export function inductanceOption(chart) {
-  const to = chart.curve.length ? chart.curve[chart.curve.length - 1][0] : 1;
-  const option = base('直流电流 (A)', '电感量 (μH)');
-  option.xAxis = { ...option.xAxis, type: 'value', min: 0, max: to > 0 ? to : 1 };
-  option.yAxis = { ...option.yAxis, type: 'value', min: 0, max: niceCeiling(chart.zeroBias * 1.05) };
+// `texts` the library's names for the chart (workbenchTexts().inductanceChart).
+export function inductanceOption(chart, texts, title) {
+  const option = base(title);
+  option.xAxis = { ...linear(texts.xAxis, chart.currentAxis), nameGap: 28 };
+  option.yAxis = { ...linear(texts.yAxis, chart.inductanceAxis), nameGap: 46 };
+  const end = chart.curve.length ? chart.curve[chart.curve.length - 1][0] : chart.currentAxis.top;
   option.series = [
-    { name: '电感量', type: 'line', data: chart.curve, showSymbol: false, lineStyle: { width: 2, color: BLUE },
+    { name: texts.curve, type: 'line', data: chart.curve, showSymbol: false, lineStyle: { width: 2, color: BLUE },
       itemStyle: { color: BLUE } },
-    { name: '零偏置电感量', type: 'line', data: [[0, chart.zeroBias], [to, chart.zeroBias]], showSymbol: false,
+    { name: texts.reference, type: 'line', data: [[0, chart.zeroBias], [end, chart.zeroBias]], showSymbol: false,
       lineStyle: { type: 'dashed', color: '#888', width: 1.5 }, itemStyle: { color: '#888' } },
-    { name: '工作点', type: 'scatter', data: [chart.operating], symbolSize: 11, itemStyle: { color: RED },
+    { name: texts.operating, type: 'scatter', data: [chart.operating], symbolSize: 11, itemStyle: { color: RED },
       markLine: { silent: true, symbol: 'none', lineStyle: { color: RED, type: 'dotted' }, label: { show: false },
         data: [{ xAxis: chart.operating[0] }] } },
+  ];
+  // The currents a ripple sweeps, named in the legend only while drawn.
+  if (chart.rippleBand) {
+    option.series.unshift({
+      name: texts.band, type: 'line', data: [], legendIcon: 'rect', itemStyle: { color: BAND }, lineStyle: { width: 8, color: BAND },
+      markArea: { silent: true, itemStyle: { color: BAND }, data: [[{ xAxis: chart.rippleBand[0] }, { xAxis: chart.rippleBand[1] }]] },
+    });
+  }
+  return option;
+}
+
+export function permeabilityOption(chart, texts, title) {
+  const option = base(title);
+  option.xAxis = { type: 'log', logBase: 10, name: texts.xAxis, nameLocation: 'middle', nameGap: 28,
+    min: chart.fieldFrom, max: chart.fieldTo, ...ticked(chart.fieldTicks),
+    minorTick: { show: true, splitNumber: 9 }, minorSplitLine: { show: true, lineStyle: { color: '#f0f0f0' } } };
+  option.yAxis = { ...linear(texts.yAxis, chart.percentAxis), nameGap: 46 };
+  option.series = [
+    { name: texts.curve, type: 'line', data: chart.lookedUp, showSymbol: false, lineStyle: { width: 2, color: ORANGE },
+      itemStyle: { color: ORANGE } },
+    { name: texts.reference, type: 'scatter', data: chart.points, symbolSize: 7, itemStyle: { color: BLUE } },
+    { name: texts.operating, type: 'scatter', data: [chart.operating], symbolSize: 11, itemStyle: { color: RED } },
   ];
   return option;
 }
 
-export function permeabilityOption(chart) {
-  // Points outside the axis would stretch a logarithmic axis past its range.
-  const shown = chart.points.filter(([h]) => h >= chart.fieldFrom && h <= chart.fieldTo);
-  const top = Math.max(100, ...chart.points.map(([, p]) => p));
-  const option = base('磁场强度 (Oe)', '磁导率保持 (%)');
-  option.xAxis = { ...option.xAxis, type: 'log', logBase: 10, min: chart.fieldFrom, max: chart.fieldTo,
-    minorTick: { show: true, splitNumber: 9 }, minorSplitLine: { show: true, lineStyle: { color: '#f0f0f0' } } };
-  option.yAxis = { ...option.yAxis, type: 'value', min: 0, max: Math.ceil(top / 10) * 10 };
-  option.series = [
-    { name: '计算取值', type: 'line', data: chart.lookedUp, showSymbol: false, lineStyle: { width: 2, color: ORANGE },
-      itemStyle: { color: ORANGE } },
-    { name: '曲线数据点', type: 'scatter', data: shown, symbolSize: 7, itemStyle: { color: BLUE } },
-    { name: '工作磁场', type: 'scatter', data: [chart.operating], symbolSize: 11, itemStyle: { color: RED } },
-  ];
-  return option;
+// A chart as an SVG document of the given size, drawn off screen (for the report).
+export async function svgOf(option, width, height) {
+  const echarts = await loadCharting();
+  const view = echarts.init(null, null, { renderer: 'svg', ssr: true, width, height });
+  try {
+    view.setOption(option);
+    return view.renderToSVGString();
+  } finally {
+    view.dispose();
+  }
 }
 
 // One chart in its box; drawn once the box is on screen (a hidden tab has no size).

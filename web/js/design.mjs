@@ -1,133 +1,163 @@
-// 设计分析: the design workbench. Every change of its seven boxes (the winding,
-// then the switching frequency, the ripple and the loss coefficients, which
-// may stay empty) recalculates the figures and the charts; a refused box shows
-// the library's words beside it; the last selection's candidates fill a table
-// sortable by any column (序号 restores the run's order); choosing a row loads
-// it above; 导出 CSV… downloads the rows as shown.
-import { Chart, inductanceOption, permeabilityOption } from './charts.mjs';
+// 设计分析: the design workbench, drawn from the library's workbench session.
+// Every box's typing goes to the session, and the tab shows what the session
+// then says: the boxes' texts (it writes them when it loads a candidate, runs
+// the converter or opens a file), a refusal beside its box, the figures in
+// their groups, the two charts with their axes, the converter's operating
+// point, the candidates of the last run (a selection's or the converter's),
+// the design's title with its unsaved mark and the names offered for files.
+import { Chart, inductanceOption, permeabilityOption, svgOf } from './charts.mjs';
 import { downloadBlob, downloadText } from './download.mjs';
 import { refusalsOf } from './refusals.mjs';
 import { writeState } from './state.mjs';
 
 const PART_NO_COLUMN = 1;
 
+// The address keys of the boxes, by the session's box keys.
+const ADDRESS = {
+  core: 'dc', turns: 'dn', current: 'di', stack: 'dk', frequency: 'df', ripple: 'dr', lossCoefficients: 'dl',
+  topology: 'vt', vin: 'vi', vout: 'vo', iout: 'va', converterFrequency: 'vf', rippleRatio: 'vr',
+  converterInductance: 'vl', converterStack: 'vk',
+};
+const DESIGN_KEYS = ['core', 'turns', 'current', 'stack', 'frequency', 'ripple', 'lossCoefficients'];
+const CONVERTER_KEYS = ['topology', 'converterFrequency', 'vin', 'vout', 'iout', 'converterStack', 'rippleRatio',
+  'converterInductance'];
+
+function today() {
+  const d = new Date();
+  return `${d.getFullYear()}-${String(d.getMonth() + 1).padStart(2, '0')}-${String(d.getDate()).padStart(2, '0')}`;
+}
+
 export function createDesign(engine) {
   const $ = (id) => document.getElementById(id);
-  // The desktop workbench's own sentences, from the library.
-  const { hint: HINT, noRun: NO_RUN, noCurve: NO_CURVE } = engine.workbenchTexts();
-  const core = $('design-core');
-  const turns = $('design-turns');
-  const current = $('design-current');
-  const stack = $('design-stack');
-  const frequency = $('design-frequency');
-  const ripple = $('design-ripple');
-  const coefficients = $('design-coefficients');
-  // Keyed as the library names the boxes it refuses.
-  const boxes = { core, turns, current, stack, frequency, ripple, lossCoefficients: coefficients };
+  const texts = engine.workbenchTexts();
+  const panel = $('panel-design');
+  const boxes = {
+    core: $('design-core'), turns: $('design-turns'), current: $('design-current'), stack: $('design-stack'),
+    frequency: $('design-frequency'), ripple: $('design-ripple'), lossCoefficients: $('design-coefficients'),
+    topology: $('converter-topology'), vin: $('converter-vin'), vout: $('converter-vout'), iout: $('converter-iout'),
+    converterFrequency: $('converter-frequency'), rippleRatio: $('converter-ratio'),
+    converterInductance: $('converter-inductance'), converterStack: $('converter-stack'),
+  };
   const refusals = refusalsOf(boxes);
+  const title = $('design-title');
+  const fileMessage = $('design-file-message');
+  const openButton = $('design-open');
+  const openFile = $('design-open-file');
+  const saveButton = $('design-save');
+  const reportButton = $('design-report');
   const message = $('design-message');
   const warning = $('design-warning');
   const figures = $('design-figures').tBodies[0];
-  const noCurve = $('chart-no-curve');
-  const noInductanceCurve = $('chart-l-no-curve');
-  noInductanceCurve.textContent = NO_CURVE;
+  const converterForm = $('converter');
+  const converterText = $('converter-text');
   const status = $('candidates-status');
   const csvButton = $('candidates-csv');
   const table = $('candidates-table');
   const head = table.tHead.rows[0];
   const body = table.tBodies[0];
   const charts = {
-    inductance: new Chart($('chart-inductance')),
-    permeability: new Chart($('chart-permeability')),
+    inductance: { chart: new Chart($('chart-inductance')), none: $('chart-l-no-curve'), texts: texts.inductanceChart,
+      option: inductanceOption, view: 'inductanceChart' },
+    permeability: { chart: new Chart($('chart-permeability')), none: $('chart-no-curve'),
+      texts: texts.permeabilityChart, option: permeabilityOption, view: 'permeabilityChart' },
   };
-
+  $('chart-l-title').textContent = texts.inductanceChart.name;
+  $('chart-mu-title').textContent = texts.permeabilityChart.name;
+  message.textContent = texts.hint;
   $('design-cores').replaceChildren(...engine.coreList('').map((partNo) => new Option('', partNo)));
 
-  let run = null;  // the candidates: engine.candidates() of the last selection that listed cores
-  let order = [];  // row positions as shown
+  let session = null;  // what the session said last
+  let quiet = true;    // nothing typed, loaded or opened yet: the hint, no refusals
+  let stale = false;   // the session changed while the tab was hidden
+  let shownRun = 0;    // the run whose candidates the table holds
+  let run = null;      // engine.candidates() of that run
+  let order = [];      // row positions as shown
   let sort = { column: 0, descending: false };
 
-  function save() {
-    writeState({
-      dc: core.value, dn: turns.value, di: current.value, dk: stack.value,
-      df: frequency.value, dr: ripple.value, dl: coefficients.value,
-    });
-  }
+  const visible = () => !panel.hidden;
 
-  function calculate() {
-    const d = engine.design(core.value, turns.value, current.value, stack.value, frequency.value, ripple.value,
-      coefficients.value);
-    if (d.end !== 'found') {
-      // A refused box has its words beside it; any other end says so above the figures.
-      refusals.show(d.box, d.message);
-      message.textContent = d.box ? '' : d.message;
-      warning.textContent = '';
-      figures.replaceChildren();
-      charts.inductance.clear();
-      charts.permeability.clear();
-      noCurve.hidden = true;
-      noInductanceCurve.hidden = true;
-      charts.permeability.element.hidden = false;
-      charts.inductance.element.hidden = false;
-      return d;
-    }
-    refusals.clear();
-    message.textContent = d.result;
-    warning.textContent = d.warning;
-    // An empty coefficients box stands for the material's fit: it shows which.
-    coefficients.placeholder = d.coefficients;
-    // Each group under a heading row, the key figures first.
+  function showFigures(sections) {
     figures.replaceChildren(
-      ...d.sections.flatMap(({ heading, rows }) => {
-        const head = document.createElement('tr');
+      ...sections.flatMap(({ heading, rows }) => {
+        const tr = document.createElement('tr');
         const th = document.createElement('th');
         th.colSpan = 2;
         th.scope = 'colgroup';
         th.className = 'group';
         th.textContent = heading;
-        head.append(th);
-        return [head, ...rows.map(({ name, value }) => {
-          const tr = document.createElement('tr');
+        tr.append(th);
+        return [tr, ...rows.map(({ name, value }) => {
+          const row = document.createElement('tr');
           const cell = document.createElement('th');
           cell.scope = 'row';
           cell.textContent = name;
           const td = document.createElement('td');
           td.textContent = value;
-          tr.append(cell, td);
-          return tr;
+          row.append(cell, td);
+          return row;
         })];
       }),
     );
-    // Without a bias curve the roll-off would fall straight to 0: a sentence instead.
-    noInductanceCurve.hidden = d.inductanceChart !== null;
-    charts.inductance.element.hidden = d.inductanceChart === null;
-    if (d.inductanceChart) charts.inductance.show(inductanceOption(d.inductanceChart));
-    else charts.inductance.clear();
-    const curve = d.permeabilityChart;
-    noCurve.hidden = curve !== null;
-    charts.permeability.element.hidden = curve === null;
-    if (curve) charts.permeability.show(permeabilityOption(curve));
-    else charts.permeability.clear();
-    return d;
   }
 
-  for (const input of Object.values(boxes)) {
-    input.addEventListener('input', () => {
-      calculate();
-      save();
-    });
+  // The charts, or the session's sentence where they are not drawn.
+  function showCharts(d) {
+    const drawn = d.inductanceChart !== null && d.permeabilityChart !== null;
+    for (const c of Object.values(charts)) {
+      c.none.hidden = drawn;
+      c.none.textContent = drawn ? '' : d.noChart;
+      c.chart.element.hidden = !drawn;
+      if (drawn) c.chart.show(c.option(d[c.view], c.texts, d.chartTitle));
+      else c.chart.clear();
+    }
+    for (const button of document.querySelectorAll('[data-save]')) button.disabled = !drawn;
   }
 
-  function load({ partNo, turns: n, current: i, stack: k }) {
-    core.value = partNo;
-    turns.value = n;
-    current.value = i;
-    stack.value = k;
-    calculate();
-    save();
+  function showBoxes(s) {
+    for (const [key, input] of Object.entries(boxes)) {
+      if (input.value !== s.boxes[key]) input.value = s.boxes[key];
+    }
+    writeState(Object.fromEntries(Object.entries(ADDRESS).map(([key, address]) => [address, s.boxes[key]])));
   }
 
-  // The candidates' table.
+  // Everything the tab shows, as the session now has it.
+  function render(s) {
+    session = s;
+    stale = false;
+    showBoxes(s);
+    const d = s.design;
+    const c = s.converter;
+    const refused = quiet ? {} : { [d.refused]: d.message };
+    if (c.refused) refused[c.refused] = c.text;
+    delete refused[''];
+    refusals.showAll(refused);
+    message.textContent = quiet ? texts.hint : d.refused ? '' : d.message;
+    message.classList.toggle('refused', !quiet && d.end !== 'found' && !d.refused);
+    warning.textContent = d.warning;
+    // An empty coefficients box stands for the material's fit: it shows which.
+    if (d.end === 'found') boxes.lossCoefficients.placeholder = d.coefficients;
+    showFigures(d.sections);
+    showCharts(d);
+    converterText.textContent = c.refused ? '' : c.text;
+    converterText.classList.toggle('message', c.failed);
+    converterText.classList.toggle('stale', c.stale);
+    title.textContent = s.title;
+    saveButton.disabled = !s.hasDesign;
+    reportButton.disabled = !s.hasDesign;
+    status.textContent = s.candidates.status;
+    // A new run's rows are computed and built once the tab shows them.
+    if (s.candidates.run === shownRun) markChosen();
+    else if (visible()) buildTable();
+  }
+
+  // The session changed elsewhere (a selection): drawn now, or when the tab shows.
+  function refresh() {
+    quiet = false;
+    if (visible()) render(engine.session());
+    else stale = true;
+  }
+
+  // The candidates' table, built when its tab is shown.
   function showSortState() {
     for (const th of head.cells) {
       const column = Number(th.dataset.column);
@@ -151,14 +181,55 @@ export function createDesign(engine) {
       });
       return tr;
     });
-    if (rows.length) rows[0].tabIndex = 0;
     body.replaceChildren(...rows);
     showSortState();
+    markChosen();
+  }
+
+  function buildTable() {
+    shownRun = session.candidates.run;
+    run = engine.candidates();
+    status.textContent = run.status;
+    if (run.end !== 'found') {
+      head.replaceChildren();
+      body.replaceChildren();
+      csvButton.disabled = true;
+      return;
+    }
+    head.replaceChildren(
+      ...run.captions.map((caption, column) => {
+        const th = document.createElement('th');
+        th.scope = 'col';
+        th.dataset.column = String(column);
+        const button = document.createElement('button');
+        button.type = 'button';
+        button.textContent = caption;
+        button.addEventListener('click', () => sortBy(column));
+        th.append(button);
+        return th;
+      }),
+    );
+    order = run.order;
+    sort = run.sort;
+    showRows();
+    csvButton.disabled = false;
+  }
+
+  // The row loaded last is the one chosen; the table's one tab stop.
+  function markChosen() {
+    const chosen = session ? session.candidates.chosen : -1;
+    for (const tr of body.querySelectorAll('tr[aria-selected="true"]')) tr.removeAttribute('aria-selected');
+    for (const tr of body.querySelectorAll('tr[tabindex="0"]')) tr.tabIndex = -1;
+    const tr = body.querySelector(`tr[data-row="${chosen}"]`) ?? body.firstElementChild;
+    if (!tr) return;
+    tr.tabIndex = 0;
+    if (Number(tr.dataset.row) === chosen) tr.setAttribute('aria-selected', 'true');
   }
 
   function sortBy(column) {
-    sort = { column, descending: sort.column === column ? !sort.descending : false };
-    order = engine.candidateOrder(column, sort.descending);
+    const descending = sort.column === column ? !sort.descending : false;
+    order = engine.candidateOrder(column, descending);
+    sort = { column, descending };
     showRows();
   }
 
@@ -171,108 +242,141 @@ export function createDesign(engine) {
     }
   }
 
-  function choose(tr, focus) {
+  function choose(tr) {
     if (!tr) return;
-    for (const other of body.querySelectorAll('tr[aria-selected="true"]')) other.removeAttribute('aria-selected');
-    for (const other of body.querySelectorAll('tr[tabindex="0"]')) other.tabIndex = -1;
-    tr.setAttribute('aria-selected', 'true');
-    tr.tabIndex = 0;
-    if (focus) tr.focus({ preventScroll: true });
+    quiet = false;
+    render(engine.loadCandidate(Number(tr.dataset.row)));
+    tr.focus({ preventScroll: true });
     showInTable(tr);
-    const row = run.rows[Number(tr.dataset.row)];
-    load({ partNo: row.partNo, turns: String(row.turns), current: run.current, stack: String(run.stack) });
   }
 
-  body.addEventListener('click', (event) => choose(event.target.closest('tr'), true));
+  body.addEventListener('click', (event) => choose(event.target.closest('tr')));
   body.addEventListener('keydown', (event) => {
     const tr = event.target.closest('tr');
     if (!tr) return;
     const moves = { ArrowDown: tr.nextElementSibling, ArrowUp: tr.previousElementSibling };
     if (event.key === 'Enter' || event.key === ' ') {
       event.preventDefault();
-      choose(tr, true);
+      choose(tr);
     } else if (moves[event.key]) {
       event.preventDefault();
-      choose(moves[event.key], true);
+      choose(moves[event.key]);
+    }
+  });
+
+  // Typing, as typed.
+  for (const [key, input] of Object.entries(boxes)) {
+    input.addEventListener(input.tagName === 'SELECT' ? 'change' : 'input', () => {
+      quiet = false;
+      render(engine.type(key, input.value));
+    });
+  }
+
+  // The converter: its button, or Enter in any of its boxes.
+  converterForm.addEventListener('submit', (event) => {
+    event.preventDefault();
+    quiet = false;
+    render(engine.runConverter());
+    writeState({ vx: session.candidates.converterRun ? '1' : '' });
+  });
+  boxes.topology.addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') {
+      event.preventDefault();
+      converterForm.requestSubmit();
     }
   });
 
   csvButton.addEventListener('click', () => {
     // The text starts with the byte-order mark; a Blob writes it as UTF-8.
-    downloadText(engine.candidatesCsv(order), '候选磁芯.csv', 'text/csv;charset=utf-8');
+    downloadText(engine.candidatesCsv(), `${session.fileNames.candidates}.csv`, 'text/csv;charset=utf-8');
   });
 
   for (const button of document.querySelectorAll('[data-save]')) {
     button.addEventListener('click', async () => {
-      const chart = charts[button.dataset.save];
+      const { chart } = charts[button.dataset.save];
       const blob = await chart.blob(button.dataset.type);
-      if (!blob) {
-        const missing = chart === charts.permeability ? noCurve : noInductanceCurve;
-        message.textContent = missing.hidden ? HINT : missing.textContent;
-        return;
-      }
-      const name = button.dataset.save === 'inductance' ? '电感量-电流' : '磁导率-磁场';
-      downloadBlob(blob, `${name}.${button.dataset.type}`);
+      if (blob) downloadBlob(blob, `${session.fileNames[`${button.dataset.save}Chart`]}.${button.dataset.type}`);
     });
   }
 
+  // Design files.
+  openButton.addEventListener('click', () => openFile.click());
+  openFile.addEventListener('change', async () => {
+    const [file] = openFile.files;
+    openFile.value = '';
+    if (!file) return;
+    // Enough bytes for the library to tell a file too large.
+    const bytes = new Uint8Array(await file.slice(0, texts.fileMaxBytes + 1).arrayBuffer());
+    const opened = engine.openDesign(bytes, file.name);
+    fileMessage.textContent = opened.message;
+    if (!opened.opened) return;
+    quiet = false;
+    render(opened.session);
+    boxes.core.focus();
+  });
+  saveButton.addEventListener('click', () => {
+    const file = engine.saveDesign();
+    if (file.message) {
+      fileMessage.textContent = file.message;
+      return;
+    }
+    const name = `${file.name}.json`;
+    downloadText(file.text, name, 'application/json');
+    fileMessage.textContent = '';
+    render(engine.saved(name));
+  });
+  reportButton.addEventListener('click', async () => {
+    // The report's charts drawn as the tab draws them, each its own SVG.
+    const d = session.design;
+    let chartsHtml = '';
+    if (d.inductanceChart && d.permeabilityChart) {
+      const svgs = await Promise.all(Object.values(charts).map((c) => svgOf(c.option(d[c.view], c.texts, d.chartTitle),
+        360, 270)));
+      chartsHtml = `<div class="charts">${svgs.join('')}</div>`;
+    }
+    const html = engine.reportHtml(today(), chartsHtml);
+    if (!html) return;
+    const url = URL.createObjectURL(new Blob([html], { type: 'text/html;charset=utf-8' }));
+    window.open(url, '_blank');
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
+  });
+  // Leaving the page with unsaved changes asks first.
+  window.addEventListener('beforeunload', (event) => {
+    if (session && session.unsaved) event.preventDefault();
+  });
+
   return {
-    // The last selection that listed cores: its rows with their figures, in the run's order.
-    showRun() {
-      run = engine.candidates();
-      sort = { column: 0, descending: false };
-      if (run.end !== 'found') {
-        status.textContent = run.end === 'none' ? NO_RUN : run.message;
-        body.replaceChildren();
-        csvButton.disabled = true;
-        return;
-      }
-      head.replaceChildren(
-        ...run.captions.map((caption, column) => {
-          const th = document.createElement('th');
-          th.scope = 'col';
-          th.dataset.column = String(column);
-          const button = document.createElement('button');
-          button.type = 'button';
-          button.textContent = caption;
-          button.addEventListener('click', () => sortBy(column));
-          th.append(button);
-          return th;
-        }),
-      );
-      order = run.rows.map((_, i) => i);
-      showRows();
-      status.textContent = run.summary;
-      csvButton.disabled = false;
+    // A selection listed cores: the session took its run and loaded its first line.
+    showRun: refresh,
+    // A row of the selection opened here; focus on the design's first box.
+    open(line) {
+      quiet = false;
+      render(engine.loadCandidate(line));
+      boxes.core.focus();
     },
-    // A row of the selection opened here: its row in the table is chosen when listed.
-    open(candidate) {
-      const tr = body.querySelector(`tr[data-row="${candidate.line}"]`);
-      if (tr) {
-        choose(tr, false);
-      } else {
-        load(candidate);
-      }
-    },
-    // The charts are drawn when the tab shows them.
+    // Drawn when the tab shows: what changed meanwhile, the charts, the candidates.
     shown() {
-      charts.inductance.draw();
-      charts.permeability.draw();
+      if (stale || session === null) render(engine.session());
+      else if (session.candidates.run !== shownRun) buildTable();
+      for (const c of Object.values(charts)) c.chart.draw();
     },
+    // The address's boxes typed in as a person would: the converter's first,
+    // its run when it ran, then the design's.
     start(state) {
-      const given = ['dc', 'dn', 'di', 'dk', 'df', 'dr', 'dl'].some((key) => state.has(key));
+      const given = Object.values(ADDRESS).some((key) => state.has(key));
       if (!given) return;
-      core.value = state.get('dc') ?? '';
-      turns.value = state.get('dn') ?? '';
-      current.value = state.get('di') ?? '';
-      stack.value = state.get('dk') ?? '1';
-      frequency.value = state.get('df') ?? '';
-      ripple.value = state.get('dr') ?? '';
-      coefficients.value = state.get('dl') ?? '';
-      calculate();
+      quiet = false;
+      for (const key of [...CONVERTER_KEYS, 'lossCoefficients']) {
+        if (state.has(ADDRESS[key])) engine.type(key, state.get(ADDRESS[key]));
+      }
+      if (state.get('vx') === '1') engine.runConverter();
+      for (const key of DESIGN_KEYS) {
+        if (state.has(ADDRESS[key])) engine.type(key, state.get(ADDRESS[key]));
+      }
+      render(engine.session());
     },
     resize() {
-      for (const chart of Object.values(charts)) if (chart.view) chart.view.resize();
+      for (const c of Object.values(charts)) if (c.chart.view) c.chart.view.resize();
     },
   };
 }

@@ -11,11 +11,18 @@ export function engineOf(module) {
     figureTable: () => read(module.figureTable()).figures,
     calculate: (partNo, turns, current, stack) => read(module.calculate(partNo, turns, current, stack)),
     select: (current, inductance, stack) => read(module.select(current, inductance, stack)),
+    // The design workbench: every call answers what its tab shows (the session).
+    session: () => read(module.session()),
+    type: (key, text) => read(module.type(key, text)),
+    runConverter: () => read(module.runConverter()),
+    loadCandidate: (line) => read(module.loadCandidate(line)),
     candidates: () => read(module.candidates()),
     candidateOrder: (column, descending) => read(module.candidateOrder(column, descending)).order,
-    candidatesCsv: (order) => read(module.candidatesCsv(order)).csv,
-    design: (core, turns, current, stack, frequency = '', ripple = '', coefficients = '') =>
-      read(module.design(core, turns, current, stack, frequency, ripple, coefficients)),
+    candidatesCsv: () => read(module.candidatesCsv()).csv,
+    saveDesign: () => read(module.saveDesign()),
+    saved: (name) => read(module.saved(name)),
+    openDesign: (bytes, name) => read(module.openDesign(bytes, name)),
+    reportHtml: (date, charts) => read(module.reportHtml(date, charts)).html,
   };
 }
 

@@ -1,6 +1,7 @@
 // A refused box, as the library refused it: its words beside the box (in the
 // box's note, named "<box id>-refusal"), the box marked invalid and described
-// by them. One box of a tab is refused at a time; the others are cleared.
+// by them. One box of a tab is refused at a time (the workbench: one of its
+// design and one of its converter); the others are cleared.
 export function refusalsOf(boxes) {
   const entries = Object.entries(boxes).map(([key, input]) => ({
     key,
@@ -8,11 +9,12 @@ export function refusalsOf(boxes) {
     note: document.getElementById(`${input.id}-refusal`),
     described: input.getAttribute('aria-describedby') ?? '',  // its own hints
   }));
-  function show(refusedKey, words) {
+  // `words` by box key; the boxes not named are cleared.
+  function showAll(words) {
     for (const { key, input, note, described } of entries) {
-      const refused = key === refusedKey;
-      note.textContent = refused ? words : '';
-      if (refused) {
+      const refusal = words[key] ?? '';
+      if (note.textContent !== refusal) note.textContent = refusal;
+      if (refusal) {
         input.setAttribute('aria-invalid', 'true');
         input.setAttribute('aria-describedby', described ? `${note.id} ${described}` : note.id);
       } else {
@@ -22,5 +24,9 @@ export function refusalsOf(boxes) {
       }
     }
   }
-  return { show, clear: () => show('', '') };
+  return {
+    show: (refusedKey, words) => showAll(refusedKey ? { [refusedKey]: words } : {}),
+    showAll,
+    clear: () => showAll({}),
+  };
 }

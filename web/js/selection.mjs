@@ -1,6 +1,6 @@
 // 磁芯选型: the core selection. 磁芯选型 runs it; every line of the run is one
-// row of the table (no paging). A double click or Enter on a row opens that
-// core in 设计分析 with the run's current and stack. The boxes keep what is
+// row of the table (no paging). A run that lists cores goes to the workbench of
+// 设计分析; a double click or Enter on a row opens that line there. The boxes keep what is
 // typed; the library reads them and a refusal shows beside its box.
 import { refusalsOf } from './refusals.mjs';
 import { writeState } from './state.mjs';
@@ -34,12 +34,13 @@ export function createSelection(engine, { onRun, onOpen }) {
     writeState({ sc: current.value, sl: inductance.value, sk: stack.value, sr: ran ? '1' : '' });
   }
 
-  function select() {
-    performance.mark('zova-select-start');
-    run = engine.select(current.value, inductance.value, stack.value);
-    performance.measure('zova-select', 'zova-select-start');
-    refusals.show(run.box, run.message);
-    const rows = run.lines.map((line, i) => {
+  const FIRST_ROWS = 24;  // more than the table's box shows
+  const MORE_ROWS = 60;
+  let filling = 0;
+
+  function rowsOf(from, to) {
+    return run.lines.slice(from, to).map((line, k) => {
+      const i = from + k;
       const tr = document.createElement('tr');
       tr.dataset.line = String(i);
       tr.tabIndex = i === 0 ? 0 : -1;  // one stop for the table; arrows move within it
@@ -50,23 +51,49 @@ export function createSelection(engine, { onRun, onOpen }) {
       }
       return tr;
     });
-    body.replaceChildren(...rows);
-    table.parentElement.scrollTop = 0;  // a new run opens at its smallest cores
+  }
+
+  function fillRows(from) {
+    body.append(...rowsOf(from, from + MORE_ROWS));
+    if (from + MORE_ROWS < run.lines.length) later(from + MORE_ROWS);
+  }
+
+  // Once the frame with the rows before is painted.
+  function later(from) {
+    const token = ++filling;
+    requestAnimationFrame(() => setTimeout(() => {
+      if (token === filling) fillRows(from);
+    }, 0));
+  }
+
+  function select() {
+    performance.mark('zova-select-start');
+    run = engine.select(current.value, inductance.value, stack.value);
+    performance.measure('zova-select', 'zova-select-start');
+    refusals.show(run.box, run.message);
+    // The rows a screen shows first now, the rest in the frames after: the
+    // run is on screen within the frame of the click.
+    ++filling;  // the last run's rows stop coming
+    body.replaceChildren(...rowsOf(0, FIRST_ROWS));
+    if (run.lines.length > FIRST_ROWS) later(FIRST_ROWS);
     count.textContent = run.lines.length ? `共 ${run.lines.length} 个磁芯` : '';
     // How the run ended, in the library's words (a refusal is said beside its box instead).
     status.textContent = run.status ?? '';
     status.classList.toggle('message', run.message !== '');
     if (run.lines.length) onRun();
     save(run.lines.length > 0);
+    table.parentElement.scrollTop = 0;  // a new run opens at its smallest cores (laid out once, here)
+    // When the rows are on screen: the next frame, once it is painted.
+    requestAnimationFrame(() => {
+      const channel = new MessageChannel();
+      channel.port1.onmessage = () => performance.measure('zova-select-drawn', 'zova-select-start');
+      channel.port2.postMessage(null);
+    });
   }
 
   function open(tr) {
     if (!tr || !run) return;
-    const line = run.lines[Number(tr.dataset.line)];
-    onOpen({
-      line: Number(tr.dataset.line), partNo: line.partNo, turns: String(line.turns), current: run.current,
-      stack: String(run.stack),
-    });
+    onOpen(Number(tr.dataset.line));
   }
 
   function focusRow(tr) {

@@ -10,6 +10,7 @@ const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', arg
 
 for (const [suffix, viewport] of [['1280', { width: 1280, height: 800 }], ['390', { width: 390, height: 844 }]]) {
   const page = await browser.newPage({ viewport, locale: 'zh-CN', deviceScaleFactor: 1 });
+  page.on('dialog', (dialog) => dialog.accept());  // leaving an unsaved design asks first
   await page.goto(address);
   await page.locator('body[data-ready="true"]').waitFor();
   const shot = async (name) => {
@@ -41,6 +42,30 @@ for (const [suffix, viewport] of [['1280', { width: 1280, height: 800 }], ['390'
   await page.locator('#candidates-table tbody tr').nth(1).locator('td').first().click();
   await page.locator('.candidates').evaluate((e) => e.scrollIntoView({ block: 'start' }));
   await shot('design-candidates');
+
+  // The converter: buck 48 → 12 V, 10 A, 100 kHz, r = 0.3; its best candidate
+  // by total loss loaded above, then its operating point and the ranking.
+  const converter = page.getByRole('group', { name: '变换器' });
+  await converter.getByRole('textbox', { name: '变换器开关频率 (kHz)', exact: true }).fill('100');
+  await converter.getByRole('textbox', { name: '输入电压 (V)', exact: true }).fill('48');
+  await converter.getByRole('textbox', { name: '输出电压 (V)', exact: true }).fill('12');
+  await converter.getByRole('textbox', { name: '输出电流 (A)', exact: true }).fill('10');
+  await converter.getByRole('textbox', { name: '纹波率 ΔI/I', exact: true }).fill('0.3');
+  await converter.getByRole('button', { name: '按总损耗选型' }).click();
+  await page.evaluate(() => window.scrollTo({ top: 0 }));
+  await shot('design-converter');
+  await page.locator('#converter').evaluate((e) => e.scrollIntoView({ block: 'start' }));
+  await shot('design-converter-run');
+  if (suffix === '1280') {
+    // The report, as the browser would print it.
+    const [report] = await Promise.all([page.waitForEvent('popup'), page.getByRole('button', { name: '设计报告' }).click()]);
+    await report.waitForLoadState();
+    await report.setViewportSize({ width: 900, height: 1200 });
+    await report.waitForTimeout(300);
+    await report.screenshot({ path: `${folder}/web-report-${suffix}.png`, fullPage: true });
+    console.log(`saved ${folder}/web-report-${suffix}.png`);
+    await report.close();
+  }
 
   await page.goto(new URL('help.html', address).href);
   await shot('help');

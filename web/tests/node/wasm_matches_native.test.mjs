@@ -4,8 +4,9 @@
 //    hundred generated inputs, where the page's reading of its boxes accepts
 //    them (the tool's inductance and select commands keep their own checks);
 //  - its refusals: the words of the one reader's rules, beside the box named;
-//  - every page call (design figures, chart points, candidates, their order
-//    and CSV included) against the same calls in the native driver;
+//  - every page call (the workbench's session as typed, its charts, the
+//    converter's run, candidates with their order and CSV, design files and
+//    the report included) against the same calls in the native driver;
 //  - the 10 A / 100 μH selection's time against the native one.
 import assert from 'node:assert/strict';
 import { execFile, spawn } from 'node:child_process';
@@ -170,40 +171,69 @@ test('core list and core details are the tool\'s', async () => {
 });
 
 // Every call the page makes, in one sequence: the selections leave their runs
-// behind for the candidates, their order and CSV, as on the page.
+// behind for the workbench's candidates, their order and CSV, as on the page.
 function pageCalls() {
   const calls = [['calculatorHelp'], ['workbenchTexts'], ['figureTable'], ['coreList', ''], ['coreList', 'kta05'], ['coreDetails', 'KTA014060']];
   for (const c of generatedCalculatorCases(cores, 80, 5)) calls.push(['calculate', ...c]);
   const next = random(99);
+  calls.push(['resetSession'], ['session'], ['candidates'], ['candidatesCsv']);
   for (const s of [['10', '100', '1'], ['1', '10', '1'], ['30', '100', '2'], ...generatedSelectionCases(12, 3)]) {
-    calls.push(['select', ...s], ['candidates']);
+    calls.push(['select', ...s], ['session'], ['candidates']);
     for (let column = 0; column < 16; ++column) calls.push(['candidateOrder', String(column), next() < 0.5 ? '1' : '0']);
-    calls.push(['candidatesCsv', '2 0 1 5 3']);
+    calls.push(['candidatesCsv'], ['loadCandidate', String(Math.floor(next() * 5))]);
   }
-  calls.push(['resetRun'], ['candidates'], ['candidatesCsv', '0']);
   const designTexts = ['', 'abc', '0', '1e39', '-1', '2.5'];
   // The switching operation's boxes, mostly left empty as for DC.
   const frequencies = ['100', '50', '0.5', '1,5', '200000'];
   const ripples = ['3', '0.5', '0', '-1', 'x'];
   const coefficients = ['246.5,2.218,1.311', '100, 2, 1.5', '1,2', 'x'];
+  const pick = (list) => list[Math.floor(next() * list.length)];
   for (let i = 0; i < 160; ++i) {
-    const core = next() < 0.1 ? ` ${cores[Math.floor(next() * cores.length)].toLowerCase()} `
-      : next() < 0.05 ? 'XYZ' : cores[Math.floor(next() * cores.length)];
-    const turns = next() < 0.1 ? designTexts[Math.floor(next() * 6)] : String(1 + Math.floor(next() * 300));
-    const current = next() < 0.1 ? designTexts[Math.floor(next() * 6)] : (next() * 40).toFixed(2);
-    const stack = next() < 0.1 ? designTexts[Math.floor(next() * 6)] : String(1 + Math.floor(next() * 4));
-    const ac = [frequencies, ripples, coefficients].map((list) => (next() < 0.75 ? ''
-      : list[Math.floor(next() * list.length)]));
-    calls.push(['design', core, turns, current, stack, ...ac]);
+    const core = next() < 0.1 ? ` ${pick(cores).toLowerCase()} ` : next() < 0.05 ? 'XYZ' : pick(cores);
+    const turns = next() < 0.1 ? pick(designTexts) : String(1 + Math.floor(next() * 300));
+    const current = next() < 0.1 ? pick(designTexts) : (next() * 40).toFixed(2);
+    const stack = next() < 0.1 ? pick(designTexts) : String(1 + Math.floor(next() * 4));
+    const [frequency, ripple, lossCoefficients] = [frequencies, ripples, coefficients].map((list) => (next() < 0.75
+      ? '' : pick(list)));
+    const boxes = { core, turns, current, stack, frequency, ripple, lossCoefficients };
+    for (const [key, text] of Object.entries(boxes)) calls.push(['type', key, text]);
   }
+  // The converter: refused, run, its candidates loaded and sorted, its boxes changed after the run.
+  const converters = [
+    { topology: 'buck', vin: '48', vout: '12', iout: '10', converterFrequency: '100', rippleRatio: '0.3' },
+    { topology: 'boost', vin: '12', vout: '48', iout: '2', converterFrequency: '200', rippleRatio: '',
+      converterInductance: '47' },
+    { topology: 'buck-boost', vin: '24', vout: '15', iout: '3', converterFrequency: '150', converterInductance: '',
+      rippleRatio: '0.4', converterStack: '2' },
+    { topology: 'buck', vin: '12', vout: '48', iout: '10', converterFrequency: '100' },
+    { topology: 'flyback', vin: '48', vout: '12' },
+  ];
+  for (const converter of converters) {
+    for (const [key, text] of Object.entries(converter)) calls.push(['type', key, text]);
+    calls.push(['runConverter'], ['candidates'], ['candidateOrder', '17', '1'], ['candidatesCsv'],
+      ['loadCandidate', '3'], ['type', 'turns', '40'], ['type', 'vin', '50']);
+  }
+  // Files: the design saved, written, opened again; bytes that are no design.
+  calls.push(['type', 'core', 'KTA092060'], ['type', 'turns', '54'], ['type', 'current', '10'], ['saveDesign'],
+    ['saved', 'a.json'], ['session'], ['reportHtml', '2024-05-01', '<div>charts</div>'],
+    ['type', 'current', 'x'], ['saveDesign'], ['reportHtml', '2024-05-01', ''],
+    ['openDesign', Buffer.from('{"format": 1}').toString('hex'), 'b.json'], ['type', 'current', '10']);
   return calls;
+}
+
+// The saved design's text goes back in as a file's bytes.
+function withSavedFile(calls, answers) {
+  const saved = calls.findIndex(([name]) => name === 'saveDesign');
+  const bytes = Buffer.from(JSON.parse(answers[saved]).text, 'utf8').toString('hex');
+  return [...calls, ['openDesign', bytes, 'a.json'], ['session']];
 }
 
 function callWasm([name, ...args]) {
   switch (name) {
     case 'candidateOrder': return wasm.candidateOrder(Number(args[0]), args[1] === '1');
-    case 'candidatesCsv': return wasm.candidatesCsv(args[0].split(' ').map(Number));
-    case 'resetRun': wasm.resetRun(); return 'null\n';
+    case 'loadCandidate': return wasm.loadCandidate(Number(args[0]));
+    case 'openDesign': return wasm.openDesign(Uint8Array.from(Buffer.from(args[0], 'hex')), args[1]);
+    case 'resetSession': wasm.resetSession(); return 'null\n';
     default: return wasm[name](...args);
   }
 }
@@ -221,21 +251,21 @@ function runDriver(input) {
 }
 
 test('every page call answers as the native build does', async () => {
-  wasm.resetRun();
-  const calls = pageCalls();
+  const first = pageCalls();
+  const firstAnswers = first.map(callWasm);
+  const calls = withSavedFile(first, firstAnswers);
+  const answers = [...firstAnswers, ...calls.slice(first.length).map(callWasm)];
   const native = (await runDriver(calls.map((c) => `${c.join('\t')}\n`).join(''))).split('\x1e\n');
   assert.equal(native.length, calls.length + 1);
-  let designs = 0;
-  let switching = 0;  // of them at a switching frequency
+  const ends = { designs: 0, converterRuns: 0, opened: 0 };
   calls.forEach((call, i) => {
-    const answer = callWasm(call);
-    assert.equal(answer, native[i], `call ${i}: ${JSON.stringify(call)}`);
-    if (call[0] === 'design' && JSON.parse(answer).end === 'found') {
-      ++designs;
-      if (call[5] !== '') ++switching;
-    }
+    assert.equal(answers[i], native[i], `call ${i}: ${JSON.stringify(call)}`);
+    const answer = JSON.parse(answers[i]);
+    if (call[0] === 'type' && answer.design.end === 'found') ++ends.designs;
+    if (call[0] === 'runConverter' && !answer.converter.failed) ++ends.converterRuns;
+    if (call[0] === 'openDesign' && answer.opened) ++ends.opened;
   });
-  assert.ok(designs > 60 && switching > 10, `${designs} designs with figures, ${switching} switching`);
+  assert.ok(ends.designs > 300 && ends.converterRuns === 3 && ends.opened === 1, JSON.stringify(ends));
 });
 
 test('the 10 A / 100 μH selection takes at most 3 times the native time', async (t) => {
