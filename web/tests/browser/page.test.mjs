@@ -387,7 +387,9 @@ test('the converter ranks its candidates by total loss; its design file opens in
   expect(text).not.toContain('注意');
   const json = JSON.parse((await run(tool, ['design', `--open=${file}`, '--format=json'])).stdout);
   const saved = JSON.parse(fs.readFileSync(file, 'utf8'));
-  expect(json).toEqual(saved.figures);
+  const { warnings, ...figures } = json;  // the tool adds its warnings to the figures
+  expect(figures).toEqual(saved.figures);
+  expect(warnings).toEqual([]);
   // The page's figures are the tool's, rounded to the decimals the page shows.
   for (const [caption, key] of [['电感量 (μH)', 'inductance'], ['总损耗 (W)', 'totalLoss']]) {
     const row = page.locator('#design-figures tbody tr').filter({ has: page.getByRole('rowheader', { name: caption, exact: true }) });
