@@ -213,6 +213,12 @@ export function createDesign(engine) {
     sort = run.sort;
     showRows();
     csvButton.disabled = false;
+    // A ranked run (the converter's) shows the column it is ranked by.
+    const ranked = head.cells[sort.column];
+    if (sort.column !== 0 && ranked) {
+      const wrap = table.closest('.table-wrap');
+      wrap.scrollLeft = Math.max(0, ranked.offsetLeft + ranked.offsetWidth / 2 - wrap.clientWidth / 2);
+    }
   }
 
   // The row loaded last is the one chosen; the table's one tab stop.
