@@ -144,24 +144,30 @@ void MDIMain::FitClientArea() {
 
 template <typename Form>
 Form* MDIMain::ShowChild(QPointer<QMdiSubWindow>& window, bool resizable) {
+    bool maximise = false;
     if (window.isNull()) {
         auto* form = new Form;
         window = ui_->mdiArea->addSubWindow(form, resizable ? Qt::SubWindow : kChildFlags);
         window->setAttribute(Qt::WA_DeleteOnClose);  // closing discards the window and its contents
         window->setWindowIcon(AppIcon());
         if (!resizable) window->setFixedSize(window->sizeHint());
-        window->move(FreeCascadePosition(window));
-        if (resizable) {
+        // The area opens a window maximised after one that was closed maximised:
+        // placing or sizing it then would leave it maximised but clipped, without
+        // its title bar.
+        const bool maximised = window->isMaximized();
+        if (!maximised) window->move(FreeCascadePosition(window));
+        if (resizable && !maximised) {
             // Its designed size where the area has room for it; the whole area where not.
             const QSize designed = form->size() + (window->sizeHint() - form->sizeHint());
             const QSize room = ui_->mdiArea->viewport()->size() - QSize(window->x(), window->y());
             if (room.expandedTo(designed) == room)
                 window->resize(designed);
             else
-                window->setWindowState(Qt::WindowMaximized);
+                maximise = true;
         }
     }
     BringToFront(window);
+    if (maximise) window->showMaximized();
     ui_->mdiArea->setActiveSubWindow(window);
     return qobject_cast<Form*>(window->widget());
 }
