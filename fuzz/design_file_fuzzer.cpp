@@ -22,8 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     ZOVA_FUZZ_CHECK(opened.message.empty() && opened.outcome.end == DesignEnd::Found);
     const DesignTexts t = TextsOf(*opened.inputs);
-    ZOVA_FUZZ_CHECK(DesignAsTyped(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients}) ==
-                    opened.outcome);
+    // As the boxes read its inputs (a converter's design from the converter's volt-seconds).
+    const std::optional<double> voltSeconds = ConverterVoltSeconds(*opened.inputs);
+    ZOVA_FUZZ_CHECK(DesignAsTyped(t.core, t.turns, t.current, t.stack,
+                                  {t.frequency, voltSeconds ? std::string_view() : t.ripple, t.coefficients},
+                                  t.Margins(), voltSeconds) == opened.outcome);
     const OpenedDesign again = OpenDesign(DesignFileText(*opened.inputs, *opened.outcome.figures));
     ZOVA_FUZZ_CHECK(again.inputs && *again.inputs == *opened.inputs && again.changes.empty());
     return 0;

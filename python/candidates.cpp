@@ -16,6 +16,8 @@ namespace {
 // The members the tool writes before the figures.
 constexpr std::string_view kSelectionHead[] = {"line", "partNo", "coatedOD", "coatedID", "coatedHeight", "turns", "wire"};
 constexpr std::string_view kConverterHead[] = {"partNo", "turns"};
+// After the figures, as the tool writes it.
+constexpr std::string_view kWarnings = "warnings";
 
 py::str keyText(std::string_view key) { return {key.data(), key.size()}; }
 
@@ -42,16 +44,21 @@ const Figure* Candidate::writtenFigure(std::string_view key) const {
 
 std::vector<std::string_view> Candidate::keys() const {
     std::vector<std::string_view> keys(head().begin(), head().end());
-    if (const DesignFigures* f = figures())
+    if (const DesignFigures* f = figures()) {
         for (const Figure& figure : Figures())
             if (IsWritten(figure, *f)) keys.push_back(figure.key);
+        keys.push_back(kWarnings);
+    }
     return keys;
 }
 
-bool Candidate::has(std::string_view key) const { return inHead(key) || writtenFigure(key) != nullptr; }
+bool Candidate::has(std::string_view key) const {
+    return inHead(key) || writtenFigure(key) != nullptr || (key == kWarnings && figures() != nullptr);
+}
 
 std::optional<py::object> Candidate::value(std::string_view key) const {
     if (const Figure* figure = writtenFigure(key)) return FigureObject(figure->get(*figures()));
+    if (key == kWarnings && figures() != nullptr) return WarningList(WarningLines(*figures(), run_->limits));
     if (!inHead(key)) return std::nullopt;
     const SelectedCore& selected = run_->selection.cores[index_];
     const CoreRecord& core = CoreCatalogue(selected.row);

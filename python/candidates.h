@@ -11,6 +11,7 @@
 
 #include "commands/selection_command.h"
 #include "design/design_figures.h"
+#include "design/design_warnings.h"
 #include "presentation/figure_table.h"
 
 // The cores a selection or a converter listed, handed to Python as light
@@ -25,6 +26,7 @@ struct CandidateRun {
     // Keyed as the converter's candidates (partNo, turns, figures) instead of
     // the selection's (line, partNo, coated size, turns, wire, figures).
     bool converter = false;
+    DesignLimits limits;  // what the candidates' warnings are judged by
 };
 
 class Candidate {

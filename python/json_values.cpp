@@ -79,4 +79,15 @@ py::dict FigureDict(const DesignFigures& f) {
     return dict;
 }
 
+py::list WarningList(const std::vector<WarningLine>& warnings) {
+    py::list list;
+    for (const WarningLine& w : warnings) {
+        py::dict warning;
+        warning["key"] = w.key;
+        warning["text"] = w.text;
+        list.append(warning);
+    }
+    return list;
+}
+
 }  // namespace zova::python

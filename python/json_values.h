@@ -3,6 +3,7 @@
 #include <pybind11/pybind11.h>
 
 #include "presentation/figure_table.h"
+#include "presentation/warning_texts.h"
 
 // The Python objects json.loads makes of what the tool's JSON writer writes
 // for a value (text/json_writer.h), made from the value without the text of a
@@ -24,5 +25,8 @@ pybind11::object FigureObject(const FigureValue& value);
 
 // Every figure the tool writes for f, keyed and ordered as its JSON object.
 pybind11::dict FigureDict(const DesignFigures& f);
+
+// The warnings as the tool's "warnings" member: a list of {"key", "text"}.
+pybind11::list WarningList(const std::vector<WarningLine>& warnings);
 
 }  // namespace zova::python

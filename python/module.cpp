@@ -128,12 +128,14 @@ py::list selection(double current, double wanted, double stack, bool figures) {
 
 py::dict design(const std::string& partNo, double turns, double current, double stack,
                 const std::optional<double>& frequency, const std::optional<double>& ripple,
-                const Coefficients& lossCoefficients) {
+                const Coefficients& lossCoefficients, const std::optional<double>& alTolerance,
+                const std::optional<double>& hotLimit, const std::optional<double>& rollOffLimit) {
     const std::string frequencyText = typed(frequency), rippleText = typed(ripple),
-                      coefficientsText = typed(lossCoefficients);
+                      coefficientsText = typed(lossCoefficients), toleranceText = typed(alTolerance),
+                      hotText = typed(hotLimit), rollOffText = typed(rollOffLimit);
     const DesignOutcome o = unlocked([&] {
         return DesignAsTyped(partNo, typed(turns), typed(current), typed(stack),
-                             {frequencyText, rippleText, coefficientsText});
+                             {frequencyText, rippleText, coefficientsText}, {toleranceText, hotText, rollOffText});
     });
     switch (o.end) {
         case DesignEnd::Validation:
@@ -142,29 +144,25 @@ py::dict design(const std::string& partNo, double turns, double current, double 
         case DesignEnd::Found: break;
     }
     py::dict dict = FigureDict(*o.figures);
-    py::list warnings;
-    for (const WarningLine& w : WarningLines(*o.figures)) {
-        py::dict warning;
-        warning["key"] = w.key;
-        warning["text"] = w.text;
-        warnings.append(warning);
-    }
-    dict["warnings"] = warnings;
+    dict["warnings"] = WarningList(WarningLines(*o.figures, o.limits));
     return dict;
 }
 
 py::dict converter(const std::string& topology, double vin, double vout, double iout, double frequency,
                    const std::optional<double>& rippleRatio, const std::optional<double>& wanted, double stack,
-                   const std::string& sort, const Coefficients& lossCoefficients) {
+                   const std::string& sort, const Coefficients& lossCoefficients,
+                   const std::optional<double>& alTolerance, const std::optional<double>& hotLimit,
+                   const std::optional<double>& rollOffLimit, bool hideWarned) {
     if (!CandidateOrder({}, sort)) throw py::value_error("sort needs the key of a figure with a number, such as totalLoss");
     const std::string vinText = typed(vin), voutText = typed(vout), ioutText = typed(iout),
                       frequencyText = typed(frequency), ratioText = typed(rippleRatio), wantedText = typed(wanted),
-                      stackText = typed(stack), coefficientsText = typed(lossCoefficients);
+                      stackText = typed(stack), coefficientsText = typed(lossCoefficients),
+                      toleranceText = typed(alTolerance), hotText = typed(hotLimit), rollOffText = typed(rollOffLimit);
     auto run = std::make_shared<CandidateRun>();
     run->converter = true;
     ConverterOutcome o = unlocked([&] {
         return RunConverter({topology, vinText, voutText, ioutText, frequencyText, ratioText, wantedText, stackText,
-                             coefficientsText});
+                             coefficientsText, {toleranceText, hotText, rollOffText}});
     });
     switch (o.end) {
         case ConverterEnd::Validation: refuse(o.message);
@@ -176,7 +174,8 @@ py::dict converter(const std::string& topology, double vin, double vout, double 
     for (const PointFigure& p : PointFigures()) point[py::str(p.key.data(), p.key.size())] = JsonNumber((*o.point).*p.member);
     py::list candidates;
     if (o.end == ConverterEnd::Found) {
-        const std::vector<std::size_t> order = *CandidateOrder(o.figures, sort);
+        const std::vector<std::size_t> order = *CandidateOrder(o.figures, sort, o.limits, hideWarned);
+        run->limits = o.limits;
         run->selection = std::move(o.selection);
         run->figures = std::move(o.figures);
         candidates = CandidateList(run, order);
@@ -256,7 +255,8 @@ PYBIND11_MODULE(_zovamagnetic, m) {
           "keys them (the roll-off included). An empty list when no core qualifies.\n"
           "Raises InputRefused with the window's message, or OutOfRange.");
     m.def("design", &design, "core"_a, "turns"_a, "current"_a, "stack"_a = 1.0, "frequency"_a = py::none(),
-          "ripple"_a = py::none(), "loss_coefficients"_a = py::none(),
+          "ripple"_a = py::none(), "loss_coefficients"_a = py::none(), "al_tolerance"_a = py::none(),
+          "hot_limit"_a = py::none(), "rolloff_limit"_a = py::none(),
           "The design figures of a winding: `turns` turns on a stack of `stack` cores at a\n"
           "DC current in A; with a switching `frequency` in kHz (0.001 to 100000) also a\n"
           "triangular `ripple` in A peak to peak (default 0) and its AC figures, with the\n"
@@ -280,7 +280,8 @@ PYBIND11_MODULE(_zovamagnetic, m) {
           "OutOfRange.");
     m.def("converter", &converter, "topology"_a, "vin"_a, "vout"_a, "iout"_a, "frequency"_a,
           "ripple_ratio"_a = py::none(), "inductance"_a = py::none(), "stack"_a = 1.0, "sort"_a = "totalLoss",
-          "loss_coefficients"_a = py::none(),
+          "loss_coefficients"_a = py::none(), "al_tolerance"_a = py::none(), "hot_limit"_a = py::none(),
+          "rolloff_limit"_a = py::none(), "hide_warned"_a = false,
           "The inductor of a DC-DC converter in continuous conduction: `topology` 'buck'\n"
           "(vout < vin), 'boost' (vout > vin) or 'buck-boost' (inverting, vout its\n"
           "magnitude), vin and vout in V, iout in A, `frequency` in kHz, and either\n"

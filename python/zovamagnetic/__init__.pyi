@@ -38,20 +38,26 @@ def select(current: float, inductance: float, stack: float = 1, figures: bool = 
 
 def design(core: str, turns: float, current: float, stack: float = 1, frequency: float | None = None,
            ripple: float | None = None,
-           loss_coefficients: tuple[float, float, float] | None = None) -> dict[str, Any]:
+           loss_coefficients: tuple[float, float, float] | None = None, al_tolerance: float | None = None,
+           hot_limit: float | None = None, rolloff_limit: float | None = None) -> dict[str, Any]:
     """The design figures of a winding at a DC current (A), keyed as
     'zovamagnetic-cli design --format json'; with a switching frequency (kHz) and
     a ripple (A peak to peak) also the AC figures, with the material's core-loss
     fit or (a, b, c) of your own (P = a × B^b × f^c, mW/cm³, T, kHz). None
-    where undefined."""
+    where undefined. 'warnings' lists what the figures raise at the margins:
+    the AL tolerance (%, default 8), the temperature rise warned above (K,
+    default 60) and the permeability left at the peak warned below (%, 50)."""
 
 def converter(topology: str, vin: float, vout: float, iout: float, frequency: float,
               ripple_ratio: float | None = None, inductance: float | None = None, stack: float = 1,
               sort: str = "totalLoss",
-              loss_coefficients: tuple[float, float, float] | None = None) -> dict[str, Any]:
+              loss_coefficients: tuple[float, float, float] | None = None, al_tolerance: float | None = None,
+              hot_limit: float | None = None, rolloff_limit: float | None = None,
+              hide_warned: bool = False) -> dict[str, Any]:
     """A DC-DC converter's inductor ('buck', 'boost', 'buck-boost'; V, A, kHz;
     a ripple ratio or the inductance in µH): {'operatingPoint': dict,
-    'candidates': list[Candidate]} ordered by the figure `sort` names, as
+    'candidates': list[Candidate]} ordered by the figure `sort` names, those
+    without a warning first (the others left out with hide_warned), as
     'zovamagnetic-cli converter --format json'."""
 
 def curve(series: str, perm: str, at: float | Sequence[float] | None = None) -> dict[str, Any]:

@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include "presentation/warning_texts.h"
+
 #include <algorithm>
 #include <array>
 #include <iterator>
@@ -131,7 +133,10 @@ std::string selectionJson(const Arguments& a, const SelectionOutcome& o, const s
         j.key("coatedHeight").number(core.CoatedHeight);
         j.key("turns").integer(o.cores[i].turns);
         j.key("wire").string(o.wireText);
-        if (figures) WriteFigureMembers(j, (*figures)[i]);
+        if (figures) {
+            WriteFigureMembers(j, (*figures)[i]);
+            WriteWarningsMember(j, WarningLines((*figures)[i]));
+        }
         j.endObject();
     }
     j.endArray();

@@ -33,15 +33,13 @@ std::string warningLines(const std::vector<WarningLine>& warnings) {
 }
 
 CliResult printed(const Arguments& a, const std::string& core, const DesignOutcome& o, const std::string& note) {
-    const std::vector<WarningLine> warnings = WarningLines(*o.figures);
+    const std::vector<WarningLine> warnings = WarningLines(*o.figures, o.limits);
     if (a.value("format") != "json")
         return {kExitOk, inputTable(core, o) + note + warningLines(warnings) + FigureTextTable(*o.figures), {}};
     text::JsonWriter j;
     j.beginObject();
     WriteFigureMembers(j, *o.figures);
-    j.key("warnings").beginArray();
-    for (const WarningLine& w : warnings) j.beginObject().key("key").string(w.key).key("text").string(w.text).endObject();
-    j.endArray();
+    WriteWarningsMember(j, warnings);
     j.endObject();
     return {kExitOk, j.text(), {}};
 }
@@ -65,8 +63,10 @@ CliResult RunDesign(const Arguments& a) {
     const std::string frequency = a.value("frequency").value_or("");
     const std::string ripple = a.value("ripple").value_or("");
     const std::string coefficients = a.value("loss-coefficients").value_or("");
+    const std::string alTolerance = a.value("al-tolerance").value_or(""), hotLimit = a.value("hot-limit").value_or(""),
+                      rollOffLimit = a.value("rolloff-limit").value_or("");
     const DesignOutcome o = DesignAsTyped(core, *a.value("turns"), current, a.value("stack").value_or("1"),
-                                          {frequency, ripple, coefficients});
+                                          {frequency, ripple, coefficients}, {alTolerance, hotLimit, rollOffLimit});
     switch (o.end) {
         case DesignEnd::Validation:
         case DesignEnd::UnknownCore:
@@ -92,8 +92,10 @@ CliResult RunConverter(const Arguments& a) {
     const std::string topology = text("topology"), vin = text("vin"), vout = text("vout"), iout = text("iout"),
                       frequency = text("frequency"), ratio = text("ripple-ratio"), inductance = text("inductance"),
                       stack = text("stack", "1"), coefficients = text("loss-coefficients");
-    const ConverterOutcome o =
-        zova::RunConverter({topology, vin, vout, iout, frequency, ratio, inductance, stack, coefficients});
+    const std::string alTolerance = text("al-tolerance"), hotLimit = text("hot-limit"),
+                      rollOffLimit = text("rolloff-limit");
+    const ConverterOutcome o = zova::RunConverter({topology, vin, vout, iout, frequency, ratio, inductance, stack,
+                                                   coefficients, {alTolerance, hotLimit, rollOffLimit}});
     switch (o.end) {
         case ConverterEnd::Validation:
             return Failure(kExitRefused, o.message);
@@ -104,7 +106,7 @@ CliResult RunConverter(const Arguments& a) {
         case ConverterEnd::Found:
             break;
     }
-    const std::vector<std::size_t> order = *CandidateOrder(o.figures, sort);
+    const std::vector<std::size_t> order = *CandidateOrder(o.figures, sort, o.limits, a.value("hide-warned").has_value());
     const std::string format = text("format", "text");
     return {kExitOk, format == "json" ? ConverterJson(o, order) : format == "csv" ? ConverterCsv(o, order)
                                                                                  : ConverterText(o, order), {}};

@@ -19,6 +19,9 @@ inline constexpr OptionSpec kDesignOptions[] = {
     {.name = "frequency", .replacedBy = "open"},
     {.name = "ripple", .replacedBy = "open"},
     {.name = "loss-coefficients", .replacedBy = "open"},
+    {.name = "al-tolerance", .replacedBy = "open"},
+    {.name = "hot-limit", .replacedBy = "open"},
+    {.name = "rolloff-limit", .replacedBy = "open"},
     {.name = "save"},
     {.name = "open"},
 };
@@ -34,8 +37,12 @@ inline constexpr OptionSpec kConverterOptions[] = {
     {.name = "inductance"},
     {.name = "stack"},
     {.name = "loss-coefficients"},
+    {.name = "al-tolerance"},
+    {.name = "hot-limit"},
+    {.name = "rolloff-limit"},
     {.name = "format", .choices = kConverterFormats},
     {.name = "sort"},
+    {.name = "hide-warned", .flag = true},
 };
 
 

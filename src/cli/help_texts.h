@@ -114,7 +114,8 @@ json: {"series": …, "perm": …, "points": [{"h": …, "percent": …}, …]}.
 
 inline constexpr std::string_view kDesignSynopsis =
     "zovamagnetic-cli design (--core PARTNO --turns TEXT --current TEXT [--stack TEXT] [--frequency KHZ "
-    "[--ripple APP]] [--loss-coefficients A,B,C] [--save FILE] | --open FILE) [--format text|json]";
+    "[--ripple APP]] [--loss-coefficients A,B,C] [--al-tolerance PCT] [--hot-limit K] [--rolloff-limit PCT] "
+    "[--save FILE] | --open FILE) [--format text|json]";
 inline constexpr std::string_view kDesign = R"(The figures an engineer weighs when choosing a winding: inductance at the
 current and at 0 A, field strength, permeability left, stored energy, the
 wire (the selection's: sized at 8 A/mm², with its insulation allowance), its
@@ -137,6 +138,14 @@ loss and the temperature rise it gives.
   --loss-coefficients A,B,C
                    a core-loss fit of your own, P = A × B^B × f^C (mW/cm³,
                    peak flux density in T, f in kHz), for the material's
+  --al-tolerance PCT
+                   how far below its nominal AL a core may be, 0 to 30 %
+                   (default 8, the makers' usual tolerance): inductanceMin
+                   and rippleMax are the worst case's
+  --hot-limit K    the temperature rise warned above (default 60)
+  --rolloff-limit PCT
+                   the permeability left at the peak current warned below,
+                   0 to 100 % (default 50)
   --save FILE      also keep the design in FILE (a design file: the inputs
                    and the figures; written whole or not at all, exit 74
                    when it cannot be written)
@@ -153,13 +162,15 @@ inputs it would refuse. Refusals exit 2, out of range exits 3.
 
 json: one object of the figures, null where a figure is undefined (the
 winding does not fit the hole, no standard wire or gauge is thick enough, no
-frequency for the skin depth and the AC resistance).
+frequency for the skin depth and the AC resistance), then "warnings": a list
+of {"key", "text"} (hot, deepRollOff, nearSaturation, beyondCurve,
+noBiasCurve), each a sentence naming the figure and its limit.
 )";
 
 inline constexpr std::string_view kConverterSynopsis =
     "zovamagnetic-cli converter --topology buck|boost|buck-boost --vin V --vout V --iout A --frequency KHZ "
-    "[--ripple-ratio R | --inductance UH] [--stack K] [--loss-coefficients A,B,C] [--format text|json|csv] "
-    "[--sort KEY]";
+    "[--ripple-ratio R | --inductance UH] [--stack K] [--loss-coefficients A,B,C] [--al-tolerance PCT] "
+    "[--hot-limit K] [--rolloff-limit PCT] [--format text|json|csv] [--sort KEY] [--hide-warned]";
 inline constexpr std::string_view kConverter = R"(The inductor of a DC-DC converter in continuous conduction with ideal
 switches: its operating point (duty cycle, DC current, volt-seconds,
 inductance, ripple, peak current), then the core selection run on that peak
@@ -179,10 +190,15 @@ candidate's ripple follows from its own inductance).
   --stack K        number of stacked cores, whole, 1 to 32767 (default "1")
   --loss-coefficients A,B,C
                    a core-loss fit of your own for every candidate
+  --al-tolerance PCT, --hot-limit K, --rolloff-limit PCT
+                   the margins every candidate is judged by, as for design
   --format FORMAT  text (default), json or csv
   --sort KEY       the figure the candidates are ordered by, rising
-                   (default totalLoss); a candidate without it comes last,
-                   ties keep the catalogue's order
+                   (default totalLoss): those that raise no warning first,
+                   then those that do, each part in that order; a candidate
+                   without the figure comes last in its part, ties keep the
+                   catalogue's order
+  --hide-warned    leave out the candidates that raise a warning
 
 Refusals exit 2 (one line in Chinese), no core found exits 1, out of range 3.
 )";

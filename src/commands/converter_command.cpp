@@ -88,6 +88,10 @@ ConverterOutcome RunConverter(const ConverterTexts& t) {
         options.coefficients = ReadCoefficients(t.coefficients);
         if (!options.coefficients) return refused(DesignBox::Coefficients, messages::kCoefficientsInvalid);
     }
+    MarginsRead margins = ReadMargins(t.margins);
+    if (margins.refused != DesignBox::None) return refused(margins.refused, margins.refusal);
+    options.alTolerance = margins.alTolerance;
+    out.limits = margins.limits;
     try {
         const OperatingPoint p =
             OperatingPointOf(v.topology, v.vin, v.vout, v.iout, v.frequency, v.rippleRatio, v.inductance);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commands/input_rules.h"
+#include "commands/design_command.h"
 #include "commands/selection_command.h"
 #include "design/converter.h"
 #include "design/design_figures.h"
@@ -26,6 +27,7 @@ struct ConverterTexts {
     std::string_view inductance;    // µH; "" when the ripple ratio is given
     std::string_view stack = "1";   // the selection's stack box
     std::string_view coefficients;  // "a,b,c" of the user's own core-loss fit; "" for the materials'
+    MarginTexts margins = {};       // what the candidates are judged by; "" for the defaults
 };
 
 inline constexpr double kDefaultRippleRatio = 0.3;
@@ -70,6 +72,7 @@ struct ConverterOutcome {
     // the switching operation (frequency, the converter's volt-seconds, coefficients).
     float current = 0.0f;
     DesignOptions options;
+    DesignLimits limits;  // what the candidates' warnings are judged by
 };
 
 ConverterOutcome RunConverter(const ConverterTexts& texts);

@@ -29,7 +29,8 @@ bool blank(std::string_view s) { return TrimmedBox(s).empty(); }
 }  // namespace
 
 DesignOutcome DesignAsTyped(std::string_view partNoText, std::string_view turnsText, std::string_view currentText,
-                            std::string_view stackText, const AcTexts& ac, std::optional<double> voltSeconds) {
+                            std::string_view stackText, const AcTexts& ac, const MarginTexts& margins,
+                            std::optional<double> voltSeconds) {
     const std::string_view typed = TrimmedBox(partNoText);
     const std::string partNo = upperCase(typed);
     if (partNo.empty()) return refused(DesignBox::Core, std::string(messages::kChooseCore));
@@ -66,7 +67,12 @@ DesignOutcome DesignAsTyped(std::string_view partNoText, std::string_view turnsT
             return refused(DesignBox::Coefficients, std::string(messages::kCoefficientsInvalid));
     }
 
+    MarginsRead read = ReadMargins(margins);
+    if (read.refused != DesignBox::None) return refused(read.refused, std::move(read.refusal));
+    options.alTolerance = read.alTolerance;
+
     DesignOutcome out;
+    out.limits = read.limits;
     out.partNo = partNo;
     out.options = options;
     out.turns = static_cast<std::int16_t>(values[0]);
@@ -78,6 +84,26 @@ DesignOutcome DesignAsTyped(std::string_view partNoText, std::string_view turnsT
         out.figures = ComputeDesignFigures(core, out.turns, out.current, out.stackSize, options);
     } catch (const ArithmeticError&) {
         return refused(DesignBox::None, std::string(messages::kOutOfRange), DesignEnd::OutOfRange);
+    }
+    return out;
+}
+
+MarginsRead ReadMargins(const MarginTexts& margins) {
+    MarginsRead out;
+    const std::pair<DesignBox, std::string_view> boxes[] = {{DesignBox::AlTolerance, margins.alTolerance},
+                                                            {DesignBox::HotLimit, margins.hotLimit},
+                                                            {DesignBox::RollOffLimit, margins.rollOffLimit}};
+    double* values[] = {&out.alTolerance, &out.limits.temperatureRise, &out.limits.percentPermeability};
+    for (std::size_t i = 0; i < std::size(boxes); ++i) {
+        const auto& [box, text] = boxes[i];
+        if (blank(text)) continue;
+        BoxReading r = ReadBox(box, text);
+        if (!r.refusal.empty()) {
+            out.refused = box;
+            out.refusal = std::move(r.refusal);
+            return out;
+        }
+        *values[i] = r.value;
     }
     return out;
 }

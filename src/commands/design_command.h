@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "commands/ac_inputs.h"
+#include "design/design_warnings.h"
 #include "commands/input_rules.h"
 #include "commands/selection_command.h"
 #include "design/design_figures.h"
@@ -31,7 +32,8 @@ struct DesignOutcome {
     std::int16_t turns = 0;
     float current = 0.0f;  // A
     std::int16_t stackSize = 0;
-    DesignOptions options;   // the switching operation as read
+    DesignOptions options;   // the switching operation and the AL tolerance as read
+    DesignLimits limits;     // what the design's warnings are judged by
     bool biasCurve = false;  // the core has a DC-bias curve; without one the
                              // inductance at a current is not known (it reads 0)
 
@@ -44,11 +46,29 @@ struct DesignOutcome {
 // alone, no ripple is none, no coefficients the material's fit), every box
 // read as typed by its rule (input_rules.h) in that order. The workbench, the
 // page, the tool, the module and design files all read a design through it.
+// The margins a design is judged by, as typed: the AL tolerance (%, the
+// worst case's inductance), the temperature rise warned above (K) and the
+// permeability left at the peak warned below (%); each "" for its default.
+struct MarginTexts {
+    std::string_view alTolerance;
+    std::string_view hotLimit;
+    std::string_view rollOffLimit;
+};
+
 // A converter's volt-seconds (V·µs), given, stand in for the ripple box: the
 // ripple then follows from the winding's own inductance (a frequency is needed).
 DesignOutcome DesignAsTyped(std::string_view partNo, std::string_view turnsText, std::string_view currentText,
-                            std::string_view stackText, const AcTexts& ac = {},
+                            std::string_view stackText, const AcTexts& ac = {}, const MarginTexts& margins = {},
                             std::optional<double> voltSeconds = std::nullopt);
+
+// The margins as typed, each by its box's rule; the defaults for empty texts.
+struct MarginsRead {
+    double alTolerance = DesignOptions{}.alTolerance;
+    DesignLimits limits;
+    DesignBox refused = DesignBox::None;
+    std::string refusal;
+};
+MarginsRead ReadMargins(const MarginTexts& margins);
 
 // The figures of every core a selection listed, each at its own turns and the
 // run's current and stack, in the selection's order. end is Found or OutOfRange.

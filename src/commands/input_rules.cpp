@@ -24,6 +24,9 @@ constexpr InputRule kRules[] = {
     {B::RippleRatio, "rippleRatio", "纹波率", 0, kMaxRippleRatio, true, "", false},
     {B::Inductance, "inductance", "电感量", 0, kMaxInductance, true, " μH ", false},
     {B::BiasCurrent, "current", "电流", 0, kMaxCurrent, false, " A ", false},
+    {B::AlTolerance, "alTolerance", "AL 容差", 0, kMaxAlTolerance, false, " % ", false},
+    {B::HotLimit, "hotLimit", "温升上限", 0, kMaxHotLimit, true, " K ", false},
+    {B::RollOffLimit, "rollOffLimit", "磁导率下限", 0, 100, false, " % ", false},
     // The boxes that hold no number have a key and a name and nothing else.
     {B::Core, "core", "磁芯料号", 0, 0, false, "", false},
     {B::Coefficients, "lossCoefficients", "损耗系数", 0, 0, false, "", false},

@@ -26,6 +26,10 @@ enum class DesignBox {
     RippleRatio,
     Inductance,
     BiasCurrent,  // the calculator's DC current, where 0 A asks for the zero-bias inductance
+    // The margins a design is judged by; each empty for its default.
+    AlTolerance,   // % below the nominal AL: the worst case's inductance
+    HotLimit,      // K: the temperature rise warned above
+    RollOffLimit,  // %: the permeability left at the peak current warned below
 };
 
 // The values a box takes. The ranges hold everything the core selection can
@@ -47,6 +51,8 @@ inline constexpr double kMaxVoltage = 10000.0;  // V
 inline constexpr double kMinVoltage = 0.1;      // V: below any converter's output
 inline constexpr double kMaxRippleRatio = 2.0;  // ΔI ÷ I at the edge of continuous conduction
 inline constexpr double kMaxInductance = 1.0e6;  // µH: a henry
+inline constexpr double kMaxAlTolerance = 30.0;  // %: beyond any maker's stated tolerance
+inline constexpr double kMaxHotLimit = 1000.0;   // K
 
 const InputRule& RuleOf(DesignBox box);
 

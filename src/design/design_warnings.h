@@ -13,6 +13,8 @@ struct DesignLimits {
     double temperatureRise = 60.0;      // K over ambient: a usual ceiling for a winding cooling in still air
     double percentPermeability = 50.0;  // % left at the peak current: below it L falls steeply with current
     double fluxDensityRatio = 0.8;      // peak ÷ saturation flux density: the knee of the B–H curve
+
+    friend bool operator==(const DesignLimits&, const DesignLimits&) = default;
 };
 
 enum class DesignWarning {

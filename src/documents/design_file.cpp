@@ -130,11 +130,18 @@ OpenedDesign refused(std::string message) {
 }  // namespace
 
 DesignTexts TextsOf(const DesignInputs& in) {
-    DesignTexts t{in.core, std::to_string(in.turns), shortest(in.current), std::to_string(in.stack), {}, {}, {}};
+    DesignTexts t;
+    t.core = in.core;
+    t.turns = std::to_string(in.turns);
+    t.current = shortest(in.current);
+    t.stack = std::to_string(in.stack);
     if (in.frequency) t.frequency = shortest(*in.frequency);
     if (in.ripple) t.ripple = shortest(*in.ripple);
     if (in.coefficients)
         t.coefficients = workbench::CoefficientsText(*in.coefficients);
+    if (in.alTolerance) t.alTolerance = shortest(*in.alTolerance);
+    if (in.hotLimit) t.hotLimit = shortest(*in.hotLimit);
+    if (in.rollOffLimit) t.rollOffLimit = shortest(*in.rollOffLimit);
     return t;
 }
 
@@ -149,6 +156,11 @@ DesignInputs InputsOf(const DesignOutcome& o, std::string_view currentText) {
         in.ripple = o.options.ac->ripple;
     }
     in.coefficients = o.options.coefficients;
+    const DesignOptions defaults;
+    const DesignLimits limits;
+    if (o.options.alTolerance != defaults.alTolerance) in.alTolerance = o.options.alTolerance;
+    if (o.limits.temperatureRise != limits.temperatureRise) in.hotLimit = o.limits.temperatureRise;
+    if (o.limits.percentPermeability != limits.percentPermeability) in.rollOffLimit = o.limits.percentPermeability;
     return in;
 }
 
@@ -170,6 +182,9 @@ std::string DesignFileText(const DesignInputs& in, const DesignFigures& f) {
         j.number(in.coefficients->a).number(in.coefficients->b).number(in.coefficients->c);
         j.endArray();
     }
+    if (in.alTolerance) j.key("alTolerance").number(*in.alTolerance);
+    if (in.hotLimit) j.key("hotLimit").number(*in.hotLimit);
+    if (in.rollOffLimit) j.key("rollOffLimit").number(*in.rollOffLimit);
     j.endObject();
     if (in.converter) {
         const ConverterInputs& c = *in.converter;
@@ -260,6 +275,15 @@ OpenedDesign OpenDesign(std::string_view bytes) {
         if (!a || !b || !c) return refused("设计文件的损耗系数（inputs.lossCoefficients）应为三个正数。");
         in.coefficients = LossCoefficients{*a, *b, *c};
     }
+    const std::pair<DesignBox, std::optional<double>*> margins[] = {{DesignBox::AlTolerance, &in.alTolerance},
+                                                                     {DesignBox::HotLimit, &in.hotLimit},
+                                                                     {DesignBox::RollOffLimit, &in.rollOffLimit}};
+    for (const auto& [box, value] : margins) {
+        if (absent(inputs->find(RuleOf(box).key))) continue;
+        const auto read = valueOf(box);
+        if (const auto* r = std::get_if<std::string>(&read)) return refused(*r);
+        *value = std::get<double>(read);
+    }
     if (const JsonValue* c = root.find("converter"); !absent(c)) {
         if (c->kind != JsonValue::Kind::Object) return refused("设计文件的变换器输入（converter）不完整或有误。");
         auto converter = converterOf(*c);
@@ -273,7 +297,8 @@ OpenedDesign OpenDesign(std::string_view bytes) {
     // (the ripple at AL's low end) a ripple alone does not give.
     const std::optional<double> voltSeconds = ConverterVoltSeconds(in);
     out.outcome = DesignAsTyped(t.core, t.turns, t.current, t.stack,
-                                {t.frequency, voltSeconds ? std::string_view() : t.ripple, t.coefficients}, voltSeconds);
+                                {t.frequency, voltSeconds ? std::string_view() : t.ripple, t.coefficients},
+                                t.Margins(), voltSeconds);
     if (out.outcome.end == DesignEnd::OutOfRange) return refused("设计文件中的设计无法计算：" + out.outcome.message);
     if (out.outcome.end != DesignEnd::Found)
         return refused("设计文件的 inputs." + std::string(RuleOf(out.outcome.box).key) + " 有误：" + out.outcome.message);

@@ -12,7 +12,8 @@
 // A design kept as a file: its inputs, and its figures as computed when it was
 // saved, so that a reader without the program can use them. JSON, UTF-8:
 //   {"format": "zovamagnetic-design", "version": 1, "program": "zovamagnetic 1.0",
-//    "inputs": {"core", "turns", "current", "stack", "frequency"?, "ripple"?, "lossCoefficients"?},
+//    "inputs": {"core", "turns", "current", "stack", "frequency"?, "ripple"?, "lossCoefficients"?,
+//               "alTolerance"?, "hotLimit"?, "rollOffLimit"?},
 //    "converter"?: {"topology", "vin", "vout", "iout", "frequency", "rippleRatio" | "inductance"},
 //    "figures": {figure keys as the tool's design JSON}}
 // Keys this program does not know are ignored, so a later version's file opens.
@@ -42,6 +43,10 @@ struct DesignInputs {
     std::optional<double> frequency;                // kHz
     std::optional<double> ripple;                   // A peak to peak
     std::optional<LossCoefficients> coefficients;  // the user's own
+    // The margins the design is judged by, where they are not the defaults.
+    std::optional<double> alTolerance;   // %
+    std::optional<double> hotLimit;      // K
+    std::optional<double> rollOffLimit;  // %
     std::optional<ConverterInputs> converter;
 
     friend bool operator==(const DesignInputs&, const DesignInputs&) = default;
@@ -51,6 +56,10 @@ struct DesignInputs {
 // the same numbers), as the design command takes them.
 struct DesignTexts {
     std::string core, turns, current, stack, frequency, ripple, coefficients;
+    std::string alTolerance, hotLimit, rollOffLimit;
+
+    AcTexts Ac() const { return {frequency, ripple, coefficients}; }
+    MarginTexts Margins() const { return {alTolerance, hotLimit, rollOffLimit}; }
 };
 DesignTexts TextsOf(const DesignInputs& in);
 

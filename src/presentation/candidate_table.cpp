@@ -8,6 +8,7 @@
 #include "catalogue/catalogue.h"
 #include "commands/messages.h"
 #include "presentation/figure_table.h"
+#include "presentation/warning_texts.h"
 #include "engine/arithmetic_error.h"
 #include "engine/formulas.h"
 #include "text/csv_record.h"
@@ -80,9 +81,12 @@ CandidateRow rowOf(const SelectionOutcome& selection, std::size_t index, const C
     // the wire of that current: the column names that wire, as the figures show
     // it, so that it agrees with the resistance and the fill beside it.
     const bool ownCurrent = conditions.current && *conditions.current != selection.current;
+    row.warnings = DesignWarningsOf(f, conditions.limits);
     for (std::size_t c = 0; c < kCandidateColumns; ++c) {
         const std::string_view key = kCandidateColumnKeys[c];
-        if (key == "wire" && ownCurrent)
+        if (key == "warnings")
+            row.cells[c] = {WarningNames(row.warnings), static_cast<double>(row.warnings.size())};
+        else if (key == "wire" && ownCurrent)
             row.cells[c] = figureCell(FigureOf("bareDiameter"), f);
         else
             row.cells[c] = selectionColumn(key) ? selectionCell(key, line) : figureCell(FigureOf(key), f);
@@ -115,6 +119,7 @@ std::size_t CandidateColumn(std::string_view key) {
 
 std::string CandidateCaption(std::size_t column) {
     const std::string_view key = kCandidateColumnKeys.at(column);
+    if (key == "warnings") return "警告";
     if (const SelectionColumn* c = selectionColumn(key)) return std::string(c->caption);
     return Caption(FigureOf(key));
 }
@@ -136,6 +141,17 @@ std::vector<std::size_t> SortedOrder(const std::vector<CandidateRow>& rows, std:
         // Neither has a number: a text column, or two rows without a value.
         return descending ? y.text < x.text : x.text < y.text;
     });
+    return order;
+}
+
+std::vector<std::size_t> RankedOrder(const std::vector<CandidateRow>& rows, std::size_t column) {
+    std::vector<std::size_t> order = SortedOrder(rows, column, false);
+    std::stable_partition(order.begin(), order.end(), [&](std::size_t i) { return rows[i].warnings.empty(); });
+    return order;
+}
+
+std::vector<std::size_t> WithoutWarned(const std::vector<CandidateRow>& rows, std::vector<std::size_t> order) {
+    std::erase_if(order, [&](std::size_t i) { return !rows[i].warnings.empty(); });
     return order;
 }
 

@@ -8,17 +8,18 @@
 #include <vector>
 
 #include "commands/selection_command.h"
+#include "design/design_warnings.h"
 #include "commands/design_command.h"
 
 namespace zova {
 
 // The columns of the candidates' comparison, left to right, by key: the
 // selection's own columns, then design figures of the figure table.
-inline constexpr std::array<std::string_view, 19> kCandidateColumnKeys = {
+inline constexpr std::array<std::string_view, 20> kCandidateColumnKeys = {
     "index",         "partNo",        "series",          "coatedOD",   "coatedID",
     "coatedHeight",  "turns",         "wire",            "inductance", "percentPermeability",
     "windowFill",    "layers",        "resistance100",   "copperLoss100", "temperatureRise",
-    "woundVolume",   "coreLoss",      "totalLoss",       "temperatureRiseTotal"};
+    "woundVolume",   "coreLoss",      "totalLoss",       "temperatureRiseTotal", "warnings"};
 inline constexpr std::size_t kCandidateColumns = kCandidateColumnKeys.size();
 
 // The position of the column with this key; throws std::out_of_range for none.
@@ -45,6 +46,7 @@ struct CandidateRow {
     SelectedCore core;
     bool windingFits = false;
     double ripple = 0.0;  // A peak to peak its figures were worked out with (a converter's run: λ ÷ its own L)
+    std::vector<DesignWarning> warnings;  // what its figures raise at the run's limits
     std::array<CandidateCell, kCandidateColumns> cells;
 
     friend bool operator==(const CandidateRow&, const CandidateRow&) = default;
@@ -67,6 +69,7 @@ struct CandidateRowsOutcome {
 struct CandidateConditions {
     std::optional<float> current;  // A; the selection's when none
     DesignOptions options;         // the roll-off is never computed for a row
+    DesignLimits limits;           // what the rows' warnings are judged by
 };
 
 CandidateRowsOutcome CandidateRows(const SelectionOutcome& selection, std::size_t first, std::size_t count,
@@ -76,6 +79,14 @@ CandidateRowsOutcome CandidateRows(const SelectionOutcome& selection, std::size_
 // bytes; rows without a value last whichever the direction; ties keep the order
 // they had in the run.
 std::vector<std::size_t> SortedOrder(const std::vector<CandidateRow>& rows, std::size_t column, bool descending);
+
+// A converter's ranking: the rows without a warning first, then those with
+// one, each part by `column` rising (rows without a value last, ties in the
+// run's order).
+std::vector<std::size_t> RankedOrder(const std::vector<CandidateRow>& rows, std::size_t column);
+
+// The order without the rows that raise a warning.
+std::vector<std::size_t> WithoutWarned(const std::vector<CandidateRow>& rows, std::vector<std::size_t> order);
 
 // The rows, in the given order, as CSV: a byte-order mark (spreadsheet programs
 // read UTF-8 only with it), the captions, then the texts as shown.

@@ -1,5 +1,7 @@
 #include "presentation/converter_outputs.h"
 
+#include "presentation/warning_texts.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -29,7 +31,8 @@ PointFigure RippleRatioFigure() {
     return {"rippleRatio", RuleOf(DesignBox::RippleRatio).name, "", 3, &OperatingPoint::rippleRatio};
 }
 
-std::optional<std::vector<std::size_t>> CandidateOrder(const std::vector<DesignFigures>& figures, std::string_view key) {
+std::optional<std::vector<std::size_t>> CandidateOrder(const std::vector<DesignFigures>& figures, std::string_view key,
+                                                       const DesignLimits& limits, bool hideWarned) {
     const Figure* figure = nullptr;
     for (const Figure& f : Figures())
         if (f.key == key && (f.kind == FigureKind::Number || f.kind == FigureKind::Whole)) figure = &f;
@@ -42,6 +45,11 @@ std::optional<std::vector<std::size_t>> CandidateOrder(const std::vector<DesignF
         if (values[a].has_value() != values[b].has_value()) return values[a].has_value();
         return values[a] && *values[a] < *values[b];
     });
+    const auto clean = [&](std::size_t i) { return DesignWarningsOf(figures[i], limits).empty(); };
+    if (hideWarned)
+        std::erase_if(order, [&](std::size_t i) { return !clean(i); });
+    else
+        std::stable_partition(order.begin(), order.end(), clean);
     return order;
 }
 
@@ -57,6 +65,7 @@ std::string ConverterJson(const ConverterOutcome& o, const std::vector<std::size
         j.key("partNo").string(CoreCatalogue(o.selection.cores[i].row).PartNo);
         j.key("turns").integer(o.selection.cores[i].turns);
         WriteFigureMembers(j, o.figures[i]);
+        WriteWarningsMember(j, WarningLines(o.figures[i], o.limits));
         j.endObject();
     }
     j.endArray();
@@ -100,13 +109,15 @@ std::string ConverterText(const ConverterOutcome& o, const std::vector<std::size
         out += '\t';
         out += Caption(FigureOf(key));
     }
-    out += "\n";
+    out += "\t警告\n";
     for (const std::size_t i : order) {
         out += CoreCatalogue(o.selection.cores[i].row).PartNo + "\t" + std::to_string(o.selection.cores[i].turns);
         for (const std::string_view key : kConverterTextKeys) {
             out += '\t';
             out += ShownText(FigureOf(key), o.figures[i]);
         }
+        out += '\t';
+        out += WarningNames(DesignWarningsOf(o.figures[i], o.limits));
         out += "\n";
     }
     return out;

@@ -27,9 +27,11 @@ std::vector<PointFigure> PointFigures();
 PointFigure RippleRatioFigure();
 
 // The positions of a converter's candidates in the order of a figure (by key):
-// values rising, candidates without a value last, ties in catalogue order.
-// Nothing for a key that names no figure with a number.
-std::optional<std::vector<std::size_t>> CandidateOrder(const std::vector<DesignFigures>& figures, std::string_view key);
+// those that raise no warning at `limits` first, then those that do (left out
+// with `hideWarned`), each part by values rising, candidates without a value
+// last, ties in catalogue order. Nothing for a key that names no figure with a number.
+std::optional<std::vector<std::size_t>> CandidateOrder(const std::vector<DesignFigures>& figures, std::string_view key,
+                                                       const DesignLimits& limits = {}, bool hideWarned = false);
 
 // The operating point, one "name (unit)<tab>value" line per figure.
 std::string OperatingPointLines(const OperatingPoint& point);
@@ -42,7 +44,7 @@ std::string ConverterJson(const ConverterOutcome& o, const std::vector<std::size
 std::string ConverterCsv(const ConverterOutcome& o, const std::vector<std::size_t>& order);
 std::string ConverterText(const ConverterOutcome& o, const std::vector<std::size_t>& order);
 
-// The figures of the text table, after part number and turns.
+// The figures of the text table, after part number and turns; then 警告.
 inline constexpr std::string_view kConverterTextKeys[] = {
     "inductance", "ripple", "peakFluxDensity", "copperLoss100", "acCopperLoss",
     "coreLoss",   "totalLoss", "temperatureRiseTotal", "windowFill", "layers"};

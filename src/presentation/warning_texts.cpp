@@ -46,4 +46,25 @@ std::vector<WarningLine> WarningLines(const DesignFigures& f, const DesignLimits
     return lines;
 }
 
+std::string WarningNames(const std::vector<DesignWarning>& warnings) {
+    std::string names;
+    for (const DesignWarning w : warnings) {
+        if (!names.empty()) names += "、";
+        switch (w) {
+            case DesignWarning::Hot: names += "温升高"; break;
+            case DesignWarning::DeepRollOff: names += "磁导率低"; break;
+            case DesignWarning::NearSaturation: names += "近饱和"; break;
+            case DesignWarning::BeyondCurve: names += "超出曲线"; break;
+            case DesignWarning::NoBiasCurve: names += "无偏置曲线"; break;
+        }
+    }
+    return names;
+}
+
+void WriteWarningsMember(text::JsonWriter& j, const std::vector<WarningLine>& warnings) {
+    j.key("warnings").beginArray();
+    for (const WarningLine& w : warnings) j.beginObject().key("key").string(w.key).key("text").string(w.text).endObject();
+    j.endArray();
+}
+
 }  // namespace zova

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/json_writer.h"
+
 #include <string>
 #include <vector>
 
@@ -16,7 +18,13 @@ struct WarningLine {
     friend bool operator==(const WarningLine&, const WarningLine&) = default;
 };
 
+// The warnings' short names, as a table's cell holds them: "温升高、近饱和"; "" for none.
+std::string WarningNames(const std::vector<DesignWarning>& warnings);
+
 // The warnings of DesignWarningsOf in words, in its order.
 std::vector<WarningLine> WarningLines(const DesignFigures& f, const DesignLimits& limits = {});
+
+// The member "warnings": [{"key", "text"}, ...] of a design's JSON object.
+void WriteWarningsMember(text::JsonWriter& j, const std::vector<WarningLine>& warnings);
 
 }  // namespace zova

@@ -50,4 +50,8 @@ ChartTexts PermeabilityChartTexts() {
             "工作磁场", "", "磁导率-磁场"};
 }
 
+std::string WarnedHiddenText(std::size_t hidden) {
+    return "，隐藏 " + std::to_string(hidden) + " 个有警告的候选";
+}
+
 }  // namespace zova::workbench

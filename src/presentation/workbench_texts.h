@@ -29,6 +29,9 @@ inline constexpr std::string_view kConverterStale =
     "输入已改动：以下是上次运行的结果，按“按总损耗选型”重新计算。";
 inline constexpr std::string_view kCandidatesStale = "（上次运行的结果，输入已改动）";
 
+// After the summary while the warned candidates are hidden: "，隐藏 12 个有警告的候选".
+std::string WarnedHiddenText(std::size_t hidden);
+
 // Loss coefficients as the box takes them: "246.5,2.218,1.311".
 std::string CoefficientsText(const LossCoefficients& k);
 

@@ -28,6 +28,9 @@ constexpr Entry kEntries[kSessionBoxes] = {
     {S::RippleRatio, D::RippleRatio, {}},
     {S::ConverterInductance, D::Inductance, "converterInductance"},
     {S::ConverterStack, D::Stack, "converterStack"},
+    {S::AlTolerance, D::AlTolerance, {}},
+    {S::HotLimit, D::HotLimit, {}},
+    {S::RollOffLimit, D::RollOffLimit, {}},
 };
 
 }  // namespace
@@ -43,7 +46,7 @@ std::optional<SessionBox> SessionBoxNamed(std::string_view key) {
     return std::nullopt;
 }
 
-bool IsConverterBox(SessionBox box) { return box >= S::Topology; }
+bool IsConverterBox(SessionBox box) { return box >= S::Topology && box <= S::ConverterStack; }
 
 std::optional<SessionBox> SessionBoxOf(DesignBox box, bool converter) {
     if (box == D::Coefficients) return S::Coefficients;

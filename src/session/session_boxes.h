@@ -9,13 +9,15 @@
 
 namespace zova {
 
-// The boxes of the design workbench, then those of its converter page. The
-// loss coefficients box is the design's and the converter reads it too.
+// The boxes of the design workbench, then those of its converter page, then
+// the design's margins. The loss coefficients box is the design's and the
+// converter reads it too.
 enum class SessionBox : std::uint8_t {
     Core, Turns, Current, Stack, Frequency, Ripple, Coefficients,
     Topology, Vin, Vout, Iout, ConverterFrequency, RippleRatio, ConverterInductance, ConverterStack,
+    AlTolerance, HotLimit, RollOffLimit,
 };
-inline constexpr std::size_t kSessionBoxes = 15;
+inline constexpr std::size_t kSessionBoxes = 18;
 
 // The box's key, as the page names its boxes and a refusal names the box:
 // the reader's own for the design's boxes ("lossCoefficients"), and for the

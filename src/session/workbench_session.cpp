@@ -8,6 +8,7 @@
 #include "commands/inductance_command.h"
 #include "presentation/converter_outputs.h"
 #include "presentation/figure_table.h"
+#include "presentation/warning_texts.h"
 #include "presentation/workbench_texts.h"
 #include "text/number_text.h"
 
@@ -32,7 +33,7 @@ double valueOf(DesignBox box, std::string_view text) { return ReadBox(box, text)
 
 // One core, and a buck, until the user says otherwise.
 WorkbenchSession::WorkbenchSession()
-    : texts_{"", "", "", "1", "", "", "", std::string(kTopologyNames[0]), "", "", "", "", "", "", "1"} {
+    : texts_{"", "", "", "1", "", "", "", std::string(kTopologyNames[0]), "", "", "", "", "", "", "1", "", "", ""} {
     Read();
 }
 
@@ -63,7 +64,7 @@ void WorkbenchSession::Read() {
     if (!rippleWritten_.empty() && ripple == rippleWritten_) ripple = text::ShortestText(rippleExact_);
     const AcTexts ac{Text(S::Frequency), attached ? std::string_view() : std::string_view(ripple),
                      Text(S::Coefficients)};
-    design_ = DesignAsTyped(Text(S::Core), Text(S::Turns), Text(S::Current), Text(S::Stack), ac,
+    design_ = DesignAsTyped(Text(S::Core), Text(S::Turns), Text(S::Current), Text(S::Stack), ac, Margins(),
                             attached ? std::optional(voltSeconds_) : std::nullopt);
     if (attached && design_.end == DesignEnd::Found) {
         // Unknown only for a core without a bias curve, whose inductance at a current reads 0.
@@ -71,6 +72,10 @@ void WorkbenchSession::Read() {
         rippleWritten_ = rippleText(rippleExact_);
         Put(S::Ripple, rippleWritten_);
     }
+}
+
+MarginTexts WorkbenchSession::Margins() const {
+    return {Text(S::AlTolerance), Text(S::HotLimit), Text(S::RollOffLimit)};
 }
 
 DesignView WorkbenchSession::View() const {
@@ -85,9 +90,9 @@ DesignView WorkbenchSession::View() const {
     const DesignFigures& f = *design_.figures;
     v.message = design_.biasCurve ? InductanceResultText(f.inductance)
                                   : workbench::NoCurveResult(design_.partNo, design_.current, f.inductanceZeroBias);
-    std::string warning = design_.biasCurve ? std::string() : std::string(workbench::kNoCurve);
-    if (const std::string w = WindingWarning(f, design_.turns); !w.empty())
-        warning += (warning.empty() ? "" : "\n") + w;
+    // The winding's own warning, then what the figures raise (the missing curve among them).
+    std::string warning = WindingWarning(f, design_.turns);
+    for (const WarningLine& w : WarningLines(f, design_.limits)) warning += (warning.empty() ? "" : "\n") + w.text;
     v.warning = std::move(warning);
     v.coefficients = workbench::CoefficientsText(f.lossCoefficients);
     v.sections = FigureSections(f, design_.biasCurve);
@@ -112,6 +117,7 @@ bool WorkbenchSession::TakeSelection(std::shared_ptr<const SelectionOutcome> run
     order_.clear();
     sortColumn_ = 0;
     sortDescending_ = false;
+    ranked_ = false;
     failure_.clear();
     if (run_ && !run_->cores.empty()) LoadCandidate(0);
     return true;
@@ -154,7 +160,7 @@ void WorkbenchSession::RunConverter() {
     const ConverterOutcome o = zova::RunConverter({Text(S::Topology), Text(S::Vin), Text(S::Vout), Text(S::Iout),
                                                    Text(S::ConverterFrequency), Text(S::RippleRatio),
                                                    Text(S::ConverterInductance), Text(S::ConverterStack),
-                                                   Text(S::Coefficients)});
+                                                   Text(S::Coefficients), Margins()});
     converterEnd_ = o.end;
     converterMessage_ = o.message;
     converterRefused_.reset();
@@ -176,7 +182,7 @@ void WorkbenchSession::RunConverter() {
     runTexts_ = texts_;
     runInputs_ = std::move(in);
     run_ = std::make_shared<const SelectionOutcome>(o.selection);
-    conditions_ = {o.current, o.options};
+    conditions_ = {o.current, o.options, o.limits};
     point_ = o.point;
     rows_.clear();
     failure_.clear();
@@ -187,8 +193,11 @@ void WorkbenchSession::RunConverter() {
         return;
     }
     rows_ = std::move(rows.rows);
-    // Ranked by total loss; the first of them is loaded.
-    SortCandidates(CandidateColumn("totalLoss"), false);
+    // Ranked by total loss, those without a warning first; the first of them is loaded.
+    sortColumn_ = CandidateColumn("totalLoss");
+    sortDescending_ = false;
+    ranked_ = true;
+    Reorder();
     if (!order_.empty()) LoadRow(rows_[order_.front()]);
 }
 
@@ -221,19 +230,32 @@ bool WorkbenchSession::ComputeCandidates(std::size_t count) {
         return false;
     }
     std::move(piece.rows.begin(), piece.rows.end(), std::back_inserter(rows_));
-    SortCandidates(sortColumn_, sortDescending_);
+    Reorder();
     return rows_.size() < run_->cores.size();
 }
 
 void WorkbenchSession::SortCandidates(std::size_t column, bool descending) {
     sortColumn_ = column;
     sortDescending_ = descending;
-    if (column == 0 && !descending) {
+    ranked_ = false;
+    Reorder();
+}
+
+void WorkbenchSession::HideWarned(bool hide) {
+    hideWarned_ = hide;
+    Reorder();
+}
+
+void WorkbenchSession::Reorder() {
+    if (ranked_) {
+        order_ = RankedOrder(rows_, sortColumn_);
+    } else if (sortColumn_ == 0 && !sortDescending_) {
         order_.resize(rows_.size());
         std::iota(order_.begin(), order_.end(), std::size_t{0});
     } else {
-        order_ = SortedOrder(rows_, column, descending);
+        order_ = SortedOrder(rows_, sortColumn_, sortDescending_);
     }
+    if (hideWarned_) order_ = WithoutWarned(rows_, std::move(order_));
 }
 
 std::string WorkbenchSession::CandidatesStatus() const {
@@ -242,6 +264,7 @@ std::string WorkbenchSession::CandidatesStatus() const {
     if (rows_.size() < run_->cores.size()) return std::string(workbench::kComputingCandidates);
     std::string summary =
         workbench::CandidatesSummary(run_->cores.size(), run_->current, run_->inductance, run_->stackSize);
+    if (hideWarned_ && order_.size() < rows_.size()) summary += workbench::WarnedHiddenText(rows_.size() - order_.size());
     if (point_ && Converter().stale) summary += std::string(workbench::kCandidatesStale);
     return summary;
 }
@@ -283,6 +306,9 @@ OpenedFile WorkbenchSession::Open(std::string_view bytes, std::string name) {
     Put(S::Frequency, t.frequency);
     Put(S::Ripple, t.ripple);
     Put(S::Coefficients, t.coefficients);
+    Put(S::AlTolerance, t.alTolerance);
+    Put(S::HotLimit, t.hotLimit);
+    Put(S::RollOffLimit, t.rollOffLimit);
     rippleWritten_.clear();
     converter_.reset();
     if (in.converter) {

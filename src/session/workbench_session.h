@@ -88,9 +88,15 @@ public:
     const std::vector<CandidateRow>& Candidates() const { return rows_; }
     std::size_t CandidateTotal() const { return run_ ? run_->cores.size() : 0; }
     bool ConverterRun() const { return point_.has_value(); }
-    // Row positions as shown, sorted by a column (ties in the run's order).
+    // Row positions as shown: sorted by a column (ties in the run's order), or
+    // as a converter run ranks them (those without a warning first, each part
+    // by total loss); without the warned rows while those are hidden.
     const std::vector<std::size_t>& CandidateOrder() const { return order_; }
     void SortCandidates(std::size_t column, bool descending);
+    std::size_t SortColumn() const { return sortColumn_; }
+    bool SortDescending() const { return sortDescending_; }
+    void HideWarned(bool hide);
+    bool WarnedHidden() const { return hideWarned_; }
     std::string CandidatesStatus() const;
     std::string CandidatesCsv() const;
 
@@ -116,6 +122,8 @@ private:
     static std::size_t Index(SessionBox box) { return static_cast<std::size_t>(box); }
     void Put(SessionBox box, std::string text);  // the session's own writing: not a person's
     void Read();
+    MarginTexts Margins() const;
+    void Reorder();
     void LoadRow(const CandidateRow& row);
     bool Attached() const;
 
@@ -133,6 +141,8 @@ private:
     std::vector<std::size_t> order_;
     std::size_t sortColumn_ = 0;
     bool sortDescending_ = false;
+    bool ranked_ = false;      // as the converter ranks: warned rows after the others
+    bool hideWarned_ = false;
     std::string failure_;  // why the candidates' figures could not be computed
 
     // The converter: its last run's outcome, what its boxes held then, and the

@@ -1,5 +1,7 @@
 #include "ui/candidate_table_model.h"
 
+#include <iterator>
+
 #include <QBrush>
 #include <QColor>
 
@@ -16,20 +18,44 @@ void CandidateTableModel::clear() {
 }
 
 void CandidateTableModel::append(std::vector<CandidateRow> rows) {
-    if (rows.empty()) return;
-    const int first = static_cast<int>(rows_.size());
-    beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
-    for (CandidateRow& row : rows) {
-        order_.push_back(rows_.size());
-        rows_.push_back(std::move(row));
+    std::move(rows.begin(), rows.end(), std::back_inserter(rows_));
+}
+
+void CandidateTableModel::setOrder(std::vector<std::size_t> order) {
+    if (order.size() < order_.size()) {  // rows hidden: nothing to keep in place
+        beginResetModel();
+        order_ = std::move(order);
+        endResetModel();
+        return;
     }
-    endInsertRows();
-    // New rows join the order the user chose.
-    sort(sortColumn_, sortOrder_);
+    // New rows first come in at the end, in any order; then all take their places.
+    if (order.size() > order_.size()) {
+        std::vector<bool> shown(rows_.size(), false);
+        for (const std::size_t i : order_) shown[i] = true;
+        beginInsertRows({}, static_cast<int>(order_.size()), static_cast<int>(order.size()) - 1);
+        for (const std::size_t i : order)
+            if (!shown[i]) order_.push_back(i);
+        endInsertRows();
+    }
+    if (order == order_) return;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<std::size_t> positions;  // of the rows the persistent indexes point at
+    for (const QModelIndex& index : before) positions.push_back(order_[static_cast<std::size_t>(index.row())]);
+    order_ = std::move(order);
+    std::vector<int> viewRowOf(rows_.size(), -1);
+    for (std::size_t v = 0; v < order_.size(); ++v) viewRowOf[order_[v]] = static_cast<int>(v);
+    QModelIndexList after;
+    for (qsizetype k = 0; k < before.size(); ++k) {
+        const int row = viewRowOf[positions[static_cast<std::size_t>(k)]];
+        after << (row < 0 ? QModelIndex() : index(row, before[k].column()));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 int CandidateTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    return parent.isValid() ? 0 : static_cast<int>(order_.size());
 }
 
 int CandidateTableModel::columnCount(const QModelIndex& parent) const {
@@ -75,21 +101,7 @@ QVariant CandidateTableModel::headerData(int section, Qt::Orientation orientatio
 
 void CandidateTableModel::sort(int column, Qt::SortOrder order) {
     if (column < 0 || column >= static_cast<int>(kCandidateColumns)) return;
-    sortColumn_ = column;
-    sortOrder_ = order;
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const QModelIndexList before = persistentIndexList();
-    std::vector<std::size_t> positions;  // of the rows the persistent indexes point at
-    for (const QModelIndex& index : before) positions.push_back(order_[static_cast<std::size_t>(index.row())]);
-
-    order_ = SortedOrder(rows_, static_cast<std::size_t>(column), order == Qt::DescendingOrder);
-    std::vector<int> viewRowOf(rows_.size());
-    for (std::size_t v = 0; v < order_.size(); ++v) viewRowOf[order_[v]] = static_cast<int>(v);
-    QModelIndexList after;
-    for (qsizetype k = 0; k < before.size(); ++k)
-        after << index(viewRowOf[positions[static_cast<std::size_t>(k)]], before[k].column());
-    changePersistentIndexList(before, after);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    emit sortAsked(static_cast<std::size_t>(column), order == Qt::DescendingOrder);
 }
 
 }  // namespace zova::ui

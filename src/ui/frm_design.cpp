@@ -107,6 +107,9 @@ FrmDesign::FrmDesign(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
     connect(ui_->txtFrequency, &QLineEdit::textChanged, this, &FrmDesign::txtFrequency_Change);
     connect(ui_->txtRipple, &QLineEdit::textChanged, this, &FrmDesign::txtRipple_Change);
     connect(ui_->txtLossCoefficients, &QLineEdit::textChanged, this, &FrmDesign::txtLossCoefficients_Change);
+    connect(ui_->txtAlTolerance, &QLineEdit::textChanged, this, &FrmDesign::txtAlTolerance_Change);
+    connect(ui_->txtHotLimit, &QLineEdit::textChanged, this, &FrmDesign::txtHotLimit_Change);
+    connect(ui_->txtRollOffLimit, &QLineEdit::textChanged, this, &FrmDesign::txtRollOffLimit_Change);
     connect(ui_->tabCharts, &QTabWidget::currentChanged, this, &FrmDesign::tabCharts_Change);
     connect(ui_->cmdSaveChart, &QPushButton::clicked, this, &FrmDesign::cmdSaveChart_Click);
     ReachHiddenPages();
@@ -132,6 +135,12 @@ void FrmDesign::txtFrequency_Change() { Type(SessionBox::Frequency, ui_->txtFreq
 void FrmDesign::txtRipple_Change() { Type(SessionBox::Ripple, ui_->txtRipple->text()); }
 
 void FrmDesign::txtLossCoefficients_Change() { Type(SessionBox::Coefficients, ui_->txtLossCoefficients->text()); }
+
+void FrmDesign::txtAlTolerance_Change() { Type(SessionBox::AlTolerance, ui_->txtAlTolerance->text()); }
+
+void FrmDesign::txtHotLimit_Change() { Type(SessionBox::HotLimit, ui_->txtHotLimit->text()); }
+
+void FrmDesign::txtRollOffLimit_Change() { Type(SessionBox::RollOffLimit, ui_->txtRollOffLimit->text()); }
 
 void FrmDesign::Type(SessionBox box, const QString& text) {
     if (showing_) return;
@@ -179,6 +188,9 @@ void FrmDesign::ShowBoxes() {
     put(ui_->txtFrequency, SessionBox::Frequency);
     put(ui_->txtRipple, SessionBox::Ripple);
     put(ui_->txtLossCoefficients, SessionBox::Coefficients);
+    put(ui_->txtAlTolerance, SessionBox::AlTolerance);
+    put(ui_->txtHotLimit, SessionBox::HotLimit);
+    put(ui_->txtRollOffLimit, SessionBox::RollOffLimit);
     showing_ = false;
 }
 
@@ -217,13 +229,16 @@ void FrmDesign::ShowDesign(const DesignView& v) {
 // The refused box carries the reason as its description until it is put right;
 // the other boxes of the design carry none.
 void FrmDesign::MarkRefused(const DesignView& v) {
-    const std::array<std::pair<SessionBox, QWidget*>, 7> boxes = {{{SessionBox::Core, ui_->cmbCore},
-                                                                   {SessionBox::Turns, ui_->txtTurns},
-                                                                   {SessionBox::Current, ui_->txtCurrent},
-                                                                   {SessionBox::Stack, ui_->cmbCoreCount},
-                                                                   {SessionBox::Frequency, ui_->txtFrequency},
-                                                                   {SessionBox::Ripple, ui_->txtRipple},
-                                                                   {SessionBox::Coefficients, ui_->txtLossCoefficients}}};
+    const std::array<std::pair<SessionBox, QWidget*>, 10> boxes = {{{SessionBox::Core, ui_->cmbCore},
+                                                                    {SessionBox::Turns, ui_->txtTurns},
+                                                                    {SessionBox::Current, ui_->txtCurrent},
+                                                                    {SessionBox::Stack, ui_->cmbCoreCount},
+                                                                    {SessionBox::Frequency, ui_->txtFrequency},
+                                                                    {SessionBox::Ripple, ui_->txtRipple},
+                                                                    {SessionBox::Coefficients, ui_->txtLossCoefficients},
+                                                                    {SessionBox::AlTolerance, ui_->txtAlTolerance},
+                                                                    {SessionBox::HotLimit, ui_->txtHotLimit},
+                                                                    {SessionBox::RollOffLimit, ui_->txtRollOffLimit}}};
     for (const auto& [box, widget] : boxes) {
         const QString description = v.refused == box ? q(v.message) : QString();
         if (widget->accessibleDescription() != description) widget->setAccessibleDescription(description);

@@ -60,6 +60,9 @@ private:
     void txtFrequency_Change();
     void txtRipple_Change();
     void txtLossCoefficients_Change();
+    void txtAlTolerance_Change();
+    void txtHotLimit_Change();
+    void txtRollOffLimit_Change();
     void tabCharts_Change();
     void cmdSaveChart_Click();
 

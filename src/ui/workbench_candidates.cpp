@@ -1,5 +1,6 @@
 #include "ui/workbench_candidates.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
@@ -56,6 +57,28 @@ WorkbenchCandidates::WorkbenchCandidates(Ui::frmDesign& ui, WorkbenchSession& se
     connect(grid, &QTableView::clicked, this, &WorkbenchCandidates::grdCandidates_Click);
     connect(grid, &QTableView::activated, this, &WorkbenchCandidates::grdCandidates_Click);
     connect(ui_.cmdExportCsv, &QPushButton::clicked, this, &WorkbenchCandidates::cmdExportCsv_Click);
+    connect(ui_.chkHideWarned, &QCheckBox::toggled, this, &WorkbenchCandidates::chkHideWarned_Toggle);
+    connect(model_, &CandidateTableModel::sortAsked, this, &WorkbenchCandidates::grdCandidates_Sort);
+    ShowStatus();
+}
+
+// The header's arrow where the session's order is, without asking for that order again.
+void WorkbenchCandidates::ShowOrder() {
+    model_->setOrder(session_.CandidateOrder());
+    QHeaderView* header = ui_.grdCandidates->horizontalHeader();
+    const QSignalBlocker quiet(header);
+    header->setSortIndicator(static_cast<int>(session_.SortColumn()),
+                             session_.SortDescending() ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void WorkbenchCandidates::grdCandidates_Sort(std::size_t column, bool descending) {
+    session_.SortCandidates(column, descending);
+    ShowOrder();
+}
+
+void WorkbenchCandidates::chkHideWarned_Toggle(bool checked) {
+    session_.HideWarned(checked);
+    ShowOrder();
     ShowStatus();
 }
 
@@ -74,9 +97,9 @@ void WorkbenchCandidates::ShowRanked() {
     fill_.stop();
     model_->clear();
     model_->append(session_.Candidates());
+    ShowOrder();
     ui_.grdCandidates->resizeColumnsToContents();
     FinishRows();
-    ui_.grdCandidates->sortByColumn(static_cast<int>(CandidateColumn("totalLoss")), Qt::AscendingOrder);
     QSignalBlocker quiet(ui_.grdCandidates->selectionModel());  // the session has loaded the first already
     if (model_->rowCount() == 0) return;
     ui_.grdCandidates->selectRow(0);
@@ -98,6 +121,7 @@ void WorkbenchCandidates::FillCandidates() {
     const std::size_t had = model_->rows().size();
     if (rows.size() > had) {
         model_->append({rows.begin() + static_cast<std::ptrdiff_t>(had), rows.end()});
+        ShowOrder();
         if (had == 0) ui_.grdCandidates->resizeColumnsToContents();
     }
     ui_.cmdExportCsv->setEnabled(!rows.empty());

@@ -42,6 +42,9 @@ private:
     void grdCandidates_RowChange(const QModelIndex& current);
     void grdCandidates_Click(const QModelIndex& index);
     void cmdExportCsv_Click();
+    void chkHideWarned_Toggle(bool checked);
+    void grdCandidates_Sort(std::size_t column, bool descending);
+    void ShowOrder();
     void FillCandidates();
     void Load(int viewRow);
     void FinishRows();

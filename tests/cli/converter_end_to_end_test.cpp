@@ -36,13 +36,40 @@ TEST(Converter, JsonHoldsThePointAndTheCandidatesByTotalLoss) {
     ASSERT_GT(candidates.items.size(), 1u);
     EXPECT_EQ(candidates[0].keys()[0], "partNo");
     EXPECT_EQ(candidates[0].keys()[1], "turns");
+    // Those without a warning first, then those with one, each part by total loss.
     double previous = -INFINITY;
+    bool warned = false;
     for (const Json& c : candidates.items) {
+        const bool raises = !c["warnings"].items.empty();
+        EXPECT_FALSE(warned && !raises) << c["partNo"].str() << " after a warned candidate";
+        if (raises && !warned) previous = -INFINITY;
+        warned = raises;
         const double loss = number(c["totalLoss"]);
         if (std::isnan(loss)) continue;  // without a total: last
         EXPECT_GE(loss, previous) << c["partNo"].str();
         previous = loss;
     }
+    EXPECT_EQ(candidates[0].keys().back(), "warnings");
+}
+
+// Boost 100 V -> 400 V, 2 A, 100 kHz, r = 2: many candidates run hot (the
+// temperature rise above 60 K). Hidden, none is left that raises a warning,
+// and the rest keep their ranking.
+TEST(Converter, HidesTheWarnedCandidatesOnRequest) {
+    const Args boost = {"converter", "--topology", "boost", "--vin", "100", "--vout", "400", "--iout", "2",
+                        "--frequency", "100", "--ripple-ratio", "2", "--format", "json"};
+    const Json all = test::JsonOf(RunTool(boost));
+    const Json shown = test::JsonOf(RunTool(with(boost, {"--hide-warned"})));
+    std::vector<std::string> clean;
+    std::size_t hot = 0;
+    for (const Json& c : all["candidates"].items) {
+        if (c["warnings"].items.empty()) clean.push_back(c["partNo"].str() + c["turns"].text);
+        for (const Json& w : c["warnings"].items) hot += w["key"].str() == "hot";
+    }
+    EXPECT_GT(hot, 50u);
+    std::vector<std::string> kept;
+    for (const Json& c : shown["candidates"].items) kept.push_back(c["partNo"].str() + c["turns"].text);
+    EXPECT_EQ(kept, clean);
 }
 
 TEST(Converter, SortsByAnyFigureAndRefusesAKeyThatIsNone) {

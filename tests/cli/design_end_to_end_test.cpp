@@ -209,6 +209,7 @@ TEST(SelectFigures, JsonCandidatesCarryTheirFigures) {
     ASSERT_EQ(library.figures.size(), textLines.size());
     Args keys = {"line", "partNo", "coatedOD", "coatedID", "coatedHeight", "turns", "wire"};
     keys.insert(keys.end(), kFigureKeys.begin(), kFigureKeys.end());
+    keys.push_back("warnings");
     for (std::size_t i = 0; i < cores.items.size(); ++i) {
         const Json& row = cores[i];
         EXPECT_EQ(row.keys(), keys) << i;

@@ -29,7 +29,7 @@ std::string savedFile() {
     const DesignTexts t = TextsOf(in);
     // A converter's design, worked out from its volt-seconds as the workbench does.
     const std::optional<double> lambda = ConverterVoltSeconds(in);
-    const DesignOutcome o = DesignAsTyped(t.core, t.turns, t.current, t.stack, {t.frequency, "", t.coefficients}, lambda);
+    const DesignOutcome o = DesignAsTyped(t.core, t.turns, t.current, t.stack, {t.frequency, "", t.coefficients}, t.Margins(), lambda);
     return DesignFileText(in, *o.figures);
 }
 

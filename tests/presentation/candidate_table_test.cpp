@@ -40,7 +40,9 @@ TEST(CandidateRows, ShowTheSelectedCoreWithItsFigures) {
               (std::vector<std::string>{"1", "KTB130060", "KTB", "33.83", "19.3", "11.61", "50", ">0.89", "253.840",
                                         "83.23", "11.8", "1", "115.88", "2.897", "26.3", "25.13",
                                         // DC alone: no core loss, the copper loss is all of it
-                                        "0.000", "2.897", "26.3"}));
+                                        "0.000", "2.897", "26.3",
+                                        // 26.3 K, 83 % left: nothing to warn of
+                                        ""}));
     EXPECT_TRUE(out.rows[0].windingFits);
     EXPECT_TRUE(CandidateRows(run, 1, 8).rows.empty());  // past the run's end
 }
@@ -106,7 +108,7 @@ TEST_P(CandidateWire, IsTheWireTheRowsFiguresUse) {
     ASSERT_EQ(run.end, ConverterEnd::Found) << run.message;
     const WireCase& c = GetParam();
     CandidateConditions at;
-    if (c.converterConditions) at = {run.current, run.options};
+    if (c.converterConditions) at = {run.current, run.options, run.limits};
     if (c.current) at.current = c.current;
     const CandidateRowsOutcome out = CandidateRows(run.selection, 0, 5, at);
     ASSERT_EQ(out.end, DesignEnd::Found);
@@ -125,8 +127,8 @@ TEST(CandidatesCsv, StartsWithAByteOrderMarkAndTheCaptions) {
     const std::string header =
         "\xEF\xBB\xBF序号,料号,系列,外径 (mm),内径 (mm),高度 (mm),圈数,线径 (mm),电感量 (μH),磁导率保持 (%),"
         "窗口占用率 (%),绕线层数,直流电阻 100 °C (mΩ),铜损 100 °C (W),温升估算 (K),绕后体积 (cm³),磁芯损耗 (W),"
-        "总损耗 (W),总温升估算 (K)\n";
-    EXPECT_EQ(csv, header + ",\"A,B\"" + std::string(17, ',') + "\n," + "KTA092060" + std::string(17, ',') + "\n");
+        "总损耗 (W),总温升估算 (K),警告\n";
+    EXPECT_EQ(csv, header + ",\"A,B\"" + std::string(18, ',') + "\n," + "KTA092060" + std::string(18, ',') + "\n");
 }
 
 }  // namespace

@@ -456,12 +456,14 @@ def test_design_texts_are_read_as_every_face_reads_them(case, numbers, coefficie
     boxes = case["boxes"]
     args = ["design", "--core", boxes["core"]]
     for key, option in (("turns", "--turns"), ("current", "--current"), ("stack", "--stack"),
-                        ("frequency", "--frequency"), ("ripple", "--ripple")):
+                        ("frequency", "--frequency"), ("ripple", "--ripple"), ("alTolerance", "--al-tolerance"),
+                        ("hotLimit", "--hot-limit"), ("rollOffLimit", "--rolloff-limit")):
         if key in boxes:
             args += [option, boxes[key]]
     call = lambda: zm.design(boxes["core"], numbers["turns"], numbers["current"], numbers.get("stack", 1.0),
                              frequency=numbers.get("frequency"), ripple=numbers.get("ripple"),
-                             loss_coefficients=coefficients)
+                             loss_coefficients=coefficients, al_tolerance=numbers.get("alTolerance"),
+                             hot_limit=numbers.get("hotLimit"), rolloff_limit=numbers.get("rollOffLimit"))
     if "refused" in case:
         with pytest.raises(zm.InputRefused, match="^" + re.escape(case["words"]) + "$"):
             call()

@@ -35,7 +35,8 @@ std::vector<std::string> toolArguments(const test::Json& c) {
     const std::pair<std::string_view, std::string_view> options[] = {
         {"core", "--core"},       {"turns", "--turns"},   {"current", "--current"},
         {"stack", "--stack"},     {"frequency", "--frequency"}, {"ripple", "--ripple"},
-        {"lossCoefficients", "--loss-coefficients"}};
+        {"lossCoefficients", "--loss-coefficients"}, {"alTolerance", "--al-tolerance"},
+        {"hotLimit", "--hot-limit"},  {"rollOffLimit", "--rolloff-limit"}};
     for (const auto& [key, option] : options)
         if (const std::string text = box(c, key); !text.empty() || key == "core" || key == "turns" || key == "current") {
             args.emplace_back(option);

@@ -38,7 +38,7 @@ QString Squeezed(QString s) { return s.remove(QRegularExpression(QStringLiteral(
 // The report of a design as the workbench would have it, dated 2026-12-09.
 DesignReport ReportOf(const DesignInputs& in) {
     const DesignTexts t = TextsOf(in);
-    const DesignOutcome o = DesignAsTyped(t.core, t.turns, t.current, t.stack, {t.frequency, t.ripple, t.coefficients});
+    const DesignOutcome o = DesignAsTyped(t.core, t.turns, t.current, t.stack, t.Ac(), t.Margins());
     EXPECT_EQ(o.end, DesignEnd::Found) << o.message;
     return DesignReportOf(in, o, "2026-12-09");
 }
