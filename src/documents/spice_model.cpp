@@ -194,12 +194,12 @@ std::string header(const DesignOutcome& d, const std::string& name, const std::v
              text::GeneralForm(static_cast<float>(kFluxTolerance * 100.0)) +
              " % of the program's inductance.\n";
     if (losses) {
-        h += "* Rdc: the winding's DC resistance at 100 C, " + num(losses->seriesResistance) + " ohm (wire sized for " +
+        h += "* Rdc: the winding's DC resistance at 100 C, " + text::SignificantText(losses->seriesResistance, 6) + " ohm (wire sized for " +
              amperes(losses->current) + " A).\n";
         if (losses->parallelResistance)
             h += "* Rcore: dissipates the core loss " + text::SignificantText(losses->coreLoss, 6) + " W at " + num(losses->frequency) +
                  " kHz, " + num(losses->ripple) + " A peak to peak on " + amperes(losses->current) +
-                 " A DC, and only there:\n* R = Vrms^2 / P, Vrms = " + num(losses->terminalRms) +
+                 " A DC, and only there:\n* R = Vrms^2 / P, Vrms = " + text::SignificantText(losses->terminalRms, 6) +
                  " V of the square wave a symmetric triangular ripple puts across the winding.\n";
     }
     return h;
