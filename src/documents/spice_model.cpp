@@ -97,10 +97,17 @@ std::vector<TablePoint> exactCurve(const CoreRecord& core, std::int16_t turns, s
     // order makes L jump; a uniform guard grid besides.
     std::vector<float> currents;
     float lowest = top;
+    constexpr float kUp = std::numeric_limits<float>::infinity();
     for (const float h : curve->h) {
         if (h >= kCurveTopField) continue;
+        // The lookup treats a field below, at and above a point apart, and
+        // several float currents may round to the point's field: take the
+        // last below, the first and last at, and the first above it.
         const float i = static_cast<float>(h * perOersted);
-        currents.insert(currents.end(), {std::nextafter(i, 0.0f), i, std::nextafter(i, top)});
+        float below = i, above = i;
+        while (below > 0.0f && FieldStrength(turns, below, core) >= h) below = std::nextafter(below, 0.0f);
+        while (FieldStrength(turns, above, core) <= h) above = std::nextafter(above, kUp);
+        currents.insert(currents.end(), {below, std::nextafter(below, kUp), std::nextafter(above, 0.0f), above});
         lowest = std::min(lowest, i);
     }
     // Just above 0 A the curve's own value holds, not the zero-bias one.

@@ -61,14 +61,14 @@ std::vector<TablePoint> FluxTable(const CoreRecord& core, std::int16_t turns, st
 // boxes. Losses need the DC current (it sizes the wire); a frequency and a
 // ripple add the core loss at that operating point.
 struct SpiceTexts {
-    std::string_view partNo;
-    std::string_view turns;
+    std::string_view partNo = {};
+    std::string_view turns = {};
     std::string_view stack = "1";
     SpiceDialect dialect = SpiceDialect::Ngspice;
     bool withLosses = false;
-    std::string_view current;    // A, with losses only
-    std::string_view frequency;  // kHz, with losses only; may be empty
-    std::string_view ripple;     // A peak to peak, with losses only; may be empty
+    std::string_view current = {};    // A, with losses only
+    std::string_view frequency = {};  // kHz, with losses only; may be empty
+    std::string_view ripple = {};     // A peak to peak, with losses only; may be empty
 };
 
 // The model's own refusals, worded as the design's (commands/messages.h).
