@@ -24,6 +24,7 @@
 #include "commands/messages.h"
 #include "commands/rule_texts.h"
 #include "commands/selection_command.h"
+#include "documents/spice_model.h"
 #include "json_values.h"
 #include "presentation/converter_outputs.h"
 #include "presentation/warning_texts.h"
@@ -146,6 +147,32 @@ py::dict design(const std::string& partNo, double turns, double current, double 
     py::dict dict = FigureDict(*o.figures);
     dict["warnings"] = WarningList(WarningLines(*o.figures, o.limits));
     return dict;
+}
+
+std::string spice(const std::string& partNo, double turns, double stack, const std::string& dialect,
+                  bool withLosses, const std::optional<double>& current, const std::optional<double>& frequency,
+                  const std::optional<double>& ripple) {
+    const auto named = SpiceDialectNamed(dialect);
+    if (!named) throw py::value_error("dialect must be 'ngspice' or 'ltspice'");
+    const std::string turnsText = typed(turns), stackText = typed(stack), currentText = typed(current),
+                      frequencyText = typed(frequency), rippleText = typed(ripple);
+    const SpiceOutcome o = unlocked([&] {
+        return SpiceModelAsTyped({.partNo = partNo,
+                                  .turns = turnsText,
+                                  .stack = stackText,
+                                  .dialect = *named,
+                                  .withLosses = withLosses,
+                                  .current = currentText,
+                                  .frequency = frequencyText,
+                                  .ripple = rippleText});
+    });
+    switch (o.end) {
+        case DesignEnd::Validation:
+        case DesignEnd::UnknownCore: refuse(o.message);
+        case DesignEnd::OutOfRange: outOfRange(o.message);
+        case DesignEnd::Found: break;
+    }
+    return o.text;
 }
 
 py::dict converter(const std::string& topology, double vin, double vout, double iout, double frequency,
@@ -278,6 +305,16 @@ PYBIND11_MODULE(_zovamagnetic, m) {
           "winding does not fit, no frequency, no bias curve for a figure that needs the\n"
           "inductance at a current). Raises InputRefused with the windows' message, or\n"
           "OutOfRange.");
+    m.def("spice", &spice, "core"_a, "turns"_a, "stack"_a = 1.0, "dialect"_a = "ngspice", "with_losses"_a = false,
+          "current"_a = py::none(), "frequency"_a = py::none(), "ripple"_a = py::none(),
+          "A circuit-simulator model of `turns` turns on a stack of `stack` cores, as the\n"
+          "text of a two-pin subcircuit: for `dialect` 'ngspice' an inductor whose value\n"
+          "follows the design's inductance against DC current, for 'ltspice' the arbitrary\n"
+          "inductor with the flux linkage as a table. `with_losses` adds the winding's DC\n"
+          "resistance at 100 °C (the wire sized for `current` in A) and, with `frequency`\n"
+          "in kHz and `ripple` in A peak to peak, a resistance dissipating the core loss at\n"
+          "that operating point. Raises InputRefused with the design's message (and for a\n"
+          "core without a DC-bias curve), or OutOfRange.");
     m.def("converter", &converter, "topology"_a, "vin"_a, "vout"_a, "iout"_a, "frequency"_a,
           "ripple_ratio"_a = py::none(), "inductance"_a = py::none(), "stack"_a = 1.0, "sort"_a = "totalLoss",
           "loss_coefficients"_a = py::none(), "al_tolerance"_a = py::none(), "hot_limit"_a = py::none(),

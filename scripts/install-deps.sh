@@ -8,7 +8,7 @@
 # runtimes), the Python module (pybind11 and Python's headers to build it,
 # pytest to test it under /usr/bin/python3) and the web page (Debian's
 # emscripten to compile the library to WebAssembly, chromium for the browser
-# tests, Python's static server) need.
+# tests, Python's static server) and the simulator models' tests (ngspice) need.
 # Quick when everything is already there: it only calls apt-get for what is missing.
 #
 # --python-examples also installs what the Python module's example scripts
@@ -27,6 +27,7 @@ packages=(
   clang libclang-rt-14-dev
   pybind11-dev python3-dev python3-pytest
   emscripten chromium python3
+  ngspice
 )
 case "${1:-}" in
   "") ;;

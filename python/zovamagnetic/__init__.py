@@ -26,7 +26,8 @@ from ._zovamagnetic import (
     design,
     inductance,
     select,
+    spice,
 )
 
 __all__ = ["Candidate", "InputRefused", "OutOfRange", "converter", "core", "cores", "curve", "design", "inductance",
-           "select"]
+           "select", "spice"]

@@ -48,6 +48,13 @@ def design(core: str, turns: float, current: float, stack: float = 1, frequency:
     the AL tolerance (%, default 8), the temperature rise warned above (K,
     default 60) and the permeability left at the peak warned below (%, 50)."""
 
+def spice(core: str, turns: float, stack: float = 1, dialect: str = "ngspice", with_losses: bool = False,
+          current: float | None = None, frequency: float | None = None, ripple: float | None = None) -> str:
+    """A circuit-simulator model of the winding as the text of a two-pin
+    subcircuit, 'ngspice' or 'ltspice', as 'zovamagnetic-cli spice' writes it;
+    with losses the DC resistance at 100 °C (wire sized for `current`, A) and,
+    with a frequency (kHz) and ripple (A peak to peak), the core loss there."""
+
 def converter(topology: str, vin: float, vout: float, iout: float, frequency: float,
               ripple_ratio: float | None = None, inductance: float | None = None, stack: float = 1,
               sort: str = "totalLoss",

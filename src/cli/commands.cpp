@@ -269,6 +269,7 @@ constexpr Command kCommandTable[] = {
     {{"curve", kCurveOptions, kCurveOperands}, help::kCurveSynopsis, help::kCurve, runCurve},
     {{"design", kDesignOptions, {}}, help::kDesignSynopsis, help::kDesign, RunDesign},
     {{"converter", kConverterOptions, {}}, help::kConverterSynopsis, help::kConverter, RunConverter},
+    {{"spice", kSpiceOptions, {}}, help::kSpiceSynopsis, help::kSpice, RunSpice},
 };
 
 // What the argument parser reads of each record.

@@ -7,6 +7,7 @@
 #include "commands/design_command.h"
 #include "commands/converter_command.h"
 #include "documents/design_file.h"
+#include "documents/spice_model.h"
 #include "files/read_file.h"
 #include "files/save_file.h"
 #include "presentation/converter_outputs.h"
@@ -81,6 +82,40 @@ CliResult RunDesign(const Arguments& a) {
         if (!saved.saved()) return Failure(kExitWriteFailed, saved.message);
     }
     return printed(a, o.partNo, o, "");
+}
+
+CliResult RunSpice(const Arguments& a) {
+    const bool losses = a.value("with-losses").has_value();
+    if (!losses && (a.value("current") || a.value("frequency") || a.value("ripple")))
+        return UsageError("spice", "--current, --frequency and --ripple need --with-losses");
+    const auto text = [&a](std::string_view name, std::string_view otherwise = "") {
+        return a.value(name).value_or(std::string(otherwise));
+    };
+    const std::string core = text("core"), turns = text("turns"), stack = text("stack", "1"),
+                      current = text("current"), frequency = text("frequency"), ripple = text("ripple");
+    const SpiceOutcome o = SpiceModelAsTyped({.partNo = core,
+                                              .turns = turns,
+                                              .stack = stack,
+                                              .dialect = *SpiceDialectNamed(text("dialect", "ngspice")),
+                                              .withLosses = losses,
+                                              .current = current,
+                                              .frequency = frequency,
+                                              .ripple = ripple});
+    switch (o.end) {
+        case DesignEnd::Validation:
+        case DesignEnd::UnknownCore:
+            return Failure(kExitRefused, o.message);
+        case DesignEnd::OutOfRange:
+            return Failure(kExitOutOfRange, o.message);
+        case DesignEnd::Found:
+            break;
+    }
+    if (const auto path = a.value("output")) {
+        const files::SaveOutcome saved = files::SaveFile(*path, o.text);
+        if (!saved.saved()) return Failure(kExitWriteFailed, saved.message);
+        return {kExitOk, {}, {}};
+    }
+    return {kExitOk, o.text, {}};
 }
 
 CliResult RunConverter(const Arguments& a) {

@@ -45,8 +45,21 @@ inline constexpr OptionSpec kConverterOptions[] = {
     {.name = "hide-warned", .flag = true},
 };
 
+inline constexpr std::string_view kSpiceDialects[] = {"ngspice", "ltspice"};
+inline constexpr OptionSpec kSpiceOptions[] = {
+    {.name = "core", .required = true},
+    {.name = "turns", .required = true},
+    {.name = "stack"},
+    {.name = "dialect", .choices = kSpiceDialects},
+    {.name = "with-losses", .flag = true},
+    {.name = "current"},
+    {.name = "frequency"},
+    {.name = "ripple"},
+    {.name = "output"},
+};
 
 CliResult RunDesign(const Arguments& a);
+CliResult RunSpice(const Arguments& a);
 CliResult RunConverter(const Arguments& a);
 
 }  // namespace zova::cli

@@ -22,6 +22,7 @@ Commands:
   curve        a DC-bias permeability curve
   design       the design figures of a winding: resistance, losses, layers, size
   converter    a converter's inductor: operating point, candidates by total loss
+  spice        a circuit-simulator model of a winding, for ngspice or LTspice
 
 Options are written --name VALUE or --name=VALUE. The value may be empty, hold
 blanks or begin with "-" (--current -2). "--" ends the options.
@@ -201,6 +202,37 @@ candidate's ripple follows from its own inductance).
   --hide-warned    leave out the candidates that raise a warning
 
 Refusals exit 2 (one line in Chinese), no core found exits 1, out of range 3.
+)";
+
+inline constexpr std::string_view kSpiceSynopsis =
+    "zovamagnetic-cli spice --core PARTNO --turns TEXT [--stack TEXT] [--dialect ngspice|ltspice] "
+    "[--with-losses --current A [--frequency KHZ --ripple APP]] [--output FILE]";
+inline constexpr std::string_view kSpice = R"(A circuit-simulator model of a winding: a two-pin subcircuit (pins 1 and 2)
+named after the core, the turns and the stack (KTA092060_54T, KTA092060_54T_3S),
+whose inductance follows the winding's inductance against DC current as
+'design' computes it from the maker's DC-bias curve, from 0 A to the current
+at which the field reaches the curve's top point (1000 Oe), constant beyond.
+A comment header names the program, the core, the turns, the stack, the curve
+and where the model holds.
+
+  --core PARTNO    an offered part number as 'cores' lists it (either case);
+                   a core without a DC-bias curve is refused
+  --turns TEXT     number of turns, whole, 1 to 32767
+  --stack TEXT     number of stacked cores, whole, 1 to 32767 (default "1")
+  --dialect D      ngspice (default): an inductor whose value is a piecewise-
+                   linear table of the inductance against the current;
+                   ltspice: the arbitrary inductor, Flux= a table of the flux
+                   linkage (the integral of the inductance) against the current
+  --with-losses    the winding's DC resistance at 100 °C in series (the wire
+                   is sized for --current, the DC current in A); with
+                   --frequency (kHz) and --ripple (A peak to peak) also a
+                   resistance across the inductance that dissipates the core
+                   loss 'design' gives at that operating point, and only there
+  --output FILE    write the model to FILE (whole or not at all, exit 74 when
+                   it cannot be written) instead of standard output
+
+The values are read as 'design' reads them and refused in its words (exit 2);
+out of range exits 3.
 )";
 
 }  // namespace zova::cli::help

@@ -271,6 +271,27 @@ def test_refusals_are_value_and_arithmetic_errors():
     assert zm.InputRefused.__module__ == "zovamagnetic"
 
 
+@pytest.mark.parametrize("kwargs, args", [
+    pytest.param({}, [], id="ngspice"),
+    pytest.param({"stack": 3, "dialect": "ltspice"}, ["--stack", "3", "--dialect", "ltspice"], id="ltspiceStack"),
+    pytest.param({"with_losses": True, "current": 10, "frequency": 100, "ripple": 2.685},
+                 ["--with-losses", "--current", "10", "--frequency", "100", "--ripple", "2.685"], id="losses"),
+])
+def test_spice_is_the_tools_model(kwargs, args):
+    run = run_tool(["spice", "--core", "KTA106090", "--turns", "18", *args])
+    assert run.returncode == 0 and run.stderr == ""
+    assert zm.spice("KTA106090", 18, **kwargs) == run.stdout
+
+
+def test_spice_refusals_are_the_designs():
+    with pytest.raises(zm.InputRefused, match="^该磁芯没有直流偏置曲线"):
+        zm.spice("KRA037125", 20)
+    with pytest.raises(zm.InputRefused, match="^绕线圈数必须是整数。$"):
+        zm.spice("KTA092060", 2.5)
+    with pytest.raises(ValueError, match="dialect"):
+        zm.spice("KTA092060", 54, dialect="spice3")
+
+
 def test_curve_at_no_field_has_no_points():
     assert zm.curve("KTA", "060", at=[]) == {"series": "KTA", "perm": "060", "points": []}
     with pytest.raises(zm.InputRefused, match="^no curve for series 'KTZ'"):
