@@ -322,17 +322,17 @@ SpiceOutcome SpiceModelOf(const DesignOutcome& d, SpiceDialect dialect, bool wit
         losses.emplace();
         losses->seriesResistance = *f.resistance100;
         losses->current = d.current;
-        if (d.options.ac && f.coreLoss > 0.0) {
+        if (d.options.ac && f.coreLoss && *f.coreLoss > 0.0 && f.ripple) {
             // A symmetric triangle of Δi at f puts ±λ·2f across the winding
             // (λ = L·Δi), a square wave whose rms is 2λf; another duty D gives
             // λf/√(D(1−D)), never less.
-            const double lambda = static_cast<double>(f.inductance) * f.ripple * kMicro;  // V·s
+            const double lambda = static_cast<double>(f.inductance) * *f.ripple * kMicro;  // V·s
             const double hertz = d.options.ac->frequency * 1000.0;
             losses->frequency = d.options.ac->frequency;
-            losses->ripple = f.ripple;
-            losses->coreLoss = f.coreLoss;
+            losses->ripple = *f.ripple;
+            losses->coreLoss = *f.coreLoss;
             losses->terminalRms = 2.0 * lambda * hertz;
-            losses->parallelResistance = losses->terminalRms * losses->terminalRms / f.coreLoss;
+            losses->parallelResistance = losses->terminalRms * losses->terminalRms / *f.coreLoss;
         }
     }
     SpiceOutcome out;

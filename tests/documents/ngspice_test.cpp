@@ -91,8 +91,10 @@ TEST_P(NgspiceAc, SmallSignalInductanceIsTheDesigns) {
     for (int k = 0; k < 10; ++k) {
         const double current = std::stod(std::to_string(top * k / 9.0));
         const double want = test::DesignInductance(core, c.turns, c.stack, current);
-        ASSERT_TRUE(values.contains("l" + std::to_string(k)));
-        const double got = values.at("l" + std::to_string(k));
+        std::string key(1, 'l');
+        key += std::to_string(k);
+        ASSERT_TRUE(values.contains(key));
+        const double got = values.at(key);
         EXPECT_NEAR(got, want, 0.005 * want) << current << " A";
         worst = std::max(worst, std::abs(got / want - 1.0));
     }
@@ -117,7 +119,7 @@ TEST(NgspiceBuck, RippleAndAverageCurrentAreTheConvertersFirstCandidates) {
     const std::size_t first = CandidateOrder(run.figures, "totalLoss")->front();
     const CoreRecord& core = CoreCatalogue(run.selection.cores[first].row);
     const std::int16_t turns = run.selection.cores[first].turns;
-    const double ripple = run.figures[first].ripple;
+    const double ripple = run.figures[first].ripple.value();
 
     const SpiceOutcome o = SpiceModelAsTyped({.partNo = core.PartNo, .turns = std::to_string(turns)});
     ASSERT_TRUE(o.written()) << o.message;
