@@ -354,6 +354,10 @@ std::optional<DesignReport> WorkbenchSession::Report(std::string_view date) cons
     return DesignReportOf(Inputs(), design_, date);
 }
 
+SpiceOutcome WorkbenchSession::SpiceModel(SpiceDialect dialect, bool withLosses) const {
+    return SpiceModelOf(design_, dialect, withLosses);
+}
+
 std::string WorkbenchSession::FileNameFor(std::string_view what) const {
     if (!HasDesign()) return std::string(what);
     return workbench::ChartFileName(what, design_.partNo, design_.turns, design_.current, design_.stackSize);

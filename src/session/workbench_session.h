@@ -13,6 +13,7 @@
 #include "commands/selection_command.h"
 #include "documents/design_file.h"
 #include "documents/design_report.h"
+#include "documents/spice_model.h"
 #include "presentation/candidate_table.h"
 #include "presentation/chart_series.h"
 #include "presentation/figure_rows.h"
@@ -113,6 +114,10 @@ public:
     // The inputs a file would keep of the design on screen (HasDesign()).
     DesignInputs Inputs() const;
     std::optional<DesignReport> Report(std::string_view date) const;
+
+    // A circuit-simulator model of the design on screen; with losses, the
+    // winding's resistance and the core loss at its operating point.
+    SpiceOutcome SpiceModel(SpiceDialect dialect, bool withLosses) const;
 
     // The names offered when saving (without extension).
     std::string FileNameFor(std::string_view what) const;  // "设计", "设计报告", a chart's name

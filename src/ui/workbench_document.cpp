@@ -24,6 +24,8 @@ namespace {
 
 constexpr FileType kDesignTypes[] = {{"设计文件 (*.json)", "json"}};
 constexpr FileType kReportTypes[] = {{"PDF 文档 (*.pdf)", "pdf"}};
+// The extension names the simulator the model is written for.
+constexpr FileType kSpiceTypes[] = {{"ngspice 模型 (*.cir)", "cir"}, {"LTspice 模型 (*.lib)", "lib"}};
 constexpr int kRecentFiles = 5;
 const QString kRecentKey = QStringLiteral("recentDesigns");
 
@@ -57,6 +59,9 @@ WorkbenchDocument::WorkbenchDocument(QWidget* window, QBoxLayout* layout, Workbe
     menu->addSeparator();
     designActions_.push_back(add(QStringLiteral("导出报告 (PDF)(&R)…"), &WorkbenchDocument::mnuExportReport_Click));
     designActions_.push_back(add(QStringLiteral("打印(&P)…"), &WorkbenchDocument::mnuPrint_Click, QKeySequence::Print));
+    designActions_.push_back(add(QStringLiteral("导出 SPICE 模型(&M)…"), &WorkbenchDocument::mnuExportSpice_Click));
+    designActions_.push_back(
+        add(QStringLiteral("导出 SPICE 模型，含损耗(&L)…"), &WorkbenchDocument::mnuExportSpiceWithLosses_Click));
     menu->addSeparator();
     recent_ = menu->addMenu(QStringLiteral("最近的设计(&T)"));
     layout->setMenuBar(bar);
@@ -163,6 +168,26 @@ void WorkbenchDocument::mnuExportReport_Click() {
 void WorkbenchDocument::mnuPrint_Click() {
     if (const std::optional<DesignReport> report = session_.Report(u8(QDate::currentDate().toString(Qt::ISODate))))
         PrintReport(window_, *report);
+}
+
+void WorkbenchDocument::mnuExportSpice_Click() { ExportSpice(false); }
+
+void WorkbenchDocument::mnuExportSpiceWithLosses_Click() { ExportSpice(true); }
+
+// The model is of the design on screen; a design it cannot model (a core
+// without a bias curve) is said before any file is asked for.
+void WorkbenchDocument::ExportSpice(bool withLosses) {
+    const SpiceOutcome probe = session_.SpiceModel(SpiceDialect::Ngspice, withLosses);
+    if (!probe.written()) {
+        ShowMessage(window_, q(probe.message));
+        return;
+    }
+    const QString path = AskSaveName(window_, QStringLiteral("导出 SPICE 模型"), q(probe.name), kSpiceTypes);
+    if (path.isEmpty()) return;
+    const bool ltspice = path.endsWith(QLatin1String(".lib"), Qt::CaseInsensitive);
+    const SpiceOutcome model =
+        ltspice ? session_.SpiceModel(SpiceDialect::LTspice, withLosses) : probe;
+    SaveBytes(window_, path, QByteArray::fromStdString(model.text));
 }
 
 void WorkbenchDocument::Remember(const QString& path) {

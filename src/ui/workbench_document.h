@@ -42,6 +42,9 @@ private:
     void mnuSaveAs_Click();
     void mnuExportReport_Click();
     void mnuPrint_Click();
+    void mnuExportSpice_Click();
+    void mnuExportSpiceWithLosses_Click();
+    void ExportSpice(bool withLosses);
     void mnuRecent_Click(const QString& path);
 
     bool SaveTo(const QString& path);

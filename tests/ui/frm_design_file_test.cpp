@@ -145,6 +145,22 @@ TEST_F(DesignFiles, ADamagedFileSaysWhyAndChangesNothing) {
     EXPECT_TRUE(window.DesignFile().isEmpty());
 }
 
+// The model of the design on screen, for the simulator its extension names.
+TEST_F(DesignFiles, TheSpiceModelIsTheDesignsForTheSimulatorItsExtensionNames) {
+    design();
+    const QString cir = dir.filePath(QStringLiteral("choke.cir")), lib = dir.filePath(QStringLiteral("choke.lib"));
+    withFile(QStringLiteral("导出 SPICE 模型(&M)…"), cir);
+    withFile(QStringLiteral("导出 SPICE 模型，含损耗(&L)…"), lib);
+    QFile ngspice(cir), ltspice(lib);
+    ASSERT_TRUE(ngspice.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(ltspice.open(QIODevice::ReadOnly));
+    const QByteArray a = ngspice.readAll(), b = ltspice.readAll();
+    EXPECT_TRUE(a.contains(".subckt KTA092060_54T 1 2")) << a.left(200).toStdString();
+    EXPECT_TRUE(a.contains("L='pwl(abs(i(Vsense))"));
+    EXPECT_TRUE(b.contains("Flux={"));
+    EXPECT_TRUE(b.contains("Rcore")) << "the losses at the design's 100 kHz and 3 A";
+}
+
 TEST_F(DesignFiles, TheReportIsAPdf) {
     design();
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
