@@ -117,7 +117,7 @@ std::vector<TablePoint> exactCurve(const CoreRecord& core, std::int16_t turns, s
     currents.push_back(first);
     currents.push_back(top);
     std::erase_if(currents, [&](float i) { return i < first || i > top; });
-    std::ranges::sort(currents);
+    std::sort(currents.begin(), currents.end());
     currents.erase(std::unique(currents.begin(), currents.end()), currents.end());
 
     std::vector<TablePoint> points{{0.0, toolInductance(core, turns, stack, 0.0f)}};

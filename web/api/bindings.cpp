@@ -33,6 +33,8 @@ std::string openDesign(const emscripten::val& bytes, std::string name) {
     return zova::web::OpenDesignJson(std::string(b.begin(), b.end()), name);
 }
 std::string reportHtml(std::string date, std::string charts) { return zova::web::ReportHtmlJson(date, charts); }
+std::string hideWarned(bool hide) { return zova::web::HideWarnedJson(hide); }
+std::string spice(std::string dialect, bool withLosses) { return zova::web::SpiceJson(dialect, withLosses); }
 
 }  // namespace
 
@@ -55,5 +57,7 @@ EMSCRIPTEN_BINDINGS(zova_page) {
     emscripten::function("saved", &saved);
     emscripten::function("openDesign", &openDesign);
     emscripten::function("reportHtml", &reportHtml);
+    emscripten::function("hideWarned", &hideWarned);
+    emscripten::function("spice", &spice);
     emscripten::function("resetSession", &zova::web::ResetSession);
 }

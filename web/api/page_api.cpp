@@ -197,6 +197,7 @@ void sessionMembers(Json& j) {
         .key("total").integer(static_cast<long long>(s.CandidateTotal()))
         .key("converterRun").boolean(s.ConverterRun())
         .key("chosen").integer(p.chosen)
+        .key("warnedHidden").boolean(s.WarnedHidden())
         .endObject();
     j.key("fileNames").beginObject()
         .key("design").string(s.FileNameFor("设计"))
@@ -471,6 +472,25 @@ std::string ReportHtmlJson(std::string_view date, std::string_view chartsHtml) {
     const std::optional<DesignReport> report = session().Report(date);
     Json j;
     j.beginObject().key("html").string(report ? DesignReportHtml(*report, chartsHtml) : std::string()).endObject();
+    return j.text();
+}
+
+std::string HideWarnedJson(bool hide) {
+    LoadCatalogue();
+    session().HideWarned(hide);
+    return SessionJson();
+}
+
+std::string SpiceJson(std::string_view dialect, bool withLosses) {
+    LoadCatalogue();
+    const SpiceDialect d = SpiceDialectNamed(dialect).value_or(SpiceDialect::Ngspice);
+    const SpiceOutcome o = session().SpiceModel(d, withLosses);
+    Json j;
+    j.beginObject()
+        .key("name").string(o.written() ? o.name + (d == SpiceDialect::LTspice ? ".lib" : ".cir") : std::string())
+        .key("text").string(o.text)
+        .key("message").string(o.message)
+        .endObject();
     return j.text();
 }
 

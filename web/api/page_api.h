@@ -103,6 +103,14 @@ std::string OpenDesignJson(std::string_view bytes, std::string_view name);
 // {"html": "" without a design}.
 std::string ReportHtmlJson(std::string_view date, std::string_view chartsHtml);
 
+// The candidates with or without those that raise a warning: SessionJson().
+std::string HideWarnedJson(bool hide);
+
+// {"name": the file name offered, with its extension, "text", "message": why
+// not}: the circuit-simulator model of the design shown, for "ngspice" or
+// "ltspice", with or without the losses at its operating point.
+std::string SpiceJson(std::string_view dialect, bool withLosses);
+
 // Starts the workbench afresh (the driver's runs start from a fresh page).
 void ResetSession();
 

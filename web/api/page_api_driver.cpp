@@ -4,7 +4,8 @@
 //   coreList, coreDetails, calculatorHelp, workbenchTexts, figureTable, calculate, select, candidates,
 //   candidateOrder (column, "1" for descending), candidatesCsv, session, type (box key, text),
 //   runConverter, loadCandidate (line), saveDesign, saved (name), openDesign (the
-//   bytes in hexadecimal, name), reportHtml (date, charts), resetSession
+//   bytes in hexadecimal, name), reportHtml (date, charts), hideWarned ("1" to hide),
+//   spice (dialect, "1" with losses), resetSession
 //   bench COUNT CURRENT INDUCTANCE STACK: the median time of one select call
 // Each answer is written followed by a line holding only the character RS (0x1e).
 #include <algorithm>
@@ -98,6 +99,10 @@ int main() {
             answer = web::OpenDesignJson(fromHex(arg(1)), arg(2));
         } else if (call == "reportHtml") {
             answer = web::ReportHtmlJson(arg(1), arg(2));
+        } else if (call == "hideWarned") {
+            answer = web::HideWarnedJson(arg(1) == "1");
+        } else if (call == "spice") {
+            answer = web::SpiceJson(arg(1), arg(2) == "1");
         } else if (call == "resetSession") {
             web::ResetSession();
             answer = "null\n";

@@ -16,9 +16,10 @@ const PART_NO_COLUMN = 1;
 const ADDRESS = {
   core: 'dc', turns: 'dn', current: 'di', stack: 'dk', frequency: 'df', ripple: 'dr', lossCoefficients: 'dl',
   topology: 'vt', vin: 'vi', vout: 'vo', iout: 'va', converterFrequency: 'vf', rippleRatio: 'vr',
-  converterInductance: 'vl', converterStack: 'vk',
+  converterInductance: 'vl', converterStack: 'vk', alTolerance: 'da', hotLimit: 'dh', rollOffLimit: 'dp',
 };
-const DESIGN_KEYS = ['core', 'turns', 'current', 'stack', 'frequency', 'ripple', 'lossCoefficients'];
+const DESIGN_KEYS = ['core', 'turns', 'current', 'stack', 'frequency', 'ripple', 'lossCoefficients', 'alTolerance',
+  'hotLimit', 'rollOffLimit'];
 const CONVERTER_KEYS = ['topology', 'converterFrequency', 'vin', 'vout', 'iout', 'converterStack', 'rippleRatio',
   'converterInductance'];
 
@@ -37,7 +38,11 @@ export function createDesign(engine) {
     topology: $('converter-topology'), vin: $('converter-vin'), vout: $('converter-vout'), iout: $('converter-iout'),
     converterFrequency: $('converter-frequency'), rippleRatio: $('converter-ratio'),
     converterInductance: $('converter-inductance'), converterStack: $('converter-stack'),
+    alTolerance: $('design-al-tolerance'), hotLimit: $('design-hot-limit'), rollOffLimit: $('design-rolloff-limit'),
   };
+  const hideWarned = $('candidates-hide-warned');
+  const spiceKind = $('design-spice-kind');
+  const spiceButton = $('design-spice');
   const refusals = refusalsOf(boxes);
   const title = $('design-title');
   const fileMessage = $('design-file-message');
@@ -144,6 +149,8 @@ export function createDesign(engine) {
     title.textContent = s.title;
     saveButton.disabled = !s.hasDesign;
     reportButton.disabled = !s.hasDesign;
+    spiceButton.disabled = !s.hasDesign;
+    hideWarned.checked = s.candidates.warnedHidden;
     status.textContent = s.candidates.status;
     // A new run's rows are computed and built once the tab shows them.
     if (s.candidates.run === shownRun) markChosen();
@@ -320,6 +327,20 @@ export function createDesign(engine) {
     render(opened.session);
     boxes.core.focus();
   });
+  hideWarned.addEventListener('change', () => {
+    render(engine.hideWarned(hideWarned.checked));
+    if (visible()) buildTable();
+  });
+  spiceButton.addEventListener('click', () => {
+    const [dialect, losses] = spiceKind.value.split('+');
+    const model = engine.spice(dialect, losses === 'losses');
+    if (model.message) {
+      fileMessage.textContent = model.message;
+      return;
+    }
+    fileMessage.textContent = '';
+    downloadText(model.text, model.name, 'text/plain;charset=utf-8');
+  });
   saveButton.addEventListener('click', () => {
     const file = engine.saveDesign();
     if (file.message) {
@@ -372,7 +393,7 @@ export function createDesign(engine) {
       const given = Object.values(ADDRESS).some((key) => state.has(key));
       if (!given) return;
       quiet = false;
-      for (const key of [...CONVERTER_KEYS, 'lossCoefficients']) {
+      for (const key of [...CONVERTER_KEYS, 'lossCoefficients', 'alTolerance', 'hotLimit', 'rollOffLimit']) {
         if (state.has(ADDRESS[key])) engine.type(key, state.get(ADDRESS[key]));
       }
       if (state.get('vx') === '1') engine.runConverter();

@@ -23,6 +23,8 @@ export function engineOf(module) {
     saved: (name) => read(module.saved(name)),
     openDesign: (bytes, name) => read(module.openDesign(bytes, name)),
     reportHtml: (date, charts) => read(module.reportHtml(date, charts)).html,
+    hideWarned: (hide) => read(module.hideWarned(hide)),
+    spice: (dialect, withLosses) => read(module.spice(dialect, withLosses)),
   };
 }
 

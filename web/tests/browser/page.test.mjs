@@ -423,3 +423,39 @@ test('the 10 A / 100 μH selection in Chromium takes at most 3 times the native 
   console.log(`selection 10 A / 100 μH: ${took}`);
   expect(ratio).toBeLessThanOrEqual(3);
 });
+
+// Boost 100 → 400 V, 2 A, 100 kHz, r = 2: many candidates run hotter than
+// 60 K. Ranked, they come after those without a warning; hidden, none is left.
+test('the converter puts warned candidates last and hides them on request; the margins are read as typed', async ({ page }) => {
+  await open(page);
+  await tab(page, '设计分析').click();
+  const design = panel(page, '设计分析');
+  const converter = design.getByRole('group', { name: '变换器' });
+  await converter.getByLabel('拓扑').selectOption('boost');
+  await field(converter, '变换器开关频率 (kHz)').fill('100');
+  await field(converter, '输入电压 (V)').fill('100');
+  await field(converter, '输出电压 (V)').fill('400');
+  await field(converter, '输出电流 (A)').fill('2');
+  await field(converter, '纹波率 ΔI/I').fill('2');
+  await field(converter, '纹波率 ΔI/I').press('Enter');
+  const warnings = async () => (await page.locator('#candidates-table tbody tr').evaluateAll(
+    (rows) => rows.map((tr) => tr.lastElementChild.textContent)));
+  await expect(page.locator('#candidates-table tbody tr').first()).toBeVisible();
+  const all = await warnings();
+  const clean = all.filter((w) => w === '').length;
+  expect(all.filter((w) => w.includes('温升高')).length).toBeGreaterThan(50);
+  expect(all.slice(0, clean).every((w) => w === '')).toBe(true);
+
+  await page.getByLabel('只显示无警告的候选').check();
+  await expect(page.locator('#candidates-table tbody tr')).toHaveCount(clean);
+  await expect(page.locator('#candidates-status')).toContainText(`隐藏 ${all.length - clean} 个有警告的候选`);
+
+  await field(design, 'AL 容差 (%)').fill('31');
+  await expectRefused(field(design, 'AL 容差 (%)'), 'AL 容差应在 0 到 30 % 之间。');
+  await field(design, 'AL 容差 (%)').fill('10');
+  const [download] = await Promise.all([
+    page.waitForEvent('download'),
+    design.getByRole('button', { name: '导出 SPICE 模型' }).click(),
+  ]);
+  expect(download.suggestedFilename()).toMatch(/^[A-Z0-9]+_\d+T\.cir$/);
+});

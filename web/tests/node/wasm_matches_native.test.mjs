@@ -211,8 +211,13 @@ function pageCalls() {
   for (const converter of converters) {
     for (const [key, text] of Object.entries(converter)) calls.push(['type', key, text]);
     calls.push(['runConverter'], ['candidates'], ['candidateOrder', '17', '1'], ['candidatesCsv'],
+      ['hideWarned', '1'], ['candidates'], ['hideWarned', '0'],
       ['loadCandidate', '3'], ['type', 'turns', '40'], ['type', 'vin', '50']);
   }
+  // The margins, and the models of the design shown.
+  calls.push(['type', 'alTolerance', '12'], ['type', 'hotLimit', '40'], ['type', 'rollOffLimit', '70'], ['session'],
+    ['spice', 'ngspice', '0'], ['spice', 'ltspice', '1'], ['type', 'alTolerance', '31'], ['spice', 'ngspice', '0'],
+    ['type', 'alTolerance', ''], ['type', 'hotLimit', ''], ['type', 'rollOffLimit', '']);
   // Files: the design saved, written, opened again; bytes that are no design.
   calls.push(['type', 'core', 'KTA092060'], ['type', 'turns', '54'], ['type', 'current', '10'], ['saveDesign'],
     ['saved', 'a.json'], ['session'], ['reportHtml', '2024-05-01', '<div>charts</div>'],
@@ -233,6 +238,8 @@ function callWasm([name, ...args]) {
     case 'candidateOrder': return wasm.candidateOrder(Number(args[0]), args[1] === '1');
     case 'loadCandidate': return wasm.loadCandidate(Number(args[0]));
     case 'openDesign': return wasm.openDesign(Uint8Array.from(Buffer.from(args[0], 'hex')), args[1]);
+    case 'hideWarned': return wasm.hideWarned(args[0] === '1');
+    case 'spice': return wasm.spice(args[0], args[1] === '1');
     case 'resetSession': wasm.resetSession(); return 'null\n';
     default: return wasm[name](...args);
   }
