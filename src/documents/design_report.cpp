@@ -1,5 +1,7 @@
 #include "documents/design_report.h"
 
+#include "presentation/warning_texts.h"
+
 #include <stdexcept>
 
 #include "catalogue/catalogue.h"
@@ -109,6 +111,7 @@ DesignReport DesignReportOf(const DesignInputs& in, const DesignOutcome& outcome
         r.figures.push_back(std::move(section));
     }
     r.warning = WindingWarning(f, in.turns);
+    for (const WarningLine& w : WarningLines(f, outcome.limits)) r.warnings.push_back(w.text);
     if (auto permeability = PermeabilityChartOf(core, f))
         r.charts = ReportCharts{InductanceChartOf(f, outcome.current), std::move(*permeability)};
 
@@ -131,12 +134,18 @@ std::string DesignReportHtml(const DesignReport& r, std::string_view charts) {
         "body { font-size: 8pt; } h1 { font-size: 13pt; margin: 0; } p.subtitle { color: #555555; margin: 0; }"
         "table.figures { border-collapse: collapse; } table.figures td, table.figures th { padding: 1px 4px; }"
         "table.figures th { text-align: left; background: #e8eef5; } td.value { text-align: right; }"
-        "p.warning { color: #a00000; } ul.notes { color: #333333; }"
+        "p.warning, h2.warning, ul.warning { color: #a00000; } h2.warning { font-size: 9pt; margin: 4px 0 0 0; }"
+        "ul.notes { color: #333333; }"
         "</style></head><body>";
     html += "<h1>" + escaped(r.title) + "</h1><p class=\"subtitle\">" + escaped(r.subtitle) + "</p>";
     html += grid(r.summary, 2);
     if (!r.converter.empty()) html += "<p class=\"converter\">" + escaped(r.converter) + "</p>";
     if (!r.warning.empty()) html += "<p class=\"warning\">" + escaped(r.warning) + "</p>";
+    if (!r.warnings.empty()) {
+        html += "<h2 class=\"warning\">警告</h2><ul class=\"warning\">";
+        for (const std::string& w : r.warnings) html += "<li>" + escaped(w) + "</li>";
+        html += "</ul>";
+    }
     html += grid(r.figures, 2);
     html += r.charts ? std::string(charts) : "<p>" + escaped(workbench::kNoCurve) + "</p>";
     html += "<ul class=\"notes\">";

@@ -37,6 +37,7 @@ struct DesignReport {
     // "" for a design that did not come from a converter.
     std::string converter;
     std::string warning;                // the winding warning, "" when none
+    std::vector<std::string> warnings;  // what the figures raise at the design's margins, each a sentence
     std::vector<std::string> notes;     // the models' assumptions and provenance
     std::optional<ReportCharts> charts;  // none for a core without a bias curve
 };

@@ -36,6 +36,24 @@ TEST(DesignReport, HoldsEveryFigureOnceAndItsModels) {
     EXPECT_TRUE(named);
 }
 
+// KTB135160, 151 turns at 14 A: 86.7 K, 2.03 % of its permeability left and
+// 0.847 of saturation (tests/design/flux_reference.py) raise three warnings,
+// which the report lists in a section of their own; at 2 A it lists none.
+TEST(DesignReport, ListsTheWarningsOfItsMargins) {
+    for (const auto& [current, count] : {std::pair{"14", 3u}, std::pair{"2", 1u}}) {
+        const DesignOutcome o = DesignAsTyped("KTB135160", "151", current, "1", {}, {"", "100", "1"});
+        ASSERT_EQ(o.end, DesignEnd::Found) << o.message;
+        DesignInputs in = InputsOf(o, current);
+        const DesignReport r = DesignReportOf(in, o, "2026-12-09");
+        // At 100 K and 1 %, only the flux density is warned of at 14 A; nothing at 2 A.
+        EXPECT_EQ(r.warnings.size(), count == 3u ? 1u : 0u) << current << " A";
+        const DesignOutcome defaults = DesignAsTyped("KTB135160", "151", current, "1");
+        EXPECT_EQ(DesignReportOf(InputsOf(defaults, current), defaults, "2026-12-09").warnings.size(), count)
+            << current << " A at the default margins";
+        EXPECT_EQ(DesignReportHtml(r).find("<h2 class=\"warning\">警告</h2>") != std::string::npos, !r.warnings.empty());
+    }
+}
+
 // A core with a bias curve gets both charts at the design's operating point
 // (54 turns at 10 A on KTA092060 give 100.283 µH) and the caller's slot for
 // them; KRA037125 (no maker's curve for KRA 125) gets the sentence saying why
