@@ -107,11 +107,11 @@ xdotool mousemove 916 56 click 1
 pause
 xdotool windowsize "$main" 1280 800
 pause 1.5
-xdotool mousemove 1075 452 click 1
+xdotool mousemove 1075 500 click 1
 pause
-xdotool mousemove 110 498 click 1
+xdotool mousemove 110 546 click 1
 pause
-xdotool mousemove 483 116 click 1
+xdotool mousemove 483 164 click 1
 pause 1.5
 shoot "$main" design-maximised.png
 kill "$pid"
@@ -129,17 +129,17 @@ xdotool mousemove 916 56 click 1
 pause
 xdotool windowsize "$main" 1280 800
 pause 1.5
-xdotool mousemove 557 136 click 1
+xdotool mousemove 557 164 click 1
 pause
 type_at() { xdotool mousemove "$1" "$2" click 1; xdotool type --delay 60 "$3"; }
-type_at 1080 168 100
-type_at 620 196 48
-type_at 1080 196 12
-type_at 620 224 10
-xdotool mousemove 410 281 click 1
+type_at 1080 196 100
+type_at 620 224 48
+type_at 1080 224 12
+type_at 620 252 10
+xdotool mousemove 410 309 click 1
 pause 2
 shoot "$main" design-converter.png
-xdotool mousemove 395 136 click 1
+xdotool mousemove 395 164 click 1
 pause 1.5
 shoot "$main" design-ripple.png
 kill "$pid"

@@ -26,6 +26,11 @@ std::string inputTable(const std::string& partNo, const DesignOutcome& o) {
            text::GeneralForm(o.current) + "\n磁芯个数\t" + std::to_string(o.stackSize) + "\n\n";
 }
 
+// A design's refusal or arithmetic failure, with its exit code.
+CliResult FailureOf(DesignEnd end, const std::string& message) {
+    return Failure(end == DesignEnd::OutOfRange ? kExitOutOfRange : kExitRefused, message);
+}
+
 // Each warning a line of its own under the inputs, as a note is.
 std::string warningLines(const std::vector<WarningLine>& warnings) {
     std::string out;
@@ -68,15 +73,7 @@ CliResult RunDesign(const Arguments& a) {
                       rollOffLimit = a.value("rolloff-limit").value_or("");
     const DesignOutcome o = DesignAsTyped(core, *a.value("turns"), current, a.value("stack").value_or("1"),
                                           {frequency, ripple, coefficients}, {alTolerance, hotLimit, rollOffLimit});
-    switch (o.end) {
-        case DesignEnd::Validation:
-        case DesignEnd::UnknownCore:
-            return Failure(kExitRefused, o.message);
-        case DesignEnd::OutOfRange:
-            return Failure(kExitOutOfRange, o.message);
-        case DesignEnd::Found:
-            break;
-    }
+    if (o.end != DesignEnd::Found) return FailureOf(o.end, o.message);
     if (const auto path = a.value("save")) {
         const files::SaveOutcome saved = files::SaveFile(*path, DesignFileText(InputsOf(o, current), *o.figures));
         if (!saved.saved()) return Failure(kExitWriteFailed, saved.message);
@@ -101,15 +98,7 @@ CliResult RunSpice(const Arguments& a) {
                                               .current = current,
                                               .frequency = frequency,
                                               .ripple = ripple});
-    switch (o.end) {
-        case DesignEnd::Validation:
-        case DesignEnd::UnknownCore:
-            return Failure(kExitRefused, o.message);
-        case DesignEnd::OutOfRange:
-            return Failure(kExitOutOfRange, o.message);
-        case DesignEnd::Found:
-            break;
-    }
+    if (o.end != DesignEnd::Found) return FailureOf(o.end, o.message);
     if (const auto path = a.value("output")) {
         const files::SaveOutcome saved = files::SaveFile(*path, o.text);
         if (!saved.saved()) return Failure(kExitWriteFailed, saved.message);

@@ -11,6 +11,7 @@
 #include "engine/formulas.h"
 #include "presentation/converter_outputs.h"
 #include "presentation/figure_table.h"
+#include "text/html_text.h"
 #include "presentation/workbench_texts.h"
 #include "text/number_text.h"
 
@@ -43,24 +44,12 @@ std::string converterLine(const ConverterInputs& c) {
            shown(pointFigure("inductance"), p);
 }
 
-std::string escaped(std::string_view s) {
-    std::string out;
-    for (const char c : s) {
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
-        }
-    }
-    return out;
-}
-
 std::string table(const ReportSection& section) {
-    std::string html = "<table class=\"figures\"><tr><th colspan=\"2\">" + escaped(section.heading) + "</th></tr>";
+    std::string html =
+        "<table class=\"figures\"><tr><th colspan=\"2\">" + text::HtmlEscaped(section.heading) + "</th></tr>";
     for (const FigureRow& row : section.rows)
-        html += "<tr><td>" + escaped(row.name) + "</td><td class=\"value\">" + escaped(row.value) + "</td></tr>";
+        html += "<tr><td>" + text::HtmlEscaped(row.name) + "</td><td class=\"value\">" + text::HtmlEscaped(row.value) +
+                "</td></tr>";
     return html + "</table>";
 }
 
@@ -129,7 +118,7 @@ DesignReport DesignReportOf(const DesignInputs& in, const DesignOutcome& outcome
 
 std::string DesignReportHtml(const DesignReport& r, std::string_view charts) {
     std::string html =
-        "<html><head><meta charset=\"utf-8\"><title>" + escaped(r.title) +
+        "<html><head><meta charset=\"utf-8\"><title>" + text::HtmlEscaped(r.title) +
         "</title><style>"
         "body { font-size: 8pt; } h1 { font-size: 13pt; margin: 0; } p.subtitle { color: #555555; margin: 0; }"
         "table.figures { border-collapse: collapse; } table.figures td, table.figures th { padding: 1px 4px; }"
@@ -137,19 +126,20 @@ std::string DesignReportHtml(const DesignReport& r, std::string_view charts) {
         "p.warning, h2.warning, ul.warning { color: #a00000; } h2.warning { font-size: 9pt; margin: 4px 0 0 0; }"
         "ul.notes { color: #333333; }"
         "</style></head><body>";
-    html += "<h1>" + escaped(r.title) + "</h1><p class=\"subtitle\">" + escaped(r.subtitle) + "</p>";
+    html += "<h1>" + text::HtmlEscaped(r.title) + "</h1><p class=\"subtitle\">" + text::HtmlEscaped(r.subtitle) +
+            "</p>";
     html += grid(r.summary, 2);
-    if (!r.converter.empty()) html += "<p class=\"converter\">" + escaped(r.converter) + "</p>";
-    if (!r.warning.empty()) html += "<p class=\"warning\">" + escaped(r.warning) + "</p>";
+    if (!r.converter.empty()) html += "<p class=\"converter\">" + text::HtmlEscaped(r.converter) + "</p>";
+    if (!r.warning.empty()) html += "<p class=\"warning\">" + text::HtmlEscaped(r.warning) + "</p>";
     if (!r.warnings.empty()) {
         html += "<h2 class=\"warning\">警告</h2><ul class=\"warning\">";
-        for (const std::string& w : r.warnings) html += "<li>" + escaped(w) + "</li>";
+        for (const std::string& w : r.warnings) html += "<li>" + text::HtmlEscaped(w) + "</li>";
         html += "</ul>";
     }
     html += grid(r.figures, 2);
-    html += r.charts ? std::string(charts) : "<p>" + escaped(workbench::kNoCurve) + "</p>";
+    html += r.charts ? std::string(charts) : "<p>" + text::HtmlEscaped(workbench::kNoCurve) + "</p>";
     html += "<ul class=\"notes\">";
-    for (const std::string& note : r.notes) html += "<li>" + escaped(note) + "</li>";
+    for (const std::string& note : r.notes) html += "<li>" + text::HtmlEscaped(note) + "</li>";
     return html + "</ul></body></html>";
 }
 

@@ -10,21 +10,9 @@
 
 #include "presentation/figure_meanings.h"
 #include "presentation/figure_table.h"
+#include "text/html_text.h"
 
 namespace {
-
-std::string escaped(std::string_view s) {
-    std::string out;
-    for (const char c : s) {
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            default: out += c;
-        }
-    }
-    return out;
-}
 
 std::string figureRows() {
     std::string rows;
@@ -32,10 +20,10 @@ std::string figureRows() {
     for (const zova::Figure* figure : zova::FiguresInReadingOrder()) {
         if (zova::GroupName(figure->group) != group) {
             group = zova::GroupName(figure->group);
-            rows += "<tr><th colspan=\"2\" scope=\"rowgroup\">" + escaped(group) + "</th></tr>";
+            rows += "<tr><th colspan=\"2\" scope=\"rowgroup\">" + zova::text::HtmlEscaped(group) + "</th></tr>";
         }
-        rows += "<tr><td>" + escaped(zova::Caption(*figure)) + "</td><td>" +
-                escaped(zova::FigureMeaning(figure->key)) + "</td></tr>";
+        rows += "<tr><td>" + zova::text::HtmlEscaped(zova::Caption(*figure)) + "</td><td>" +
+                zova::text::HtmlEscaped(zova::FigureMeaning(figure->key)) + "</td></tr>";
     }
     return rows;
 }
