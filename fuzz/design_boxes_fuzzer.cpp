@@ -1,5 +1,5 @@
 // The design workbench's boxes, all at once, typed into its session: the
-// design's seven and the converter's eight, then a converter run. Every input
+// design's seven, the converter's eight and the three margins, then a converter run. Every input
 // ends in figures or one refusal in words, as the one reader answers the same
 // texts (which the tool answers with); whatever the session shows can be kept
 // in a design file that opens again to the same file.
@@ -39,13 +39,13 @@ void checkDesign(const WorkbenchSession& s) {
 
 // Input: core, turns, current, stack, frequency, ripple, coefficients, then
 // topology, vin, vout, iout, frequency, ripple ratio, inductance, stack of the
-// converter; separated by NUL.
+// converter, then the AL tolerance, the hot and the roll-off limits; separated by NUL.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto f = fuzz::Fields(fuzz::AsText(data, size), kSessionBoxes);
     WorkbenchSession s;
     for (std::size_t i = 0; i < kSessionBoxes; ++i) s.Type(static_cast<SessionBox>(i), f[i]);
     // Typed by hand, the design is read as the tool reads the same texts.
-    ZOVA_FUZZ_CHECK(s.Design() == DesignAsTyped(f[0], f[1], f[2], f[3], {f[4], f[5], f[6]}));
+    ZOVA_FUZZ_CHECK(s.Design() == DesignAsTyped(f[0], f[1], f[2], f[3], {f[4], f[5], f[6]}, {f[15], f[16], f[17]}));
     checkDesign(s);
     s.RunConverter();
     const ConverterView v = s.Converter();
