@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>本工具用于环形磁芯的选型、计算电感量辅助电感设计，如果对计算或选型有任何问题请访问：</source>
-        <translation>This tool selects toroidal cores and calculates inductance to help you design inductors. With any question about a calculation or a selection, visit: </translation>
+        <translation>Selects toroidal cores and calculates inductance for inductor design. Questions? Visit: </translation>
     </message>
     <message>
         <source>如果您需要样品，联系我们：</source>
@@ -545,7 +545,7 @@
     <name>zova::ui::FrmAbout</name>
     <message>
         <source>关于磁芯选型计算工具</source>
-        <translation>About the core selection tool</translation>
+        <translation>About the core tool</translation>
     </message>
     <message>
         <source>电话:</source>

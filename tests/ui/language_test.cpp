@@ -21,6 +21,7 @@
 
 #include "commands/maker_info.h"
 #include "tests/ui/widget_lookup.h"
+#include "ui/frm_about.h"
 #include "ui/frm_choise.h"
 #include "ui/frm_design.h"
 #include "ui/frm_diangan.h"
@@ -128,6 +129,27 @@ const std::vector<TextCase> kWorkbench = {
     {"labTopology", "拓扑(&T)", "&Topology"},
     {"cmdSaveChart", "保存图表(&S)…", "&Save chart…"},
 };
+
+const std::vector<TextCase> kAbout = {
+    {"", "关于磁芯计算软件", "About the core calculator"},
+    {"lblTitle", "关于磁芯选型计算工具", "About the core tool"},
+    {"cmdOK", "确定", "OK"},
+};
+
+TEST_F(Language_, TheAboutBoxSwitchesToEnglishAndBack) {
+    FrmAbout box;
+    box.show();
+    const auto chinese = Geometries(&box);
+    const QString contact = Find<QLabel>(&box, "labMsg")->text();
+    Switch(Language::English);
+    Expect(&box, kAbout, true);
+    EXPECT_TRUE(Find<QLabel>(&box, "labMsg")->text().startsWith(QStringLiteral("For samples, contact us:\r\nPhone:")));
+    ExpectNothingCutOff(&box, chinese);
+    Switch(Language::Chinese);
+    Expect(&box, kAbout, false);
+    EXPECT_EQ(Find<QLabel>(&box, "labMsg")->text(), contact);
+    EXPECT_EQ(Geometries(&box), chinese);
+}
 
 TEST_F(Language_, TheCalculatorSwitchesToEnglishAndBackWithoutMoving) {
     FrmDiangan window;
