@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build (with Qt Charts, Qt SVG and Qt's
-# Chinese texts), the tests (locales: the sources
+# Installs the Debian 12 packages the build (with Qt Charts, Qt SVG, Qt's Linguist tools and Qt's
+# Chinese and English texts), the tests (locales: the sources
 # localedef builds the tests' comma locale from), the Debian package
 # (dpkg-shlibdeps and file, for cpack; lintian to check it), the screenshots
 # (xdotool), the report's tests (poppler-utils: pdftotext, pdffonts, pdfinfo,
@@ -18,7 +18,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build
-  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev qt6-translations-l10n
+  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-wqy-microhei imagemagick poppler-utils
   locales

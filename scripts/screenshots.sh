@@ -6,6 +6,8 @@
 #   about.png            the About box
 #   design.png           the design workbench opened from the selection's first line
 #   design-maximised.png the same maximised, sorted by copper loss, another core picked
+#   main-selection-en.png, calculator-en.png, design-en.png
+#                        the same windows in English (the 语言/Language menu's choice)
 # Usage: scripts/screenshots.sh [program]   (default: builds and uses the release build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,6 +24,13 @@ fi
 
 app=$2
 out=docs/screenshots
+# The program's settings in a folder of the script's own: the language chosen
+# here, not the user's.
+settings=$(mktemp -d)
+export XDG_CONFIG_HOME=$settings
+language() { mkdir -p "$settings/zova"; printf '[General]\nlanguage=%s\n' "$1" >"$settings/zova/zovamagnetic.ini"; }
+language zh
+title=ZOVA磁芯设计工具
 mkdir -p "$out"
 shoot() { /usr/bin/import -window "$1" "$out/$2"; echo "saved $out/$2"; }  # ImageMagick's own import
 pause() { sleep "${1:-0.7}"; }
@@ -31,7 +40,7 @@ start() {
   "$app" &
   pid=$!
   trap 'kill "$pid" 2>/dev/null || true' EXIT
-  main=$(xdotool search --sync --onlyvisible --name '^ZOVA磁芯设计工具$' | head -1)
+  main=$(xdotool search --sync --onlyvisible --name "^$title\$" | head -1)
   xdotool windowfocus --sync "$main"
   pause 1.5
 }
@@ -144,3 +153,31 @@ pause 1.5
 shoot "$main" design-ripple.png
 kill "$pid"
 trap - EXIT
+
+# The windows in English: the selection, then Tools (&T) > the calculator
+# (&I) as above, then the workbench (&D) from the selection's run.
+language en
+title="ZOVA Core Design Tool"
+start_and_select
+shoot "$main" main-selection-en.png
+xdotool key alt+t
+pause
+xdotool key i
+pause 1.5
+xdotool type --delay 80 ktb130060
+xdotool key Tab space
+pause
+xdotool key Tab
+xdotool type --delay 80 50
+xdotool key Tab
+xdotool type --delay 80 5
+pause 1.5
+shoot "$main" calculator-en.png
+xdotool key alt+t
+pause
+xdotool key d
+pause 2
+shoot "$main" design-en.png
+kill "$pid"
+trap - EXIT
+rm -r "$settings"

@@ -1,12 +1,10 @@
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "ui/images.h"
+#include "ui/language.h"
 #include "ui/mdi_main.h"
 
 namespace {
@@ -53,13 +51,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
     QApplication::setWindowIcon(zova::ui::AppIcon());
-    // Qt's own texts (file dialogs, the text boxes' and sub-windows' menus) in
-    // the program's language, whatever the desktop's; English where the
-    // translation is not installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // The windows in the language chosen last (Chinese at first), Qt's own
+    // texts (file dialogs, the text boxes' and sub-windows' menus) with them,
+    // whatever the desktop's language.
+    zova::ui::ApplyLanguage(zova::ui::SavedLanguage());
     zova::ui::MDIMain mdiMain;
     mdiMain.show();
     return QApplication::exec();

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QFile>
 #include <QFileDialog>
@@ -23,10 +24,10 @@ namespace {
 
 bool confirmReplace(QWidget* owner, const QString& caption, const QString& path) {
     QMessageBox box(QMessageBox::Warning, caption,
-                    QStringLiteral("“%1”已经存在。要替换它吗？").arg(QFileInfo(path).fileName()), QMessageBox::NoButton,
+                    QCoreApplication::translate("FileExport", "“%1”已经存在。要替换它吗？").arg(QFileInfo(path).fileName()), QMessageBox::NoButton,
                     owner);
-    QPushButton* replace = box.addButton(QStringLiteral("替换"), QMessageBox::AcceptRole);
-    box.setDefaultButton(box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
+    QPushButton* replace = box.addButton(QCoreApplication::translate("FileExport", "替换"), QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(QCoreApplication::translate("FileExport", "取消"), QMessageBox::RejectRole));
     box.exec();
     return box.clickedButton() == replace;
 }
@@ -51,7 +52,7 @@ private:
 
 QString AskSaveName(QWidget* owner, const QString& caption, const QString& suggested, std::span<const FileType> types) {
     QStringList filters;
-    for (const FileType& type : types) filters << QString::fromUtf8(type.filter);
+    for (const FileType& type : types) filters << QCoreApplication::translate("FileExport", type.filter);
     QString chosen = filters.front();
     // Qt's own question would come before our extension is added: we ask.
     const QString typed =
@@ -104,8 +105,8 @@ QByteArray ChartSvg(QChartView* view, const QString& title) {
 
 void ExportCandidatesCsv(QWidget* owner, const std::vector<CandidateRow>& rows, const std::vector<std::size_t>& order,
                          const QString& suggested) {
-    static constexpr FileType kCsv[] = {{"CSV 文件 (*.csv)", "csv"}};
-    const QString path = AskSaveName(owner, QStringLiteral("导出 CSV"), suggested, kCsv);
+    static constexpr FileType kCsv[] = {{QT_TRANSLATE_NOOP("FileExport", "CSV 文件 (*.csv)"), "csv"}};
+    const QString path = AskSaveName(owner, QCoreApplication::translate("FileExport", "导出 CSV"), suggested, kCsv);
     if (path.isEmpty()) return;
     const std::string csv = CandidatesCsv(rows, order);
     SaveBytes(owner, path, QByteArray::fromStdString(csv));

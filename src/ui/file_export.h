@@ -16,7 +16,7 @@ namespace zova::ui {
 
 // A kind of file the save dialog offers: its filter and its extension.
 struct FileType {
-    const char* filter;          // "PNG 图像 (*.png)"
+    const char* filter;          // "PNG 图像 (*.png)", translated in the context "FileExport"
     std::string_view extension;  // "png"
 };
 

@@ -28,19 +28,28 @@ FrmAbout::FrmAbout(QWidget* parent)
     ui_->picIcon->setPixmap(SmallLogoPixmap());
     ui_->picIcon->setCursor(LinkCursor());
     ui_->picIcon->installEventFilter(this);
-    ui_->lblDescription->setText(ui_->lblDescription->text() + q(maker::kHomePage));
-    ui_->lblDisclaimer->setText(q(maker::kDisclaimer));
-
     connect(ui_->cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
     Form_Load();
 }
 
 FrmAbout::~FrmAbout() = default;
 
-void FrmAbout::Form_Load() {
-    ui_->lblTitle->setText(QStringLiteral("关于磁芯选型计算工具"));
-    ui_->labMsg->setText(ui_->labMsg->text() + QStringLiteral("\r\n") + QStringLiteral("电话:") + q(maker::kTelephones) +
-                    QStringLiteral("\r\n") + QStringLiteral("Email:") + q(maker::kSalesEmail));
+void FrmAbout::Form_Load() { ShowTexts(); }
+
+// The texts the box adds to those of its layout.
+void FrmAbout::ShowTexts() {
+    ui_->lblDescription->setText(ui_->lblDescription->text() + q(maker::kHomePage));
+    ui_->lblDisclaimer->setText(q(maker::kDisclaimer));
+    ui_->lblTitle->setText(tr("关于磁芯选型计算工具"));
+    ui_->labMsg->setText(ui_->labMsg->text() + QStringLiteral("\r\n") + tr("电话:") + q(maker::kTelephones) +
+                         QStringLiteral("\r\n") + QStringLiteral("Email:") + q(maker::kSalesEmail));
+}
+
+void FrmAbout::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    ui_->retranslateUi(this);
+    ShowTexts();
 }
 
 void FrmAbout::cmdOK_Click() { close(); }

@@ -25,9 +25,12 @@ protected:
     // through reject() again.
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A change of language translates the box's own texts again.
+    void changeEvent(QEvent* event) override;
 
 private:
     void Form_Load();
+    void ShowTexts();
     void cmdOK_Click();
     void picIcon_Click();
 

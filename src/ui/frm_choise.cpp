@@ -25,6 +25,7 @@
 #include "ui/file_export.h"
 #include "ui/images.h"
 #include "ui/key_press_filter.h"
+#include "ui/language.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
 #include "ui/shell_links.h"
@@ -55,14 +56,12 @@ FrmChoise::FrmChoise(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
     ui_->setupUi(this);
     setWindowIcon(AppIcon());
     setFixedSize(size());
+    mnuOpenInDesign_ = new QAction(this);
+    mnuCopyAll_ = new QAction(this);
+    mnuExportCsv_ = new QAction(this);
+    ShowTexts();
+    SizeLabels();
     QLabel* const captions[] = {ui_->Label12, ui_->Label13, ui_->Label14, ui_->Label15, ui_->Label16, ui_->Label17};
-    for (std::size_t i = 0; i < std::size(captions); ++i) captions[i]->setText(q(messages::kResultColumnCaptions[i]));
-    ui_->labURL->setText(ui_->labURL->text() + q(maker::kHomePage));
-    ui_->Label1->setText(q(messages::SelectionBasisText()));
-    // Captions stay on one line as wide as their text in whatever font the
-    // desktop supplies; the layout gives only their positions.
-    for (QLabel* caption : findChildren<QLabel*>())
-        if (caption != ui_->picLogo) caption->adjustSize();
     // The rules' first line sits below the frame's title, not on its border.
     ui_->Label1->move(ui_->Label1->x(), std::max(ui_->Label1->y(), ui_->fraRules->contentsRect().top()));
 
@@ -84,9 +83,6 @@ FrmChoise::FrmChoise(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
     connect(ui_->cmdJiSuan, &QPushButton::clicked, this, &FrmChoise::cmdJiSuan_Click);
     connect(ui_->cmdRequestSample, &QPushButton::clicked, this, &FrmChoise::cmdRequestSample_Click);
 
-    mnuOpenInDesign_ = new QAction(QStringLiteral("在设计分析中打开"), this);
-    mnuCopyAll_ = new QAction(QStringLiteral("复制全部"), this);
-    mnuExportCsv_ = new QAction(QStringLiteral("导出 CSV…"), this);
     ui_->lstResut->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui_->lstResut, &QListWidget::itemDoubleClicked, this, &FrmChoise::lstResut_DblClick);
     connect(ui_->lstResut, &QListWidget::customContextMenuRequested, this, &FrmChoise::lstResut_ContextMenu);
@@ -96,6 +92,33 @@ FrmChoise::FrmChoise(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
 }
 
 FrmChoise::~FrmChoise() = default;
+
+// The texts the form adds to those of its layout.
+void FrmChoise::ShowTexts() {
+    QLabel* const captions[] = {ui_->Label12, ui_->Label13, ui_->Label14, ui_->Label15, ui_->Label16, ui_->Label17};
+    for (std::size_t i = 0; i < std::size(captions); ++i) captions[i]->setText(q(messages::kResultColumnCaptions[i]));
+    ui_->labURL->setText(ui_->labURL->text() + q(maker::kHomePage));
+    ui_->Label1->setText(q(messages::SelectionBasisText()));
+    mnuOpenInDesign_->setText(tr("在设计分析中打开"));
+    mnuCopyAll_->setText(tr("复制全部"));
+    mnuExportCsv_->setText(tr("导出 CSV…"));
+}
+
+// Captions stay on one line as wide as their text in whatever font the
+// desktop supplies; the layout gives only their positions.
+void FrmChoise::SizeLabels() {
+    for (QLabel* caption : findChildren<QLabel*>())
+        if (caption != ui_->picLogo) caption->adjustSize();
+    FitLabels(this);
+}
+
+void FrmChoise::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    ui_->retranslateUi(this);
+    ShowTexts();
+    SizeLabels();
+}
 
 bool FrmChoise::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui_->txtDianliu && event->type() == QEvent::FocusIn) {

@@ -35,8 +35,12 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A change of language translates the window's own texts again.
+    void changeEvent(QEvent* event) override;
 
 private:
+    void ShowTexts();
+    void SizeLabels();
     void cmdJiSuan_Click();
     void txtDianliu_GotFocus();
     void labURL_Click();

@@ -52,7 +52,8 @@ public:
 constexpr int kLeastChartHeight = 260;
 constexpr int kLeastSideBySideWidth = 760;
 
-constexpr FileType kChartTypes[] = {{"PNG 图像 (*.png)", "png"}, {"SVG 图像 (*.svg)", "svg"}};
+constexpr FileType kChartTypes[] = {{QT_TRANSLATE_NOOP("FileExport", "PNG 图像 (*.png)"), "png"},
+                                    {QT_TRANSLATE_NOOP("FileExport", "SVG 图像 (*.svg)"), "svg"}};
 
 const QString kRefusalStyle = QStringLiteral("color: #a00000");
 
@@ -289,8 +290,9 @@ void FrmDesign::Arrange() {
     QTabWidget* tabs = ui_->tabCharts;
     QWidget* current = tabs->currentWidget();
     if (compact) {
-        tabs->insertTab(0, ui_->pnlWinding, QStringLiteral("设计数据"));
-        tabs->addTab(ui_->pnlCandidates, QStringLiteral("候选磁芯"));
+        tabs->insertTab(0, ui_->pnlWinding, QString());
+        tabs->addTab(ui_->pnlCandidates, QString());
+        RetitleTabs();
         ui_->layWindow->addWidget(tabs);
         ui_->splMain->hide();
     } else {
@@ -306,6 +308,13 @@ void FrmDesign::Arrange() {
     }
     if (tabs->indexOf(current) >= 0) tabs->setCurrentWidget(current);
     tabCharts_Change();
+}
+
+// The figures' and the candidates' pages while the window is compact.
+void FrmDesign::RetitleTabs() {
+    QTabWidget* tabs = ui_->tabCharts;
+    if (const int page = tabs->indexOf(ui_->pnlWinding); page >= 0) tabs->setTabText(page, tr("设计数据"));
+    if (const int page = tabs->indexOf(ui_->pnlCandidates); page >= 0) tabs->setTabText(page, tr("候选磁芯"));
 }
 
 void FrmDesign::SizeSplitters() {
@@ -352,16 +361,27 @@ void FrmDesign::cmdSaveChart_Click() {
     const bool inductance = ui_->tabCharts->currentWidget() == ui_->tabInductance;
     QChartView* view = inductance ? ui_->chtInductance : ui_->chtPermeability;
     const QString suggested = q(session_.FileNameFor(u8(ui_->tabCharts->tabText(ui_->tabCharts->currentIndex()))));
-    const QString path = AskSaveName(this, QStringLiteral("保存图表"), suggested, kChartTypes);
+    const QString path = AskSaveName(this, tr("保存图表"), suggested, kChartTypes);
     if (path.isEmpty()) return;
     const bool svg = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
     const QString title = q(session_.View().chartTitle);
     const QByteArray bytes = svg ? ChartSvg(view, title) : ChartPng(view, title);
     if (bytes.isEmpty()) {
-        ShowMessage(this, QStringLiteral("无法生成图表图像，没有保存。"));
+        ShowMessage(this, tr("无法生成图表图像，没有保存。"));
         return;
     }
     SaveBytes(this, path, bytes);
+}
+
+void FrmDesign::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    // The title is the session's (the design's name), not the layout's.
+    const QString title = windowTitle();
+    ui_->retranslateUi(this);
+    setWindowTitle(title);
+    RetitleTabs();
+    document_->Retranslate();
 }
 
 void FrmDesign::closeEvent(QCloseEvent* event) {

@@ -51,6 +51,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     // With unsaved changes: 保存 / 不保存 / 取消.
     void closeEvent(QCloseEvent* event) override;
+    // A change of language translates the window's own texts again.
+    void changeEvent(QEvent* event) override;
 
 private:
     void cmbCore_Change();
@@ -73,6 +75,7 @@ private:
     void ShowFigures(const std::vector<FigureSection>& sections);
     void MarkRefused(const DesignView& view);
     void Arrange();
+    void RetitleTabs();
     void SizeSplitters();
     void ReachHiddenPages();
 

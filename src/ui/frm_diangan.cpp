@@ -16,6 +16,7 @@
 #include "text/conversions.h"
 #include "ui/images.h"
 #include "ui/key_press_filter.h"
+#include "ui/language.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
 #include "ui/shell_links.h"
@@ -35,7 +36,7 @@ FrmDiangan::FrmDiangan(QWidget* parent) : QWidget(parent), ui_(std::make_unique<
     setFixedSize(size());
     ApplyWindowConventions(this);
 
-    ui_->Label7->setText(ui_->Label7->text() + q(maker::kHomePage));
+    ShowTexts();
     ui_->Label7->setCursor(LinkCursor());
     ui_->Label7->installEventFilter(this);
     ui_->txtDianliu->installEventFilter(this);
@@ -62,8 +63,24 @@ FrmDiangan::~FrmDiangan() = default;
 void FrmDiangan::Form_Load() {
     FilterCoreList(QString());  // every offered core, none selected
     ShowResult(q(CalculatorHelpText()));
-    for (QLabel* label : findChildren<QLabel*>()) label->adjustSize();
+    SizeLabels();
     ui_->txtSearch->setFocus();
+}
+
+// The texts the form adds to those of its layout.
+void FrmDiangan::ShowTexts() { ui_->Label7->setText(ui_->Label7->text() + q(maker::kHomePage)); }
+
+void FrmDiangan::SizeLabels() {
+    for (QLabel* label : findChildren<QLabel*>()) label->adjustSize();
+    FitLabels(this);
+}
+
+void FrmDiangan::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    ui_->retranslateUi(this);
+    ShowTexts();
+    SizeLabels();
 }
 
 bool FrmDiangan::eventFilter(QObject* watched, QEvent* event) {

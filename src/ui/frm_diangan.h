@@ -21,9 +21,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A change of language translates the window's own texts again.
+    void changeEvent(QEvent* event) override;
 
 private:
     void Form_Load();
+    void ShowTexts();
+    void SizeLabels();
     void txtSearch_Change();
     void FilterCoreList(const QString& searchText);
     void lstCoreList_Click();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -54,6 +55,13 @@ MDIMain::MDIMain(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui
     connect(ui_->meuDesign, &QAction::triggered, this, &MDIMain::meuDesign_Click);
     connect(ui_->meuHelpMain, &QAction::triggered, this, &MDIMain::meuHelpMain_Click);
     connect(ui_->meuAbout, &QAction::triggered, this, &MDIMain::meuAbout_Click);
+    // The language menu names each language in itself, the same in both.
+    auto* languages = new QActionGroup(this);
+    languages->addAction(ui_->meuChinese);
+    languages->addAction(ui_->meuEnglish);
+    connect(ui_->meuChinese, &QAction::triggered, this, &MDIMain::meuChinese_Click);
+    connect(ui_->meuEnglish, &QAction::triggered, this, &MDIMain::meuEnglish_Click);
+    ShowLanguage();
 
     MDIForm_Load();
     FitClientArea();
@@ -110,6 +118,28 @@ void MDIMain::meuAbout_Click() {
     if (frmAbout_.isNull()) frmAbout_ = new FrmAbout;  // no owner: a window beside ours
     BringToFront(frmAbout_);
     frmAbout_->activateWindow();
+}
+
+void MDIMain::meuChinese_Click() { ChooseLanguage(Language::Chinese); }
+
+void MDIMain::meuEnglish_Click() { ChooseLanguage(Language::English); }
+
+void MDIMain::ChooseLanguage(Language language) {
+    SaveLanguage(language);
+    if (language != CurrentLanguage()) ApplyLanguage(language);
+    ShowLanguage();
+}
+
+void MDIMain::ShowLanguage() {
+    ui_->meuChinese->setChecked(CurrentLanguage() == Language::Chinese);
+    ui_->meuEnglish->setChecked(CurrentLanguage() == Language::English);
+}
+
+void MDIMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    ui_->retranslateUi(this);
+    ShowLanguage();
 }
 
 void MDIMain::showEvent(QShowEvent* event) {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "commands/selection_command.h"
+#include "ui/language.h"
 
 class QMdiSubWindow;
 
@@ -35,6 +36,8 @@ protected:
     // window leaves no window behind and the program ends.
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A change of language translates the menus again.
+    void changeEvent(QEvent* event) override;
 
 private:
     void MDIForm_Load();
@@ -49,6 +52,11 @@ private:
     void ShowSelection();
     void meuHelpMain_Click();
     void meuAbout_Click();
+    void meuChinese_Click();
+    void meuEnglish_Click();
+    // Keeps the choice in the settings and shows every window in it at once.
+    void ChooseLanguage(Language language);
+    void ShowLanguage();
 
     // The form of the window, built first when it is not open; a resizable
     // one can be maximised.

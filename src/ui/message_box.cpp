@@ -1,5 +1,6 @@
 #include "ui/message_box.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -13,7 +14,7 @@ void ShowMessage(QWidget* owner, const QString& text, const QString& caption) {
                     QMessageBox::Ok, owner);
     // The box's one button in the user's language: Qt's own caption is "OK"
     // unless a translation of Qt is installed and loaded.
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("MessageBox", "确定"));
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

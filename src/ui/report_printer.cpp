@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -170,10 +171,10 @@ bool PrintReport(QWidget* owner, const DesignReport& report) {
     printer.setDocName(q(report.title));
     printer.setCreator(q(ProgramNameAndVersion()));
     QPrintDialog dialog(&printer, owner);
-    dialog.setWindowTitle(QStringLiteral("打印设计报告"));
+    dialog.setWindowTitle(QCoreApplication::translate("DesignReport", "打印设计报告"));
     if (dialog.exec() != QDialog::Accepted) return false;
     if (PaintReport(&printer, report) > 0) return true;
-    ShowMessage(owner, QStringLiteral("无法打印设计报告：所选的打印机不能开始打印。"));
+    ShowMessage(owner, QCoreApplication::translate("DesignReport", "无法打印设计报告：所选的打印机不能开始打印。"));
     return false;
 }
 

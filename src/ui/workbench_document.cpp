@@ -16,23 +16,22 @@
 #include "session/workbench_session.h"
 #include "ui/file_export.h"
 #include "ui/message_box.h"
+#include "ui/program_settings.h"
 #include "ui/qt_text.h"
 #include "ui/report_printer.h"
 
 namespace zova::ui {
 namespace {
 
-constexpr FileType kDesignTypes[] = {{"设计文件 (*.json)", "json"}};
-constexpr FileType kReportTypes[] = {{"PDF 文档 (*.pdf)", "pdf"}};
+constexpr FileType kDesignTypes[] = {{QT_TRANSLATE_NOOP("FileExport", "设计文件 (*.json)"), "json"}};
+constexpr FileType kReportTypes[] = {{QT_TRANSLATE_NOOP("FileExport", "PDF 文档 (*.pdf)"), "pdf"}};
 // The extension names the simulator the model is written for.
-constexpr FileType kSpiceTypes[] = {{"ngspice 模型 (*.cir)", "cir"}, {"LTspice 模型 (*.lib)", "lib"}};
+constexpr FileType kSpiceTypes[] = {{QT_TRANSLATE_NOOP("FileExport", "ngspice 模型 (*.cir)"), "cir"},
+                                     {QT_TRANSLATE_NOOP("FileExport", "LTspice 模型 (*.lib)"), "lib"}};
 constexpr int kRecentFiles = 5;
 const QString kRecentKey = QStringLiteral("recentDesigns");
 
-std::unique_ptr<QSettings> settings() {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zova"),
-                                       QStringLiteral("zovamagnetic"));
-}
+std::unique_ptr<QSettings> settings() { return ProgramSettings(); }
 
 QStringList recentFiles() { return settings()->value(kRecentKey).toStringList(); }
 
@@ -43,30 +42,41 @@ void storeRecentFiles(const QStringList& files) { settings()->setValue(kRecentKe
 WorkbenchDocument::WorkbenchDocument(QWidget* window, QBoxLayout* layout, WorkbenchSession& session)
     : QObject(window), window_(window), session_(session) {
     auto* bar = new QMenuBar(window);
-    QMenu* menu = bar->addMenu(QStringLiteral("设计文件(&J)"));
-    const auto add = [&](const QString& text, auto handler, QKeySequence keys = {}) {
-        QAction* action = menu->addAction(text);
+    menu_ = bar->addMenu(QString());
+    const auto add = [&](auto handler, QKeySequence keys = {}) {
+        QAction* action = menu_->addAction(QString());
         action->setShortcut(keys);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         window->addAction(action);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    add(QStringLiteral("打开设计(&O)…"), &WorkbenchDocument::mnuOpen_Click, QKeySequence::Open);
-    designActions_.push_back(add(QStringLiteral("保存设计(&S)"), &WorkbenchDocument::mnuSave_Click, QKeySequence::Save));
-    designActions_.push_back(
-        add(QStringLiteral("另存为(&A)…"), &WorkbenchDocument::mnuSaveAs_Click, QKeySequence::SaveAs));
-    menu->addSeparator();
-    designActions_.push_back(add(QStringLiteral("导出报告 (PDF)(&R)…"), &WorkbenchDocument::mnuExportReport_Click));
-    designActions_.push_back(add(QStringLiteral("打印(&P)…"), &WorkbenchDocument::mnuPrint_Click, QKeySequence::Print));
-    designActions_.push_back(add(QStringLiteral("导出 SPICE 模型(&M)…"), &WorkbenchDocument::mnuExportSpice_Click));
-    designActions_.push_back(
-        add(QStringLiteral("导出 SPICE 模型，含损耗(&L)…"), &WorkbenchDocument::mnuExportSpiceWithLosses_Click));
-    menu->addSeparator();
-    recent_ = menu->addMenu(QStringLiteral("最近的设计(&T)"));
+    mnuOpen_ = add(&WorkbenchDocument::mnuOpen_Click, QKeySequence::Open);
+    designActions_.push_back(mnuSave_ = add(&WorkbenchDocument::mnuSave_Click, QKeySequence::Save));
+    designActions_.push_back(mnuSaveAs_ = add(&WorkbenchDocument::mnuSaveAs_Click, QKeySequence::SaveAs));
+    menu_->addSeparator();
+    designActions_.push_back(mnuExportReport_ = add(&WorkbenchDocument::mnuExportReport_Click));
+    designActions_.push_back(mnuPrint_ = add(&WorkbenchDocument::mnuPrint_Click, QKeySequence::Print));
+    designActions_.push_back(mnuExportSpice_ = add(&WorkbenchDocument::mnuExportSpice_Click));
+    designActions_.push_back(mnuExportSpiceWithLosses_ = add(&WorkbenchDocument::mnuExportSpiceWithLosses_Click));
+    menu_->addSeparator();
+    recent_ = menu_->addMenu(QString());
+    Retranslate();
     layout->setMenuBar(bar);
     ShowRecent();
     ShowState();
+}
+
+void WorkbenchDocument::Retranslate() {
+    menu_->setTitle(tr("设计文件(&J)"));
+    mnuOpen_->setText(tr("打开设计(&O)…"));
+    mnuSave_->setText(tr("保存设计(&S)"));
+    mnuSaveAs_->setText(tr("另存为(&A)…"));
+    mnuExportReport_->setText(tr("导出报告 (PDF)(&R)…"));
+    mnuPrint_->setText(tr("打印(&P)…"));
+    mnuExportSpice_->setText(tr("导出 SPICE 模型(&M)…"));
+    mnuExportSpiceWithLosses_->setText(tr("导出 SPICE 模型，含损耗(&L)…"));
+    recent_->setTitle(tr("最近的设计(&T)"));
 }
 
 void WorkbenchDocument::ShowState() {
@@ -80,12 +90,12 @@ bool WorkbenchDocument::SaveChanges() {
     // A refused box leaves nothing to save: the question says so and offers no 保存.
     const bool savable = session_.HasDesign();
     const QString question =
-        savable ? QStringLiteral("设计已修改，要保存吗？")
-                : QStringLiteral("设计已修改，但无法保存：%1\n仍要放弃这些改动吗？").arg(q(session_.Design().message));
-    QMessageBox box(QMessageBox::Question, QStringLiteral("设计分析"), question, QMessageBox::NoButton, window_);
-    QPushButton* save = savable ? box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole) : nullptr;
-    QPushButton* discard = box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+        savable ? tr("设计已修改，要保存吗？")
+                : tr("设计已修改，但无法保存：%1\n仍要放弃这些改动吗？").arg(q(session_.Design().message));
+    QMessageBox box(QMessageBox::Question, tr("设计分析"), question, QMessageBox::NoButton, window_);
+    QPushButton* save = savable ? box.addButton(tr("保存"), QMessageBox::AcceptRole) : nullptr;
+    QPushButton* discard = box.addButton(tr("不保存"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(tr("取消"), QMessageBox::RejectRole);
     box.setDefaultButton(savable ? save : cancel);
     box.exec();
     if (box.clickedButton() == discard) return true;
@@ -121,14 +131,14 @@ void WorkbenchDocument::mnuSaveAs_Click() {
     if (!session_.HasDesign()) return;
     const QString suggested =
         path_.isEmpty() ? q(session_.FileNameFor("设计")) : QFileInfo(path_).completeBaseName();
-    const QString path = AskSaveName(window_, QStringLiteral("保存设计"), suggested, kDesignTypes);
+    const QString path = AskSaveName(window_, tr("保存设计"), suggested, kDesignTypes);
     if (!path.isEmpty()) SaveTo(path);
 }
 
 void WorkbenchDocument::mnuOpen_Click() {
     if (!SaveChanges()) return;
-    const QString path = QFileDialog::getOpenFileName(window_, QStringLiteral("打开设计"), QFileInfo(path_).path(),
-                                                      QStringLiteral("设计文件 (*.json);;所有文件 (*)"));
+    const QString path = QFileDialog::getOpenFileName(window_, tr("打开设计"), QFileInfo(path_).path(),
+                                                      tr("设计文件 (*.json);;所有文件 (*)"));
     if (!path.isEmpty()) Open(path);
 }
 
@@ -140,7 +150,7 @@ bool WorkbenchDocument::Open(const QString& path) {
     }
     const OpenedFile file = session_.Open(*read.bytes, u8(path));
     if (!file.opened) {
-        ShowMessage(window_, QStringLiteral("无法打开“%1”：%2").arg(path, q(file.message)));
+        ShowMessage(window_, tr("无法打开“%1”：%2").arg(path, q(file.message)));
         return false;
     }
     path_ = path;
@@ -154,12 +164,12 @@ bool WorkbenchDocument::Open(const QString& path) {
 void WorkbenchDocument::mnuExportReport_Click() {
     const std::optional<DesignReport> report = session_.Report(u8(QDate::currentDate().toString(Qt::ISODate)));
     if (!report) return;
-    const QString path = AskSaveName(window_, QStringLiteral("导出报告"), q(session_.FileNameFor("设计报告")),
+    const QString path = AskSaveName(window_, tr("导出报告"), q(session_.FileNameFor("设计报告")),
                                      kReportTypes);
     if (path.isEmpty()) return;
     const QByteArray pdf = ReportPdf(*report);
     if (pdf.isEmpty()) {
-        ShowMessage(window_, QStringLiteral("无法生成报告，没有保存。"));
+        ShowMessage(window_, tr("无法生成报告，没有保存。"));
         return;
     }
     SaveBytes(window_, path, pdf);
@@ -182,7 +192,7 @@ void WorkbenchDocument::ExportSpice(bool withLosses) {
         ShowMessage(window_, q(probe.message));
         return;
     }
-    const QString path = AskSaveName(window_, QStringLiteral("导出 SPICE 模型"), q(probe.name), kSpiceTypes);
+    const QString path = AskSaveName(window_, tr("导出 SPICE 模型"), q(probe.name), kSpiceTypes);
     if (path.isEmpty()) return;
     const bool ltspice = path.endsWith(QLatin1String(".lib"), Qt::CaseInsensitive);
     const SpiceOutcome model =

@@ -32,6 +32,8 @@ public:
     const QString& Path() const { return path_; }
     // The title and the actions that need a design, as the session stands.
     void ShowState();
+    // The menu's texts in the language now chosen.
+    void Retranslate();
 
 signals:
     void opened();
@@ -54,7 +56,15 @@ private:
     QWidget* window_;
     WorkbenchSession& session_;
     QString path_;  // the file the design is kept in; empty before it was saved or opened
+    QMenu* menu_ = nullptr;
     QMenu* recent_ = nullptr;
+    QAction* mnuOpen_ = nullptr;
+    QAction* mnuSave_ = nullptr;
+    QAction* mnuSaveAs_ = nullptr;
+    QAction* mnuExportReport_ = nullptr;
+    QAction* mnuPrint_ = nullptr;
+    QAction* mnuExportSpice_ = nullptr;
+    QAction* mnuExportSpiceWithLosses_ = nullptr;
     std::vector<QAction*> designActions_;  // those that need a design
 };
 

@@ -147,13 +147,16 @@ const std::vector<MenuCase> kMenus = {
     {"meuTools",
      "计算工具(&D)",
      {{"meuChoise", "磁芯选型(&C)"}, {"menToroidalL", "环形磁芯感量计算(&L)"}, {"meuDesign", "设计分析(&E)"}}},
+    // Each language named in itself, the same whichever is chosen.
+    {"meuLanguage", "语言/Language(&L)", {{"meuChinese", "简体中文"}, {"meuEnglish", "English"}}},
     {"meuHelp", "帮助(&H)", {{"meuHelpMain", "帮助主题(&M)"}, {"meuAbout", "关于(&A)"}}},
 };
 
-TEST_F(Shell, MenuBarHoldsTheThreeMenusInOrder) {
+TEST_F(Shell, MenuBarHoldsTheFourMenusInOrder) {
     QStringList captions;
     for (QAction* a : main_->menuBar()->actions()) captions << a->text();
-    EXPECT_EQ(captions, (QStringList{QStringLiteral("文件(&F)"), QStringLiteral("计算工具(&D)"), QStringLiteral("帮助(&H)")}));
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("文件(&F)"), QStringLiteral("计算工具(&D)"),
+                                     QStringLiteral("语言/Language(&L)"), QStringLiteral("帮助(&H)")}));
 }
 
 class ShellMenu : public Shell, public ::testing::WithParamInterface<MenuCase> {};
