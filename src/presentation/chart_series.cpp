@@ -53,8 +53,9 @@ std::optional<PermeabilityChart> PermeabilityChartOf(const CoreRecord& core, con
     }
     double top = 100.0;
     for (int i = 0; i < kCurvePoints; ++i) {
-        chart.points.push_back({curve->h[i], curve->percent[i]});
         top = std::max(top, static_cast<double>(curve->percent[i]));
+        if (curve->h[i] >= chart.fieldFrom && curve->h[i] <= chart.fieldTo)
+            chart.points.push_back({curve->h[i], curve->percent[i]});
     }
     chart.percentAxis = RoundAxis(top);
 

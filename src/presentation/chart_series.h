@@ -53,7 +53,8 @@ InductanceChart InductanceChartOf(const DesignFigures& f, float current);
 
 // Percent of initial permeability against field strength (Oe).
 struct PermeabilityChart {
-    std::vector<ChartPoint> points;    // the maker's points, as published
+    std::vector<ChartPoint> points;    // the maker's points, as published, those on the axis
+                                       // (one beyond it would stretch a logarithmic axis)
     std::vector<ChartPoint> lookedUp;  // what the calculation reads off them, field rising
     ChartPoint operating;              // the design's field and percentage
     double fieldFrom = 1.0;            // Oe: the axis, whole decades

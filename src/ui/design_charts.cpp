@@ -153,11 +153,7 @@ void DesignCharts::showRippleBand(const InductanceChart& chart, double top) {
 }
 
 void DesignCharts::showPermeability(const PermeabilityChart& chart) {
-    // Points outside the axis would stretch a logarithmic axis past its range.
-    std::vector<ChartPoint> shown;
-    std::copy_if(chart.points.begin(), chart.points.end(), std::back_inserter(shown),
-                 [&](const ChartPoint& p) { return p.x >= chart.fieldFrom && p.x <= chart.fieldTo; });
-    mu_.points->replace(pointsOf(shown));
+    mu_.points->replace(pointsOf(chart.points));
     mu_.lookedUp->replace(pointsOf(chart.lookedUp));
     mu_.operating->replace({QPointF(chart.operating.x, chart.operating.y)});
     mu_.field->setRange(chart.fieldFrom, chart.fieldTo);

@@ -147,12 +147,8 @@ void designView(Json& j, const DesignView& v) {
     j.key("permeabilityChart");
     if (v.permeability) {
         const PermeabilityChart& mu = *v.permeability;
-        // Points outside the axis would stretch a logarithmic axis past its range.
-        std::vector<ChartPoint> shown;
-        for (const ChartPoint& p : mu.points)
-            if (p.x >= mu.fieldFrom && p.x <= mu.fieldTo) shown.push_back(p);
         j.beginObject();
-        points(j, "points", shown);
+        points(j, "points", mu.points);
         points(j, "lookedUp", mu.lookedUp);
         j.key("operating");
         point(j, mu.operating);
