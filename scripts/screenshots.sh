@@ -60,20 +60,25 @@ start_and_select() {
 start_and_select
 shoot "$main" main-selection.png
 
-# 计算工具(&D) > 环形磁芯感量计算(&L); the search box has the focus. Search a core,
-# Tab to the list and pick it with Space, then turns and current.
+# In the calculator, whose search box has the focus: search a core, Tab to the
+# list and pick it with Space, then turns and current.
+fill_calculator() {
+  xdotool type --delay 80 ktb130060
+  xdotool key Tab space
+  pause
+  xdotool key Tab
+  xdotool type --delay 80 50
+  xdotool key Tab
+  xdotool type --delay 80 5
+  pause 1.5
+}
+
+# 计算工具(&D) > 环形磁芯感量计算(&L).
 xdotool key alt+d
 pause
 xdotool key l
 pause 1.5
-xdotool type --delay 80 ktb130060
-xdotool key Tab space
-pause
-xdotool key Tab
-xdotool type --delay 80 50
-xdotool key Tab
-xdotool type --delay 80 5
-pause 1.5
+fill_calculator
 shoot "$main" calculator.png
 
 # 帮助(&H) > 关于(&A): a window of its own.
@@ -164,14 +169,7 @@ xdotool key alt+t
 pause
 xdotool key i
 pause 1.5
-xdotool type --delay 80 ktb130060
-xdotool key Tab space
-pause
-xdotool key Tab
-xdotool type --delay 80 50
-xdotool key Tab
-xdotool type --delay 80 5
-pause 1.5
+fill_calculator
 shoot "$main" calculator-en.png
 xdotool key alt+t
 pause

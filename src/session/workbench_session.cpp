@@ -201,6 +201,11 @@ void WorkbenchSession::RunConverter() {
     if (!order_.empty()) LoadRow(rows_[order_.front()]);
 }
 
+bool WorkbenchSession::RunIsOld() const {
+    return std::any_of(std::begin(kConverterReads), std::end(kConverterReads),
+                       [&](S box) { return Text(box) != runTexts_[Index(box)]; });
+}
+
 ConverterView WorkbenchSession::Converter() const {
     ConverterView v;
     if (converterEnd_ != ConverterEnd::Found) {
@@ -216,8 +221,7 @@ ConverterView WorkbenchSession::Converter() const {
     std::string lines = OperatingPointLines(*point_);
     for (std::size_t at = lines.find('\t'); at != std::string::npos; at = lines.find('\t', at))
         lines.replace(at, 1, "：");
-    v.stale = std::any_of(std::begin(kConverterReads), std::end(kConverterReads),
-                          [&](S box) { return Text(box) != runTexts_[Index(box)]; });
+    v.stale = RunIsOld();
     v.text = v.stale ? std::string(workbench::kConverterStale) + "\n" + lines : lines;
     return v;
 }
@@ -265,7 +269,7 @@ std::string WorkbenchSession::CandidatesStatus() const {
     std::string summary =
         workbench::CandidatesSummary(run_->cores.size(), run_->current, run_->inductance, run_->stackSize);
     if (hideWarned_ && order_.size() < rows_.size()) summary += workbench::WarnedHiddenText(rows_.size() - order_.size());
-    if (point_ && Converter().stale) summary += std::string(workbench::kCandidatesStale);
+    if (point_ && RunIsOld()) summary += std::string(workbench::kCandidatesStale);
     return summary;
 }
 

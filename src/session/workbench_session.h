@@ -129,6 +129,7 @@ private:
     void Read();
     MarginTexts Margins() const;
     void Reorder();
+    bool RunIsOld() const;  // a box the converter's last run read has changed since
     void LoadRow(const CandidateRow& row);
     bool Attached() const;
 
