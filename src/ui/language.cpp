@@ -18,8 +18,6 @@ const QString kLanguageKey = QStringLiteral("language");
 constexpr char kWrappedForRoom[] = "zovaWrappedForRoom";
 constexpr int kGap = 4;  // kept free before the control beside a label
 
-Language current = Language::Chinese;
-
 // Lives as long as the program; the application removes nothing at its end.
 QTranslator& WindowTexts() {
     static QTranslator* translator = new QTranslator;
@@ -52,17 +50,17 @@ int RoomEnd(const QLabel* label, int height) {
 }  // namespace
 
 Language SavedLanguage() {
-    return ProgramSettings()->value(kLanguageKey).toString() == QLatin1String("en") ? Language::English
-                                                                                   : Language::Chinese;
+    const QString code = ProgramSettings()->value(kLanguageKey).toString();
+    return LanguageNamed(code.toStdString()).value_or(kDefaultLanguage);
 }
 
 void SaveLanguage(Language language) {
-    ProgramSettings()->setValue(kLanguageKey, language == Language::English ? QStringLiteral("en")
-                                                                            : QStringLiteral("zh"));
+    ProgramSettings()->setValue(kLanguageKey, QString::fromLatin1(LanguageCode(language).data(),
+                                                                  static_cast<qsizetype>(LanguageCode(language).size())));
 }
 
 void ApplyLanguage(Language language) {
-    current = language;
+    SetLanguage(language);
     QCoreApplication::removeTranslator(&WindowTexts());
     QCoreApplication::removeTranslator(&QtTexts());
     // Without a translation Qt's own texts are English; Debian's qtbase_en
@@ -74,8 +72,6 @@ void ApplyLanguage(Language language) {
         QCoreApplication::installTranslator(&QtTexts());
 }
 
-Language CurrentLanguage() { return current; }
-
 void FitLabels(QWidget* form) {
     for (QLabel* label : form->findChildren<QLabel*>()) {
         if (label->property(kWrappedForRoom).toBool()) {
@@ -84,7 +80,7 @@ void FitLabels(QWidget* form) {
             label->adjustSize();
         }
         // Multi-line texts (the results, the details) are the library's and keep their lines.
-        if (current != Language::English || label->wordWrap() || qobject_cast<LineBreakLabel*>(label) != nullptr ||
+        if (CurrentLanguage() != Language::English || label->wordWrap() || qobject_cast<LineBreakLabel*>(label) != nullptr ||
             label->text().isEmpty() || label->text().contains(QLatin1Char('\n')))
             continue;
         const int room = RoomEnd(label, label->sizeHint().height()) - label->x();
