@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "language/language.h"
 
 namespace zova::ui {
 
@@ -14,12 +15,24 @@ void OpenUrl(QWidget* /*owner*/, const QString& address) {
     QDesktopServices::openUrl(QUrl(address));
 }
 
-QString HelpFilePath() {
+namespace {
+
+QString HelpFileNamed(const QString& name) {
     const QDir programDir(QCoreApplication::applicationDirPath());
-    const QString installed =
-        QDir::cleanPath(programDir.filePath(QStringLiteral("../share/zovamagnetic/help/help.html")));
+    const QString installed = QDir::cleanPath(programDir.filePath(QStringLiteral("../share/zovamagnetic/help/") + name));
     if (QFileInfo::exists(installed)) return installed;
-    return programDir.filePath(QStringLiteral("help.html"));
+    return programDir.filePath(name);
+}
+
+}  // namespace
+
+QString HelpFilePath() {
+    // An English reader without the English page is better served by the Chinese one than by none.
+    if (CurrentLanguage() == Language::English) {
+        const QString english = HelpFileNamed(QStringLiteral("help-en.html"));
+        if (QFileInfo::exists(english)) return english;
+    }
+    return HelpFileNamed(QStringLiteral("help.html"));
 }
 
 void ShowHelpContents(QWidget* /*owner*/) {

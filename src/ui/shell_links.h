@@ -15,8 +15,9 @@ void OpenUrl(QWidget* owner, const QString& address);
 void ShowHelpContents(QWidget* owner);
 
 // Where ShowHelpContents looks for the help page: where the install rules put
-// it (share/zovamagnetic/help/ beside the program's bin/), or else help.html in
-// the program's own folder, where the build copies it.
+// it (share/zovamagnetic/help/ beside the program's bin/), or else in the
+// program's own folder, where the build copies it. In English it is
+// help-en.html where that exists, else the Chinese help.html.
 QString HelpFilePath();
 
 }  // namespace zova::ui

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QUrl>
 
 #include "commands/maker_info.h"
+#include "language/language.h"
 #include "tests/ui/url_recorder.h"
 #include "ui/qt_text.h"
 #include "ui/shell_links.h"
@@ -36,6 +39,22 @@ TEST(ShellLinks, HelpFileBesideTheProgramIsOpened) {
     help.remove();
     ASSERT_EQ(urls.opened().size(), 1);
     EXPECT_EQ(urls.opened().front(), QUrl::fromLocalFile(HelpFilePath()));
+}
+
+TEST(ShellLinks, HelpInEnglishIsTheEnglishPageWhereThereIsOne) {
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString chinese = programDir.filePath(QStringLiteral("help.html"));
+    const QString english = programDir.filePath(QStringLiteral("help-en.html"));
+    ASSERT_FALSE(QFile::exists(chinese) || QFile::exists(english));
+    const LanguageScope inEnglish(Language::English);
+    for (const QString& path : {chinese, english}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(HelpFilePath(), english);
+    QFile::remove(english);
+    EXPECT_EQ(HelpFilePath(), chinese);
+    QFile::remove(chinese);
 }
 
 }  // namespace
