@@ -63,6 +63,7 @@ FrmDiangan::~FrmDiangan() = default;
 void FrmDiangan::Form_Load() {
     FilterCoreList(QString());  // every offered core, none selected
     ShowResult(q(CalculatorHelpText()));
+    showingHelp_ = true;
     SizeLabels();
     ui_->txtSearch->setFocus();
 }
@@ -80,7 +81,23 @@ void FrmDiangan::changeEvent(QEvent* event) {
     if (event->type() != QEvent::LanguageChange) return;
     ui_->retranslateUi(this);
     ShowTexts();
+    SayLibraryTextsAgain();
     SizeLabels();
+}
+
+// The core's details and the result in the library's new language. A result
+// is calculated again rather than translated; one that ended out of range
+// left the result as it was, and it stays so without its message again.
+void FrmDiangan::SayLibraryTextsAgain() {
+    const QString partNo = SelectedPartNo();
+    if (!partNo.isEmpty()) ui_->labCoreInfo->setText(q(CoreDetailsText(u8(partNo))));
+    if (showingHelp_) {
+        ShowResult(q(CalculatorHelpText()));
+        showingHelp_ = true;
+    } else if (TurnsAndCoreGiven()) {
+        const InductanceOutcome outcome = Calculate();
+        if (outcome.end != InductanceEnd::OutOfRange) ShowResult(q(outcome.resultText));
+    }
 }
 
 bool FrmDiangan::eventFilter(QObject* watched, QEvent* event) {
@@ -158,10 +175,13 @@ void FrmDiangan::txtDianliu_LostFocus() {
     if (ui_->txtDianliu->text().isEmpty()) ui_->txtDianliu->setText(QStringLiteral("0"));
 }
 
+InductanceOutcome FrmDiangan::Calculate() const {
+    return CalculateInductance(u8(SelectedPartNo()), u8(ui_->txtXianquanN->text()), u8(ui_->txtDianliu->text()),
+                               u8(ui_->cmbCoreCount->currentText()));
+}
+
 void FrmDiangan::DoCalculation() {
-    const InductanceOutcome outcome =
-        CalculateInductance(u8(SelectedPartNo()), u8(ui_->txtXianquanN->text()), u8(ui_->txtDianliu->text()),
-                            u8(ui_->cmbCoreCount->currentText()));
+    const InductanceOutcome outcome = Calculate();
     if (outcome.end == InductanceEnd::OutOfRange)
         ShowMessage(this, q(messages::kOutOfRange));
     else
@@ -178,6 +198,7 @@ bool FrmDiangan::TurnsAndCoreGiven() const {
 }
 
 void FrmDiangan::ShowResult(const QString& text) {
+    showingHelp_ = false;
     ui_->labResult->setText(text);
     ui_->labResult->adjustSize();
 }

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "commands/inductance_command.h"
+
 namespace Ui {
 class frmDiangan;
 }
@@ -40,16 +42,19 @@ private:
     void txtDianliu_GotFocus();
     void txtDianliu_LostFocus();
     void DoCalculation();
+    InductanceOutcome Calculate() const;
 
     QString SelectedPartNo() const;
     bool TurnsAndCoreGiven() const;
     void ShowResult(const QString& text);
+    void SayLibraryTextsAgain();
 
     std::unique_ptr<Ui::frmDiangan> ui_;
     // One pick from the stack drop-down reports a text change and then the
     // pick; these tell cmbCoreCount_Click that the change already calculated.
     bool stackTextTyped_ = false;     // the coming text change is a keystroke
     bool stackTextSetByPick_ = false;  // the last text change was not typed
+    bool showingHelp_ = false;          // the result shows how to use the window
 };
 
 }  // namespace zova::ui
