@@ -1,5 +1,6 @@
 #include "documents/design_report.h"
 
+#include "language/texts.h"
 #include "presentation/warning_texts.h"
 
 #include <stdexcept>
@@ -137,7 +138,7 @@ std::string DesignReportHtml(const DesignReport& r, std::string_view charts) {
         html += "</ul>";
     }
     html += grid(r.figures, 2);
-    html += r.charts ? std::string(charts) : "<p>" + text::HtmlEscaped(workbench::kNoCurve) + "</p>";
+    html += r.charts ? std::string(charts) : "<p>" + text::HtmlEscaped(Say(texts::workbench::noCurve)) + "</p>";
     html += "<ul class=\"notes\">";
     for (const std::string& note : r.notes) html += "<li>" + text::HtmlEscaped(note) + "</li>";
     return html + "</ul></body></html>";

@@ -7,6 +7,7 @@
 
 #include "catalogue/catalogue.h"
 #include "commands/messages.h"
+#include "language/texts.h"
 #include "presentation/figure_table.h"
 #include "presentation/warning_texts.h"
 #include "engine/arithmetic_error.h"
@@ -19,14 +20,17 @@ namespace {
 // The selection's own columns: what its result line and catalogue row say.
 struct SelectionColumn {
     std::string_view key;
-    std::string_view caption;
+    const Phrase* caption;
     bool text;
 };
 
+namespace W = texts::workbench;
+
 constexpr SelectionColumn kSelectionColumns[] = {
-    {"index", "序号", false},         {"partNo", "料号", true},         {"series", "系列", true},
-    {"coatedOD", "外径 (mm)", false}, {"coatedID", "内径 (mm)", false}, {"coatedHeight", "高度 (mm)", false},
-    {"turns", "圈数", false},         {"wire", "线径 (mm)", false},
+    {"index", &W::columnIndex, false},     {"partNo", &W::columnPartNo, true},
+    {"series", &W::columnSeries, true},    {"coatedOD", &W::columnOD, false},
+    {"coatedID", &W::columnID, false},     {"coatedHeight", &W::columnHeight, false},
+    {"turns", &W::columnTurns, false},     {"wire", &W::columnWire, false},
 };
 
 const SelectionColumn* selectionColumn(std::string_view key) {
@@ -59,7 +63,7 @@ CandidateCell selectionCell(std::string_view key, const SelectionLine& s) {
 CandidateCell figureCell(const Figure& figure, const DesignFigures& f) {
     const std::optional<double> number = ShownNumber(figure, f);
     // A winding whose turns do not all fit has no layers to count.
-    if (!number && figure.key == "layers") return {std::string(kDoesNotFit), std::nullopt};
+    if (!number && figure.key == "layers") return {std::string(Say(W::doesNotFit)), std::nullopt};
     return {ShownText(figure, f), number};
 }
 
@@ -119,9 +123,16 @@ std::size_t CandidateColumn(std::string_view key) {
 
 std::string CandidateCaption(std::size_t column) {
     const std::string_view key = kCandidateColumnKeys.at(column);
-    if (key == "warnings") return "警告";
-    if (const SelectionColumn* c = selectionColumn(key)) return std::string(c->caption);
+    if (key == "warnings") return std::string(Say(W::columnWarnings));
+    if (const SelectionColumn* c = selectionColumn(key)) return std::string(Say(*c->caption));
     return Caption(FigureOf(key));
+}
+
+void RetellCells(CandidateRow& row) {
+    static const std::size_t warnings = CandidateColumn("warnings");
+    static const std::size_t layers = CandidateColumn("layers");
+    row.cells[warnings].text = WarningNames(row.warnings);
+    if (!row.cells[layers].key) row.cells[layers].text = Say(W::doesNotFit);
 }
 
 bool IsTextColumn(std::size_t column) {

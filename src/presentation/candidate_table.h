@@ -25,14 +25,11 @@ inline constexpr std::size_t kCandidateColumns = kCandidateColumnKeys.size();
 // The position of the column with this key; throws std::out_of_range for none.
 std::size_t CandidateColumn(std::string_view key);
 
-// The caption of a column: "序号", "电感量 (μH)".
+// The caption of a column in the current language: "序号", "电感量 (μH)".
 std::string CandidateCaption(std::size_t column);
 
 // Whether a column holds words (part number, series) rather than figures.
 bool IsTextColumn(std::size_t column);
-
-// What the layers column shows for a winding whose turns do not all fit.
-inline constexpr std::string_view kDoesNotFit = "放不下";
 
 struct CandidateCell {
     std::string text;
@@ -72,8 +69,14 @@ struct CandidateConditions {
     DesignLimits limits;           // what the rows' warnings are judged by
 };
 
+// The layers column of a winding whose turns do not all fit says so in words
+// (texts::workbench::doesNotFit), as the warnings column names its warnings.
 CandidateRowsOutcome CandidateRows(const SelectionOutcome& selection, std::size_t first, std::size_t count,
                                    const CandidateConditions& conditions = {});
+
+// The row's cells that hold words (the warnings' names, a winding that does
+// not fit) said again in the current language; its figures stay as they are.
+void RetellCells(CandidateRow& row);
 
 // The row positions in the order of `column`: numbers by value, texts by their
 // bytes; rows without a value last whichever the direction; ties keep the order

@@ -7,6 +7,8 @@
 
 #include "catalogue/catalogue.h"
 #include "commands/input_rules.h"
+#include "language/texts.h"
+#include "presentation/candidate_table.h"
 #include "presentation/figure_formats.h"
 #include "presentation/figure_table.h"
 #include "text/csv_record.h"
@@ -16,13 +18,15 @@
 namespace zova {
 
 std::vector<PointFigure> PointFigures() {
+    namespace W = texts::workbench;
+    namespace F = texts::figures;
     return {
-        {"dutyCycle", "占空比", "", 3, &OperatingPoint::dutyCycle},
-        {"inductorCurrent", "电感电流", "A", 3, &OperatingPoint::inductorCurrent},
-        {"voltSeconds", "伏秒积", "V·μs", 2, &OperatingPoint::voltSeconds},
-        {"inductance", "电感量", "μH", 3, &OperatingPoint::inductance},
-        {"ripple", "纹波电流峰峰值", "A", 3, &OperatingPoint::ripple},
-        {"peakCurrent", "峰值电流", "A", 3, &OperatingPoint::peakCurrent},
+        {"dutyCycle", Say(W::dutyCycle), "", 3, &OperatingPoint::dutyCycle},
+        {"inductorCurrent", Say(W::inductorCurrent), "A", 3, &OperatingPoint::inductorCurrent},
+        {"voltSeconds", Say(W::voltSeconds), "V·μs", 2, &OperatingPoint::voltSeconds},
+        {"inductance", Say(F::inductance), "μH", 3, &OperatingPoint::inductance},
+        {"ripple", Say(F::ripple), "A", 3, &OperatingPoint::ripple},
+        {"peakCurrent", Say(F::peakCurrent), "A", 3, &OperatingPoint::peakCurrent},
     };
 }
 
@@ -104,12 +108,17 @@ std::string OperatingPointLines(const OperatingPoint& point) {
 
 std::string ConverterText(const ConverterOutcome& o, const std::vector<std::size_t>& order) {
     std::string out = OperatingPointLines(*o.point);
-    out += "\n料号\t圈数";
+    out += '\n';
+    out += CandidateCaption(CandidateColumn("partNo"));
+    out += '\t';
+    out += CandidateCaption(CandidateColumn("turns"));
     for (const std::string_view key : kConverterTextKeys) {
         out += '\t';
         out += Caption(FigureOf(key));
     }
-    out += "\t警告\n";
+    out += '\t';
+    out += CandidateCaption(CandidateColumn("warnings"));
+    out += '\n';
     for (const std::size_t i : order) {
         out += CoreCatalogue(o.selection.cores[i].row).PartNo + "\t" + std::to_string(o.selection.cores[i].turns);
         for (const std::string_view key : kConverterTextKeys) {

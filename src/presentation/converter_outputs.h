@@ -11,7 +11,8 @@
 // A converter's outcome as the tool writes it and the windows show it.
 namespace zova {
 
-// The operating point's figures: key (JSON), Chinese name, unit, decimals shown.
+// The operating point's figures: key (JSON), name in the language current when
+// PointFigures() was called, unit, decimals shown.
 struct PointFigure {
     std::string_view key;
     std::string_view name;
@@ -44,7 +45,7 @@ std::string ConverterJson(const ConverterOutcome& o, const std::vector<std::size
 std::string ConverterCsv(const ConverterOutcome& o, const std::vector<std::size_t>& order);
 std::string ConverterText(const ConverterOutcome& o, const std::vector<std::size_t>& order);
 
-// The figures of the text table, after part number and turns; then 警告.
+// The figures of the text table, after part number and turns; then the warnings.
 inline constexpr std::string_view kConverterTextKeys[] = {
     "inductance", "ripple", "peakFluxDensity", "copperLoss100", "acCopperLoss",
     "coreLoss",   "totalLoss", "temperatureRiseTotal", "windowFill", "layers"};

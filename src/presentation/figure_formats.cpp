@@ -3,6 +3,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "language/texts.h"
 #include "presentation/figure_table.h"
 #include "text/number_text.h"
 
@@ -100,7 +101,7 @@ std::string FigureTextTable(const DesignFigures& f) {
             [&](const auto& v) -> std::string {
                 using T = std::decay_t<decltype(v)>;
                 if constexpr (std::is_same_v<T, std::monostate>) return std::string(kUndefinedText);
-                else if constexpr (std::is_same_v<T, bool>) return v ? "是" : "否";
+                else if constexpr (std::is_same_v<T, bool>) return std::string(YesNo(v));
                 else if constexpr (std::is_same_v<T, int>) return std::to_string(v);
                 else if constexpr (std::is_same_v<T, TurnList>) return joined(*v);
                 else if constexpr (std::is_same_v<T, PointList>) return {};
@@ -112,7 +113,8 @@ std::string FigureTextTable(const DesignFigures& f) {
     }
     const Figure& inductance = FigureOf("inductance");
     const Figure& percent = FigureOf("percentPermeability");
-    out += "\n电流 (A)\t" + Caption(inductance) + "\t" + Caption(percent) + "\n";
+    out.append("\n").append(Say(texts::figures::current)).append(" (A)\t");
+    out += Caption(inductance) + "\t" + Caption(percent) + "\n";
     for (const RolloffPoint& p : f.rolloff)
         out += text::SignificantText(p.current, 6) + "\t" + readable(inductance, p.inductance) + "\t" +
                readable(percent, p.percent) + "\n";

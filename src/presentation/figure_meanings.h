@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // What each design figure means, for the help page: one short sentence per key
@@ -7,7 +8,8 @@
 // or compare it. The models themselves are described in src/design/.
 namespace zova {
 
-// The sentence for a figure's key; empty for a key that names no figure.
-std::string_view FigureMeaning(std::string_view key);
+// The sentence for a figure's key, in the current language; empty for a key
+// that names no figure.
+std::string FigureMeaning(std::string_view key);
 
 }  // namespace zova

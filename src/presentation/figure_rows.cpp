@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "commands/rule_texts.h"
+#include "language/texts.h"
 #include "presentation/figure_table.h"
 
 namespace zova {
@@ -30,7 +31,7 @@ std::vector<FigureRow> FigureRows(const DesignFigures& f, bool biasCurve) {
 }
 
 std::vector<FigureSection> FigureSections(const DesignFigures& f, bool biasCurve) {
-    std::vector<FigureSection> sections(1, FigureSection{"要点", {}});
+    std::vector<FigureSection> sections(1, FigureSection{std::string(Say(texts::figures::keyFigures)), {}});
     for (const std::string_view key : kKeyFigures) sections[0].rows.push_back(rowOf(FigureOf(key), f, biasCurve));
     for (const FigureGroup group : kFigureGroups) {
         FigureSection section{std::string(GroupName(group)), {}};
@@ -44,12 +45,11 @@ std::vector<FigureSection> FigureSections(const DesignFigures& f, bool biasCurve
 std::string WindingWarning(const DesignFigures& f, int turns) {
     if (!f.windingFits) {
         const int placed = std::accumulate(f.turnsPerLayer.begin(), f.turnsPerLayer.end(), 0);
-        return "绕组放不下：用这个线径，磁芯内孔只能排下 " + std::to_string(placed) + " 圈，少于 " +
-               std::to_string(turns) + " 圈。请减少圈数、换更大的磁芯或用多股线。";
+        return Fill(texts::workbench::windingDoesNotFit, {std::to_string(placed), std::to_string(turns)});
     }
     if (!f.fitsWindow)
-        return "窗口占用率 " + ShownText(FigureOf("windowFill"), f) + "% 超过选型规则允许的 " +
-               messages::WindowFillLimitText() + "，绕制困难。";
+        return Fill(texts::workbench::windowTooFull,
+                    {ShownText(FigureOf("windowFill"), f), messages::WindowFillLimitText()});
     return {};
 }
 

@@ -7,7 +7,7 @@
 
 namespace zova {
 
-// One line of the design window's figures: the figure's Chinese name with its
+// One line of the design window's figures: the figure's name with its
 // unit, and its value as shown ("—" where the figure is undefined).
 struct FigureRow {
     std::string name;

@@ -6,6 +6,7 @@
 
 #include "commands/rule_texts.h"
 #include "design/core_material.h"
+#include "language/texts.h"
 #include "text/number_text.h"
 
 namespace zova {
@@ -18,105 +19,106 @@ FigureValue optional(const std::optional<T>& v) {
 
 using K = FigureKind;
 using G = FigureGroup;
+namespace T = texts::figures;
 
 std::vector<Figure> makeTable() {
     // clang-format off
     return {
-        {"inductance", "电感量", "μH", K::Number, false, 1.0, 3, G::InductanceAndField, true,
+        {"inductance", &T::inductance, "μH", K::Number, false, 1.0, 3, G::InductanceAndField, true,
          [](const DesignFigures& f) { return FigureValue(f.inductance); }},
-        {"inductanceZeroBias", "零偏置电感量", "μH", K::Number, false, 1.0, 3, G::InductanceAndField, true,
+        {"inductanceZeroBias", &T::inductanceZeroBias, "μH", K::Number, false, 1.0, 3, G::InductanceAndField, true,
          [](const DesignFigures& f) { return FigureValue(f.inductanceZeroBias); }},
-        {"fieldStrength", "磁场强度", "Oe", K::Number, false, 1.0, 2, G::InductanceAndField, true,
+        {"fieldStrength", &T::fieldStrength, "Oe", K::Number, false, 1.0, 2, G::InductanceAndField, true,
          [](const DesignFigures& f) { return FigureValue(f.fieldStrength); }},
-        {"ampereTurnsPerMetre", "磁场强度", "A/m", K::Number, false, 1.0, 0, G::InductanceAndField, true,
+        {"ampereTurnsPerMetre", &T::fieldStrength, "A/m", K::Number, false, 1.0, 0, G::InductanceAndField, true,
          [](const DesignFigures& f) { return FigureValue(f.ampereTurnsPerMetre); }},
-        {"percentPermeability", "磁导率保持", "%", K::Number, false, 1.0, 2, G::InductanceAndField, true,
+        {"percentPermeability", &T::percentPermeability, "%", K::Number, false, 1.0, 2, G::InductanceAndField, true,
          [](const DesignFigures& f) { return FigureValue(f.percentPermeability); }},
-        {"energy", "储能", "μJ", K::Number, false, 1.0, 1, G::InductanceAndField, true,
+        {"energy", &T::energy, "μJ", K::Number, false, 1.0, 1, G::InductanceAndField, true,
          [](const DesignFigures& f) { return FigureValue(f.energy); }},
-        {"bareDiameter", "裸线径", "mm", K::Number, false, 1.0, 3, G::Winding, true,
+        {"bareDiameter", &T::bareDiameter, "mm", K::Number, false, 1.0, 3, G::Winding, true,
          [](const DesignFigures& f) { return FigureValue(f.bareDiameter); }},
-        {"overallDiameter", "漆包线外径", "mm", K::Number, false, 1.0, 3, G::Winding, true,
+        {"overallDiameter", &T::overallDiameter, "mm", K::Number, false, 1.0, 3, G::Winding, true,
          [](const DesignFigures& f) { return FigureValue(f.overallDiameter); }},
-        {"standardWire", "推荐标准线径 IEC 60317", "mm", K::Number, true, 1.0, -1, G::Winding, true,
+        {"standardWire", &T::standardWire, "mm", K::Number, true, 1.0, -1, G::Winding, true,
          [](const DesignFigures& f) { return optional(f.standardWire); }},
-        {"awg", "AWG", "", K::Whole, true, 1.0, 0, G::Winding, true,
+        {"awg", &T::awg, "", K::Whole, true, 1.0, 0, G::Winding, true,
          [](const DesignFigures& f) { return optional(f.awg); }},
-        {"windowFill", "窗口占用率", "%", K::Number, false, 100.0, 1, G::Winding, true,
+        {"windowFill", &T::windowFill, "%", K::Number, false, 100.0, 1, G::Winding, true,
          [](const DesignFigures& f) { return FigureValue(f.windowFill); }},
-        {"fitsWindow", "窗口占用率不超过 " + messages::WindowFillLimitText(), "", K::Flag, false, 1.0, 0,
+        {"fitsWindow", &T::fitsWindow, "", K::Flag, false, 1.0, 0,
          G::Winding, true, [](const DesignFigures& f) { return FigureValue(f.fitsWindow); }},
-        {"turnsPerLayer", "每层圈数", "", K::List, false, 1.0, 0, G::Winding, true,
+        {"turnsPerLayer", &T::turnsPerLayer, "", K::List, false, 1.0, 0, G::Winding, true,
          [](const DesignFigures& f) { return FigureValue(&f.turnsPerLayer); }},
-        {"layers", "绕线层数", "", K::Whole, true, 1.0, 0, G::Winding, true,
+        {"layers", &T::layers, "", K::Whole, true, 1.0, 0, G::Winding, true,
          [](const DesignFigures& f) { return optional(f.layers); }},
-        {"windingFits", "绕线可排下", "", K::Flag, false, 1.0, 0, G::Winding, false,
+        {"windingFits", &T::windingFits, "", K::Flag, false, 1.0, 0, G::Winding, false,
          [](const DesignFigures& f) { return FigureValue(f.windingFits); }},
-        {"meanTurnLength", "平均匝长 第一层", "mm", K::Number, true, 1.0, 2, G::Winding, true,
+        {"meanTurnLength", &T::meanTurnLength, "mm", K::Number, true, 1.0, 2, G::Winding, true,
          [](const DesignFigures& f) { return optional(f.meanTurnLength); }},
-        {"wireLength", "线长", "m", K::Number, true, 1.0, 3, G::Winding, true,
+        {"wireLength", &T::wireLength, "m", K::Number, true, 1.0, 3, G::Winding, true,
          [](const DesignFigures& f) { return optional(f.wireLength); }},
-        {"resistance20", "直流电阻 20 °C", "mΩ", K::Number, true, 1000.0, 2, G::LossesAndTemperature, true,
+        {"resistance20", &T::resistance20, "mΩ", K::Number, true, 1000.0, 2, G::LossesAndTemperature, true,
          [](const DesignFigures& f) { return optional(f.resistance20); }},
-        {"resistance100", "直流电阻 100 °C", "mΩ", K::Number, true, 1000.0, 2, G::LossesAndTemperature, true,
+        {"resistance100", &T::resistance100, "mΩ", K::Number, true, 1000.0, 2, G::LossesAndTemperature, true,
          [](const DesignFigures& f) { return optional(f.resistance100); }},
-        {"copperLoss20", "铜损 20 °C", "W", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
+        {"copperLoss20", &T::copperLoss20, "W", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
          [](const DesignFigures& f) { return optional(f.copperLoss20); }},
-        {"copperLoss100", "铜损 100 °C", "W", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
+        {"copperLoss100", &T::copperLoss100, "W", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
          [](const DesignFigures& f) { return optional(f.copperLoss100); }},
-        {"woundOD", "绕后外径", "mm", K::Number, true, 1.0, 2, G::WoundSize, true,
+        {"woundOD", &T::woundOD, "mm", K::Number, true, 1.0, 2, G::WoundSize, true,
          [](const DesignFigures& f) { return optional(f.woundOD); }},
-        {"woundID", "绕后内径", "mm", K::Number, true, 1.0, 2, G::WoundSize, true,
+        {"woundID", &T::woundID, "mm", K::Number, true, 1.0, 2, G::WoundSize, true,
          [](const DesignFigures& f) { return optional(f.woundID); }},
-        {"woundHeight", "绕后高度", "mm", K::Number, true, 1.0, 2, G::WoundSize, true,
+        {"woundHeight", &T::woundHeight, "mm", K::Number, true, 1.0, 2, G::WoundSize, true,
          [](const DesignFigures& f) { return optional(f.woundHeight); }},
-        {"surfaceArea", "表面积", "cm²", K::Number, true, 1.0, 2, G::WoundSize, true,
+        {"surfaceArea", &T::surfaceArea, "cm²", K::Number, true, 1.0, 2, G::WoundSize, true,
          [](const DesignFigures& f) { return optional(f.surfaceArea); }},
-        {"temperatureRise", "温升估算", "K", K::Number, true, 1.0, 1, G::LossesAndTemperature, true,
+        {"temperatureRise", &T::temperatureRise, "K", K::Number, true, 1.0, 1, G::LossesAndTemperature, true,
          [](const DesignFigures& f) { return optional(f.temperatureRise); }},
-        {"woundVolume", "绕后体积", "cm³", K::Number, true, 1.0, 2, G::WoundSize, true,
+        {"woundVolume", &T::woundVolume, "cm³", K::Number, true, 1.0, 2, G::WoundSize, true,
          [](const DesignFigures& f) { return optional(f.woundVolume); }},
-        {"rolloff", "电感量随电流变化", "", K::Points, false, 1.0, 0, G::InductanceAndField, false,
+        {"rolloff", &T::rolloff, "", K::Points, false, 1.0, 0, G::InductanceAndField, false,
          [](const DesignFigures& f) { return FigureValue(&f.rolloff); }},
-        {"ripple", "纹波电流峰峰值", "A", K::Number, true, 1.0, 3, G::InductanceAndField, true,
+        {"ripple", &T::ripple, "A", K::Number, true, 1.0, 3, G::InductanceAndField, true,
          [](const DesignFigures& f) { return optional(f.ripple); }},
-        {"peakCurrent", "峰值电流", "A", K::Number, true, 1.0, 3, G::InductanceAndField, true,
+        {"peakCurrent", &T::peakCurrent, "A", K::Number, true, 1.0, 3, G::InductanceAndField, true,
          [](const DesignFigures& f) { return optional(f.peakCurrent); }},
-        {"inductanceAtPeak", "峰值电流下电感量", "μH", K::Number, false, 1.0, 3, G::InductanceAndField, true,
+        {"inductanceAtPeak", &T::inductanceAtPeak, "μH", K::Number, false, 1.0, 3, G::InductanceAndField, true,
          [](const DesignFigures& f) { return FigureValue(f.inductanceAtPeak); }},
-        {"crossSection", "有效截面积 Ae", "cm²", K::Number, false, 1.0, 3, G::InductanceAndField, true,
+        {"crossSection", &T::crossSection, "cm²", K::Number, false, 1.0, 3, G::InductanceAndField, true,
          [](const DesignFigures& f) { return FigureValue(f.crossSection); }},
-        {"coreVolume", "磁芯体积 Ve", "cm³", K::Number, false, 1.0, 2, G::InductanceAndField, true,
+        {"coreVolume", &T::coreVolume, "cm³", K::Number, false, 1.0, 2, G::InductanceAndField, true,
          [](const DesignFigures& f) { return FigureValue(f.coreVolume); }},
-        {"fluxSwing", "磁通密度摆幅 ΔB", "mT", K::Number, true, 1000.0, 1, G::InductanceAndField, true,
+        {"fluxSwing", &T::fluxSwing, "mT", K::Number, true, 1000.0, 1, G::InductanceAndField, true,
          [](const DesignFigures& f) { return optional(f.fluxSwing); }},
-        {"peakFluxDensity", "峰值磁通密度", "T", K::Number, true, 1.0, 3, G::InductanceAndField, true,
+        {"peakFluxDensity", &T::peakFluxDensity, "T", K::Number, true, 1.0, 3, G::InductanceAndField, true,
          [](const DesignFigures& f) { return optional(f.peakFluxDensity); }},
-        {"saturationFluxDensity", "饱和磁通密度", "T", K::Number, false, 1.0, 2, G::InductanceAndField, true,
+        {"saturationFluxDensity", &T::saturationFluxDensity, "T", K::Number, false, 1.0, 2, G::InductanceAndField, true,
          [](const DesignFigures& f) { return FigureValue(f.saturationFluxDensity); }},
-        {"fluxDensityRatio", "峰值与饱和磁通密度之比", "", K::Number, true, 1.0, 3, G::InductanceAndField, true,
+        {"fluxDensityRatio", &T::fluxDensityRatio, "", K::Number, true, 1.0, 3, G::InductanceAndField, true,
          [](const DesignFigures& f) { return optional(f.fluxDensityRatio); }},
-        {"percentPermeabilityAtPeak", "峰值电流下磁导率保持", "%", K::Number, true, 1.0, 2, G::InductanceAndField, true,
+        {"percentPermeabilityAtPeak", &T::percentPermeabilityAtPeak, "%", K::Number, true, 1.0, 2, G::InductanceAndField, true,
          [](const DesignFigures& f) { return optional(f.percentPermeabilityAtPeak); }},
-        {"inductanceMin", "最小电感量 按 AL 公差", "μH", K::Number, true, 1.0, 3, G::InductanceAndField, true,
+        {"inductanceMin", &T::inductanceMin, "μH", K::Number, true, 1.0, 3, G::InductanceAndField, true,
          [](const DesignFigures& f) { return optional(f.inductanceMin); }},
-        {"rippleMax", "最大纹波电流峰峰值", "A", K::Number, true, 1.0, 3, G::InductanceAndField, true,
+        {"rippleMax", &T::rippleMax, "A", K::Number, true, 1.0, 3, G::InductanceAndField, true,
          [](const DesignFigures& f) { return optional(f.rippleMax); }},
-        {"coreLossDensity", "磁芯损耗密度", "mW/cm³", K::Number, true, 1.0, 1, G::LossesAndTemperature, true,
+        {"coreLossDensity", &T::coreLossDensity, "mW/cm³", K::Number, true, 1.0, 1, G::LossesAndTemperature, true,
          [](const DesignFigures& f) { return optional(f.coreLossDensity); }},
-        {"coreLoss", "磁芯损耗", "W", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
+        {"coreLoss", &T::coreLoss, "W", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
          [](const DesignFigures& f) { return optional(f.coreLoss); }},
-        {"skinDepth", "集肤深度 100 °C", "mm", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
+        {"skinDepth", &T::skinDepth, "mm", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
          [](const DesignFigures& f) { return optional(f.skinDepth); }},
-        {"acResistanceFactor", "交流电阻系数 F_R", "", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
+        {"acResistanceFactor", &T::acResistanceFactor, "", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
          [](const DesignFigures& f) { return optional(f.acResistanceFactor); }},
-        {"acCopperLoss", "交流铜损 100 °C", "W", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
+        {"acCopperLoss", &T::acCopperLoss, "W", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
          [](const DesignFigures& f) { return optional(f.acCopperLoss); }},
-        {"totalLoss", "总损耗", "W", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
+        {"totalLoss", &T::totalLoss, "W", K::Number, true, 1.0, 3, G::LossesAndTemperature, true,
          [](const DesignFigures& f) { return optional(f.totalLoss); }},
-        {"temperatureRiseTotal", "总温升估算", "K", K::Number, true, 1.0, 1, G::LossesAndTemperature, true,
+        {"temperatureRiseTotal", &T::temperatureRiseTotal, "K", K::Number, true, 1.0, 1, G::LossesAndTemperature, true,
          [](const DesignFigures& f) { return optional(f.temperatureRiseTotal); }},
-        {"coreLossModel", "磁芯损耗模型", "", K::Text, false, 1.0, 0, G::LossesAndTemperature, true,
+        {"coreLossModel", &T::coreLossModel, "", K::Text, false, 1.0, 0, G::LossesAndTemperature, true,
          [](const DesignFigures& f) { return FigureValue(CoreLossModelText(f)); }},
     };
     // clang-format on
@@ -133,12 +135,18 @@ std::span<const Figure> Figures() { return table(); }
 
 std::string_view GroupName(FigureGroup group) {
     switch (group) {
-        case FigureGroup::InductanceAndField: return "电感与磁场";
-        case FigureGroup::Winding: return "绕组";
-        case FigureGroup::LossesAndTemperature: return "损耗与温升";
-        case FigureGroup::WoundSize: return "绕后尺寸";
+        case FigureGroup::InductanceAndField: return Say(T::groupInductanceAndField);
+        case FigureGroup::Winding: return Say(T::groupWinding);
+        case FigureGroup::LossesAndTemperature: return Say(T::groupLossesAndTemperature);
+        case FigureGroup::WoundSize: return Say(T::groupWoundSize);
     }
     return {};
+}
+
+std::string FigureName(const Figure& figure) {
+    // Only the window check's name holds a value: the selection's limit.
+    if (figure.name == &T::fitsWindow) return Fill(*figure.name, {messages::WindowFillLimitText()});
+    return std::string(Say(*figure.name));
 }
 
 const Figure& FigureOf(std::string_view key) {
@@ -160,7 +168,8 @@ std::string ShownNumberText(const Figure& figure, double value) {
 }
 
 std::string Caption(const Figure& figure) {
-    return figure.unit.empty() ? figure.name : figure.name + " (" + std::string(figure.unit) + ")";
+    std::string name = FigureName(figure);
+    return figure.unit.empty() ? name : name + " (" + std::string(figure.unit) + ")";
 }
 
 std::string ShownText(const Figure& figure, const DesignFigures& f) {
@@ -170,7 +179,7 @@ std::string ShownText(const Figure& figure, const DesignFigures& f) {
             if constexpr (std::is_same_v<T, std::monostate>) {
                 return std::string(kUndefinedText);
             } else if constexpr (std::is_same_v<T, bool>) {
-                return v ? "是" : "否";
+                return std::string(YesNo(v));
             } else if constexpr (std::is_same_v<T, int>) {
                 return std::to_string(v);
             } else if constexpr (std::is_same_v<T, TurnList>) {
@@ -188,18 +197,27 @@ std::string ShownText(const Figure& figure, const DesignFigures& f) {
         figure.get(f));
 }
 
+std::string_view YesNo(bool yes) { return Say(yes ? T::yes : T::no); }
+
+std::string_view MaterialName(std::string_view series) {
+    if (series == "KTA") return Say(T::materialHighFlux);
+    if (series == "KTB") return Say(T::materialSendust);
+    if (series == "KRA") return Say(T::materialIronSilicon);
+    return {};
+}
+
 std::string CoreLossModelText(const DesignFigures& f) {
     const auto mu = [](std::string_view perm) { return std::to_string(PermeabilityOf(perm).value_or(0)) + "μ"; };
     if (f.lossFit == nullptr) {
         const LossCoefficients& k = f.lossCoefficients;
-        return "自定义系数 a=" + text::ShortestText(k.a) + ", b=" + text::ShortestText(k.b) +
-               ", c=" + text::ShortestText(k.c);
+        return Fill(T::lossCustom,
+                    {text::ShortestText(k.a), text::ShortestText(k.b), text::ShortestText(k.c)});
     }
-    const auto material = MaterialOf(f.lossFit->series);
-    std::string s = std::string(material ? material->family : f.lossFit->series) + " " + mu(f.lossFit->published) + " 拟合";
+    const std::string_view family = MaterialName(f.lossFit->series);
+    const std::string material(family.empty() ? f.lossFit->series : family);
     if (f.lossFit->published != f.lossFit->perm)
-        s += "（本磁芯 " + mu(f.lossFit->perm) + "，取最接近的已发表磁导率）";
-    return s;
+        return Fill(T::lossFitBorrowed, {material, mu(f.lossFit->published), mu(f.lossFit->perm)});
+    return Fill(T::lossFit, {material, mu(f.lossFit->published)});
 }
 
 std::optional<double> ShownNumber(const Figure& figure, const DesignFigures& f) {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "design/design_figures.h"
+#include "language/phrase.h"
 
-// The design figures, each defined once: its JSON key, its Chinese name and
-// unit, how it is shown, and where it is read from. The tool's JSON, CSV and
+// The design figures, each defined once: its JSON key, its name and unit, how it is shown, and where it is read from. The tool's JSON, CSV and
 // text table, the workbench's figures and the candidates' columns all take
 // their figures from here, so a figure added here appears in all of them.
 namespace zova {
@@ -29,7 +29,7 @@ enum class FigureGroup { InductanceAndField, Winding, LossesAndTemperature, Woun
 inline constexpr FigureGroup kFigureGroups[] = {FigureGroup::InductanceAndField, FigureGroup::Winding,
                                                 FigureGroup::LossesAndTemperature, FigureGroup::WoundSize};
 
-// The group's heading: 电感与磁场, 绕组, 损耗与温升, 绕后尺寸.
+// The group's heading in the current language: 电感与磁场, 绕组, 损耗与温升, 绕后尺寸.
 std::string_view GroupName(FigureGroup group);
 
 // What an engineer reads first, by key: shown before the groups.
@@ -43,7 +43,7 @@ using FigureValue = std::variant<std::monostate, float, double, int, bool, TurnL
 
 struct Figure {
     std::string_view key;   // JSON member and CSV header, SI units as DesignFigures holds them
-    std::string name;       // Chinese, without the unit
+    const Phrase* name = nullptr;  // without the unit; said by FigureName
     std::string_view unit;  // as shown; "" when it has none
     FigureKind kind = FigureKind::Number;
     bool nullable = false;  // undefined when the winding does not fit, no size matches, or it needs
@@ -65,8 +65,18 @@ const Figure& FigureOf(std::string_view key);
 // The figures in the order people read them: by group, then in the table's order.
 std::vector<const Figure*> FiguresInReadingOrder();
 
+// The figure's name in the current language: "电感量", "Inductance".
+std::string FigureName(const Figure& figure);
+
 // "电感量 (μH)", or the name alone when the figure has no unit.
 std::string Caption(const Figure& figure);
+
+// A flag as a figure shows it: "是" or "否", "yes" or "no".
+std::string_view YesNo(bool yes);
+
+// The powder of a series as engineers name it ("铁硅铝", "Sendust"); "" for a
+// series the catalogue does not offer.
+std::string_view MaterialName(std::string_view series);
 
 // The figure as it is shown: "100.283", "是", "3 / 2", "铁硅铝 60μ", "—" when undefined.
 // The roll-off, which is drawn, has no text.

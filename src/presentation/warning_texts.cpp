@@ -1,11 +1,14 @@
 #include "presentation/warning_texts.h"
 
 #include "engine/bias_curves.h"
+#include "language/texts.h"
 #include "presentation/figure_table.h"
 #include "text/number_text.h"
 
 namespace zova {
 namespace {
+
+namespace W = texts::workbench;
 
 std::string limitText(double limit) { return text::ShortestText(limit); }
 
@@ -13,28 +16,35 @@ std::string sentence(const DesignFigures& f, DesignWarning warning, const Design
     switch (warning) {
         case DesignWarning::Hot: {
             const Figure& rise = FigureOf(f.temperatureRiseTotal ? "temperatureRiseTotal" : "temperatureRise");
-            return rise.name + " " + ShownText(rise, f) + " K 超过 " + limitText(limits.temperatureRise) +
-                   " K：绕组过热。";
+            return Fill(W::hot, {FigureName(rise), ShownText(rise, f), limitText(limits.temperatureRise)});
         }
         case DesignWarning::DeepRollOff: {
             const Figure& left = FigureOf("percentPermeabilityAtPeak");
-            return left.name + " " + ShownText(left, f) + "% 低于 " + limitText(limits.percentPermeability) +
-                   "%：电感量随电流下降过多。";
+            return Fill(W::deepRollOff, {FigureName(left), ShownText(left, f), limitText(limits.percentPermeability)});
         }
         case DesignWarning::NearSaturation: {
             const Figure& ratio = FigureOf("fluxDensityRatio");
-            return ratio.name + " " + ShownText(ratio, f) + " 超过 " + limitText(limits.fluxDensityRatio) +
-                   "：磁芯接近饱和。";
+            return Fill(W::nearSaturation, {FigureName(ratio), ShownText(ratio, f), limitText(limits.fluxDensityRatio)});
         }
         case DesignWarning::BeyondCurve: {
             const Figure& field = FigureOf("fieldStrength");
-            return "峰值电流下" + field.name + " " + ShownNumberText(field, *f.fieldStrengthAtPeak) +
-                   " Oe 超过直流偏置曲线的最高点 " + limitText(kCurveTopField) + " Oe：其上的数据是外推值。";
+            return Fill(W::beyondCurve, {FigureName(field), ShownNumberText(field, *f.fieldStrengthAtPeak),
+                                         limitText(kCurveTopField)});
         }
-        case DesignWarning::NoBiasCurve:
-            return "这个磁芯没有直流偏置曲线：带电流时的电感量，以及由它算出的磁通密度、损耗和温升无法计算。";
+        case DesignWarning::NoBiasCurve: return std::string(Say(W::noBiasCurve));
     }
     return {};
+}
+
+const Phrase& shortName(DesignWarning warning) {
+    switch (warning) {
+        case DesignWarning::Hot: return W::hotName;
+        case DesignWarning::DeepRollOff: return W::deepRollOffName;
+        case DesignWarning::NearSaturation: return W::nearSaturationName;
+        case DesignWarning::BeyondCurve: return W::beyondCurveName;
+        case DesignWarning::NoBiasCurve: break;
+    }
+    return W::noBiasCurveName;
 }
 
 }  // namespace
@@ -49,14 +59,8 @@ std::vector<WarningLine> WarningLines(const DesignFigures& f, const DesignLimits
 std::string WarningNames(const std::vector<DesignWarning>& warnings) {
     std::string names;
     for (const DesignWarning w : warnings) {
-        if (!names.empty()) names += "、";
-        switch (w) {
-            case DesignWarning::Hot: names += "温升高"; break;
-            case DesignWarning::DeepRollOff: names += "磁导率低"; break;
-            case DesignWarning::NearSaturation: names += "近饱和"; break;
-            case DesignWarning::BeyondCurve: names += "超出曲线"; break;
-            case DesignWarning::NoBiasCurve: names += "无偏置曲线"; break;
-        }
+        if (!names.empty()) names += Say(W::namesBetween);
+        names += Say(shortName(w));
     }
     return names;
 }

@@ -18,7 +18,8 @@ struct WarningLine {
     friend bool operator==(const WarningLine&, const WarningLine&) = default;
 };
 
-// The warnings' short names, as a table's cell holds them: "温升高、近饱和"; "" for none.
+// The warnings' short names, as a table's cell holds them, in the current
+// language: "温升高、近饱和", "hot, near saturation"; "" for none.
 std::string WarningNames(const std::vector<DesignWarning>& warnings);
 
 // The warnings of DesignWarningsOf in words, in its order.

@@ -1,28 +1,29 @@
 #include "presentation/workbench_texts.h"
 
+#include "language/texts.h"
 #include "presentation/figure_table.h"
 #include "text/number_text.h"
 
 namespace zova::workbench {
 
+namespace W = texts::workbench;
+
 std::string CandidatesSummary(std::size_t count, float current, double inductance, int stack) {
-    return "选型 " + text::ShortestText(current) + " A、" + text::ShortestText(inductance) + " μH、" +
-           std::to_string(stack) + " 个磁芯：共 " + std::to_string(count) + " 个候选磁芯";
+    return Fill(W::candidatesSummary, {text::ShortestText(current), text::ShortestText(inductance),
+                                       std::to_string(stack), std::to_string(count)});
 }
 
 std::string NoCurveResult(std::string_view partNo, float current, float zeroBias) {
-    return std::string(partNo) + " 没有直流偏置曲线，带 " + text::ShortestText(current) +
-           " A 电流的电感量无法计算；零偏置电感量为 " + text::Format000(zeroBias) + "μH。";
+    return Fill(W::noCurveResult, {partNo, text::ShortestText(current), text::Format000(zeroBias)});
 }
 
 std::string ChartTitle(std::string_view partNo, int turns, float current, int stack) {
-    return std::string(partNo) + "，" + std::to_string(turns) + " 圈，" + text::ShortestText(current) + " A，" +
-           std::to_string(stack) + " 个磁芯";
+    return Fill(W::chartTitle, {partNo, std::to_string(turns), text::ShortestText(current), std::to_string(stack)});
 }
 
 std::string ChartFileName(std::string_view chart, std::string_view partNo, int turns, float current, int stack) {
-    return std::string(chart) + "_" + std::string(partNo) + "_" + std::to_string(turns) + "圈_" +
-           text::ShortestText(current) + "A_" + std::to_string(stack) + "个磁芯";
+    return Fill(W::chartFileName,
+                {chart, partNo, std::to_string(turns), text::ShortestText(current), std::to_string(stack)});
 }
 
 std::string CandidatesFileName(float current, double inductance, int stack) {
@@ -33,7 +34,7 @@ std::string CandidatesFileName(float current, double inductance, int stack) {
         microhenries.erase(microhenries.find_last_not_of('0') + 1);
         if (microhenries.back() == '.') microhenries.pop_back();
     }
-    return "候选磁芯_" + text::ShortestText(current) + "A_" + microhenries + "μH_" + std::to_string(stack) + "个磁芯";
+    return Fill(W::candidatesFileName, {text::ShortestText(current), microhenries, std::to_string(stack)});
 }
 
 std::string CoefficientsText(const LossCoefficients& k) {
@@ -41,17 +42,19 @@ std::string CoefficientsText(const LossCoefficients& k) {
 }
 
 ChartTexts InductanceChartTexts() {
-    return {"直流电流 (A)", Caption(FigureOf("inductance")), FigureOf("inductance").name,
-            FigureOf("inductanceZeroBias").name, "工作点", "纹波电流范围", "电感量-电流"};
+    return {std::string(Say(W::dcCurrentAxis)),   Caption(FigureOf("inductance")),
+            FigureName(FigureOf("inductance")),   FigureName(FigureOf("inductanceZeroBias")),
+            std::string(Say(W::operatingPoint)), std::string(Say(W::rippleRange)),
+            std::string(Say(W::inductanceChart))};
 }
 
 ChartTexts PermeabilityChartTexts() {
-    return {Caption(FigureOf("fieldStrength")), Caption(FigureOf("percentPermeability")), "计算取值", "曲线数据点",
-            "工作磁场", "", "磁导率-磁场"};
+    return {Caption(FigureOf("fieldStrength")),  Caption(FigureOf("percentPermeability")),
+            std::string(Say(W::valuesUsed)),     std::string(Say(W::curvePoints)),
+            std::string(Say(W::operatingField)), "",
+            std::string(Say(W::permeabilityChart))};
 }
 
-std::string WarnedHiddenText(std::size_t hidden) {
-    return "，隐藏 " + std::to_string(hidden) + " 个有警告的候选";
-}
+std::string WarnedHiddenText(std::size_t hidden) { return Fill(W::warnedHidden, {std::to_string(hidden)}); }
 
 }  // namespace zova::workbench

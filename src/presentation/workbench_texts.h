@@ -7,27 +7,12 @@
 #include "design/core_loss_fits.h"
 
 // What the design workbench says, wherever it is drawn: the desktop window and
-// the web page show the same words.
+// the web page show the same words, in the current language.
 namespace zova::workbench {
 
-inline constexpr std::string_view kHint = "选择磁芯料号，输入绕线圈数和电流。";
-inline constexpr std::string_view kNoRun = "运行磁芯选型后，这里列出它的候选磁芯；点击列标题排序，选中一行载入上方。";
-inline constexpr std::string_view kComputingCandidates = "正在计算候选磁芯的设计数据…";
-inline constexpr std::string_view kDoesNotFitTip = "绕组放不下：这些圈数排不进磁芯内孔。";
-inline constexpr std::string_view kNoCurve =
-    "这个磁芯没有直流偏置曲线：带电流时的电感量、磁导率保持和储能无法计算，也画不出曲线。";
-// The charts before a winding has figures.
-inline constexpr std::string_view kNoFigures = "选择磁芯料号，输入绕线圈数和电流后，这里画出曲线。";
-
-inline constexpr std::string_view kConverterHint =
-    "填入变换器的电压、电流和开关频率（连续导通，理想开关），按“按总损耗选型”：算出工作点，"
-    "以峰值电流和电感量选型，候选磁芯按总损耗排列，第一个载入上方。";
-
-// Before the operating point and after the candidates' summary of a converter
-// run whose boxes have changed since.
-inline constexpr std::string_view kConverterStale =
-    "输入已改动：以下是上次运行的结果，按“按总损耗选型”重新计算。";
-inline constexpr std::string_view kCandidatesStale = "（上次运行的结果，输入已改动）";
+// Its fixed sentences (the hint, the hint of the converter page, what stands
+// where there are no candidates, no figures or no curve, the marks of a stale
+// converter run) are phrases of texts::workbench, said where they are shown.
 
 // After the summary while the warned candidates are hidden: "，隐藏 12 个有警告的候选".
 std::string WarnedHiddenText(std::size_t hidden);

@@ -10,6 +10,7 @@
 #include "presentation/figure_table.h"
 #include "presentation/warning_texts.h"
 #include "presentation/workbench_texts.h"
+#include "language/texts.h"
 #include "text/number_text.h"
 
 namespace zova {
@@ -28,6 +29,8 @@ constexpr S kConverterReads[] = {S::Topology,    S::Vin,
 std::string rippleText(double ripple) { return ShownNumberText(FigureOf("ripple"), ripple); }
 
 double valueOf(DesignBox box, std::string_view text) { return ReadBox(box, text).value; }
+
+namespace W = texts::workbench;
 
 }  // namespace
 
@@ -57,15 +60,21 @@ bool WorkbenchSession::Attached() const {
            Text(S::Ripple) == rippleWritten_;
 }
 
-void WorkbenchSession::Read() {
+DesignOutcome WorkbenchSession::ReadDesign() const {
     const bool attached = Attached();
     // The ripple the session wrote stands for the exact value behind its text.
     std::string ripple = Text(S::Ripple);
     if (!rippleWritten_.empty() && ripple == rippleWritten_) ripple = text::ShortestText(rippleExact_);
     const AcTexts ac{Text(S::Frequency), attached ? std::string_view() : std::string_view(ripple),
                      Text(S::Coefficients)};
-    design_ = DesignAsTyped(Text(S::Core), Text(S::Turns), Text(S::Current), Text(S::Stack), ac, Margins(),
-                            attached ? std::optional(voltSeconds_) : std::nullopt);
+    return DesignAsTyped(Text(S::Core), Text(S::Turns), Text(S::Current), Text(S::Stack), ac, Margins(),
+                         attached ? std::optional(voltSeconds_) : std::nullopt);
+}
+
+void WorkbenchSession::Read() {
+    Retell();
+    const bool attached = Attached();
+    design_ = ReadDesign();
     if (attached && design_.end == DesignEnd::Found) {
         // Unknown only for a core without a bias curve, whose inductance at a current reads 0.
         rippleExact_ = design_.figures->ripple.value_or(0.0);
@@ -78,13 +87,39 @@ MarginTexts WorkbenchSession::Margins() const {
     return {Text(S::AlTolerance), Text(S::HotLimit), Text(S::RollOffLimit)};
 }
 
+ConverterOutcome WorkbenchSession::RunConverterOn(const std::array<std::string, kSessionBoxes>& t) {
+    const auto at = [&](S box) -> std::string_view { return t[Index(box)]; };
+    return zova::RunConverter({at(S::Topology), at(S::Vin), at(S::Vout), at(S::Iout), at(S::ConverterFrequency),
+                               at(S::RippleRatio), at(S::ConverterInductance), at(S::ConverterStack),
+                               at(S::Coefficients), {at(S::AlTolerance), at(S::HotLimit), at(S::RollOffLimit)}});
+}
+
+// What the session holds in words was said in the language current then: the
+// design's refusal, the converter's, the candidates' failure and the words of
+// their cells. After a switch they are said again, from what they were made
+// of, before anything shows them or anything new is said beside them.
+void WorkbenchSession::Retell() const {
+    if (toldIn_ == CurrentLanguage()) return;
+    toldIn_ = CurrentLanguage();
+    if (design_.end != DesignEnd::Found) design_.message = ReadDesign().message;
+    if (converterEnd_ != ConverterEnd::Found) converterMessage_ = RunConverterOn(failedTexts_).message;
+    for (CandidateRow& row : rows_) RetellCells(row);
+    if (!failure_.empty() && run_) {
+        // The rows from the one that failed on fail again, at the same row.
+        std::string message =
+            CandidateRows(*run_, rows_.size(), run_->cores.size() - rows_.size(), conditions_).message;
+        if (!message.empty()) failure_ = std::move(message);
+    }
+}
+
 DesignView WorkbenchSession::View() const {
+    Retell();
     DesignView v;
     v.end = design_.end;
     if (design_.end != DesignEnd::Found) {
         if (design_.box != DesignBox::None) v.refused = SessionBoxOf(design_.box, false);
         v.message = design_.message;
-        v.noChart = workbench::kNoFigures;
+        v.noChart = Say(W::noFigures);
         return v;
     }
     const DesignFigures& f = *design_.figures;
@@ -101,7 +136,7 @@ DesignView WorkbenchSession::View() const {
         v.permeability = PermeabilityChartOf(FindCore(design_.partNo), f);
     } else {
         // A roll-off read off no curve would fall straight to 0 at the first step.
-        v.noChart = workbench::kNoCurve;
+        v.noChart = Say(W::noCurve);
     }
     v.chartTitle = workbench::ChartTitle(design_.partNo, design_.turns, design_.current, design_.stackSize);
     return v;
@@ -157,16 +192,17 @@ void WorkbenchSession::LoadRow(const CandidateRow& row) {
 }
 
 void WorkbenchSession::RunConverter() {
-    const ConverterOutcome o = zova::RunConverter({Text(S::Topology), Text(S::Vin), Text(S::Vout), Text(S::Iout),
-                                                   Text(S::ConverterFrequency), Text(S::RippleRatio),
-                                                   Text(S::ConverterInductance), Text(S::ConverterStack),
-                                                   Text(S::Coefficients), Margins()});
+    Retell();
+    const ConverterOutcome o = RunConverterOn(texts_);
     converterEnd_ = o.end;
     converterMessage_ = o.message;
     converterRefused_.reset();
     if (o.end == ConverterEnd::Validation && o.box != DesignBox::None)
         converterRefused_ = SessionBoxOf(o.box, true);
-    if (o.end != ConverterEnd::Found) return;
+    if (o.end != ConverterEnd::Found) {
+        failedTexts_ = texts_;
+        return;
+    }
 
     ConverterInputs in{std::string(TrimmedBox(Text(S::Topology))),
                        valueOf(DesignBox::Vin, Text(S::Vin)),
@@ -207,6 +243,7 @@ bool WorkbenchSession::RunIsOld() const {
 }
 
 ConverterView WorkbenchSession::Converter() const {
+    Retell();
     ConverterView v;
     if (converterEnd_ != ConverterEnd::Found) {
         v.failed = true;
@@ -215,18 +252,20 @@ ConverterView WorkbenchSession::Converter() const {
         return v;
     }
     if (!point_) {
-        v.text = workbench::kConverterHint;
+        v.text = Say(W::converterHint);
         return v;
     }
     std::string lines = OperatingPointLines(*point_);
+    const std::string_view between = Say(W::nameValueBetween);
     for (std::size_t at = lines.find('\t'); at != std::string::npos; at = lines.find('\t', at))
-        lines.replace(at, 1, "：");
+        lines.replace(at, 1, between);
     v.stale = RunIsOld();
-    v.text = v.stale ? std::string(workbench::kConverterStale) + "\n" + lines : lines;
+    v.text = v.stale ? std::string(Say(W::converterStale)) + "\n" + lines : lines;
     return v;
 }
 
 bool WorkbenchSession::ComputeCandidates(std::size_t count) {
+    Retell();
     if (!run_ || !failure_.empty() || rows_.size() >= run_->cores.size()) return false;
     CandidateRowsOutcome piece = CandidateRows(*run_, rows_.size(), count, conditions_);
     if (piece.end != DesignEnd::Found) {
@@ -262,18 +301,24 @@ void WorkbenchSession::Reorder() {
     if (hideWarned_) order_ = WithoutWarned(rows_, std::move(order_));
 }
 
+const std::vector<CandidateRow>& WorkbenchSession::Candidates() const {
+    Retell();
+    return rows_;
+}
+
 std::string WorkbenchSession::CandidatesStatus() const {
-    if (!run_ || run_->cores.empty()) return std::string(workbench::kNoRun);
+    Retell();
+    if (!run_ || run_->cores.empty()) return std::string(Say(W::noRun));
     if (!failure_.empty()) return failure_;
-    if (rows_.size() < run_->cores.size()) return std::string(workbench::kComputingCandidates);
+    if (rows_.size() < run_->cores.size()) return std::string(Say(W::computingCandidates));
     std::string summary =
         workbench::CandidatesSummary(run_->cores.size(), run_->current, run_->inductance, run_->stackSize);
     if (hideWarned_ && order_.size() < rows_.size()) summary += workbench::WarnedHiddenText(rows_.size() - order_.size());
-    if (point_ && RunIsOld()) summary += std::string(workbench::kCandidatesStale);
+    if (point_ && RunIsOld()) summary += Say(W::candidatesStale);
     return summary;
 }
 
-std::string WorkbenchSession::CandidatesCsv() const { return zova::CandidatesCsv(rows_, order_); }
+std::string WorkbenchSession::CandidatesCsv() const { return zova::CandidatesCsv(Candidates(), order_); }
 
 DesignInputs WorkbenchSession::Inputs() const {
     DesignInputs in = InputsOf(design_, Text(S::Current));
@@ -287,7 +332,7 @@ DesignInputs WorkbenchSession::Inputs() const {
 }
 
 FileText WorkbenchSession::SaveText() const {
-    if (!HasDesign()) return {{}, "无法保存：" + design_.message};
+    if (!HasDesign()) return {{}, Fill(W::cannotSave, {Design().message})};
     return {DesignFileText(Inputs(), *design_.figures), {}};
 }
 
@@ -347,7 +392,7 @@ bool WorkbenchSession::Unsaved() const {
 }
 
 std::string WorkbenchSession::Title() const {
-    std::string title = "设计分析";
+    std::string title(Say(W::title));
     if (!file_.empty()) title += " - " + file_.substr(file_.find_last_of("/\\") + 1);
     if (Unsaved()) title += " *";
     return title;
@@ -368,7 +413,7 @@ std::string WorkbenchSession::FileNameFor(std::string_view what) const {
 }
 
 std::string WorkbenchSession::CandidatesFileName() const {
-    if (!run_) return "候选磁芯";
+    if (!run_) return std::string(Say(W::candidatesFile));
     return workbench::CandidatesFileName(run_->current, run_->inductance, run_->stackSize);
 }
 

@@ -14,6 +14,7 @@
 #include "documents/design_file.h"
 #include "documents/design_report.h"
 #include "documents/spice_model.h"
+#include "language/language.h"
 #include "presentation/candidate_table.h"
 #include "presentation/chart_series.h"
 #include "presentation/figure_rows.h"
@@ -58,6 +59,9 @@ struct OpenedFile {
     std::string message;  // why not; or, when opened, the figures computed otherwise now ("" for none)
 };
 
+// Everything it says is in the current language (language/language.h), also
+// after a switch: the words it holds from before (a refusal, the candidates'
+// warnings) are said again by the first call that shows them.
 class WorkbenchSession {
 public:
     WorkbenchSession();
@@ -68,7 +72,10 @@ public:
     const std::string& Text(SessionBox box) const { return texts_[Index(box)]; }
 
     // The design as the boxes stand (end Found with figures, or why not).
-    const DesignOutcome& Design() const { return design_; }
+    const DesignOutcome& Design() const {
+        Retell();
+        return design_;
+    }
     DesignView View() const;
 
     // A selection run, its first line loaded; false (nothing changes) for the
@@ -86,7 +93,7 @@ public:
     // The run's candidates: computed `count` more at a time (for a window to show
     // progress between); false once every row is computed or the computation failed.
     bool ComputeCandidates(std::size_t count);
-    const std::vector<CandidateRow>& Candidates() const { return rows_; }
+    const std::vector<CandidateRow>& Candidates() const;
     std::size_t CandidateTotal() const { return run_ ? run_->cores.size() : 0; }
     bool ConverterRun() const { return point_.has_value(); }
     // Row positions as shown: sorted by a column (ties in the run's order), or
@@ -109,7 +116,8 @@ public:
     const std::string& FileName() const { return file_; }
     bool Unsaved() const;
     bool HasDesign() const { return design_.end == DesignEnd::Found; }
-    // "设计分析", then " - " and the file's name, then " *" with unsaved changes.
+    // "设计分析" ("Design workbench"), then " - " and the file's name, then " *"
+    // with unsaved changes.
     std::string Title() const;
     // The inputs a file would keep of the design on screen (HasDesign()).
     DesignInputs Inputs() const;
@@ -127,14 +135,20 @@ private:
     static std::size_t Index(SessionBox box) { return static_cast<std::size_t>(box); }
     void Put(SessionBox box, std::string text);  // the session's own writing: not a person's
     void Read();
+    DesignOutcome ReadDesign() const;  // the design the boxes hold, as Read() reads it
     MarginTexts Margins() const;
+    static ConverterOutcome RunConverterOn(const std::array<std::string, kSessionBoxes>& texts);
+    void Retell() const;
     void Reorder();
     bool RunIsOld() const;  // a box the converter's last run read has changed since
     void LoadRow(const CandidateRow& row);
     bool Attached() const;
 
     std::array<std::string, kSessionBoxes> texts_;
-    DesignOutcome design_;
+    // The language the words held below were said in; they are said again
+    // (mutable: by a const call that shows them) once it is not the current one.
+    mutable Language toldIn_ = CurrentLanguage();
+    mutable DesignOutcome design_;
     bool edited_ = false;  // typed by hand since the session began or was saved
     std::string file_;
     std::optional<std::array<std::string, kSessionBoxes>> savedTexts_;
@@ -143,13 +157,13 @@ private:
     // The run whose candidates are shown.
     std::shared_ptr<const SelectionOutcome> run_;
     CandidateConditions conditions_;
-    std::vector<CandidateRow> rows_;
+    mutable std::vector<CandidateRow> rows_;
     std::vector<std::size_t> order_;
     std::size_t sortColumn_ = 0;
     bool sortDescending_ = false;
     bool ranked_ = false;      // as the converter ranks: warned rows after the others
     bool hideWarned_ = false;
-    std::string failure_;  // why the candidates' figures could not be computed
+    mutable std::string failure_;  // why the candidates' figures could not be computed
 
     // The converter: its last run's outcome, what its boxes held then, and the
     // converter the design on screen came from.
@@ -158,7 +172,8 @@ private:
     std::array<std::string, kSessionBoxes> runTexts_;
     ConverterEnd converterEnd_ = ConverterEnd::Found;
     std::optional<SessionBox> converterRefused_;
-    std::string converterMessage_;
+    mutable std::string converterMessage_;
+    std::array<std::string, kSessionBoxes> failedTexts_;  // the boxes of a run that failed
     std::optional<ConverterInputs> converter_;
     double voltSeconds_ = 0.0;
     // The ripple the session wrote into its box, with figure decimals, and the

@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QColor>
 
+#include "language/texts.h"
 #include "presentation/workbench_texts.h"
 #include "ui/qt_text.h"
 
@@ -75,7 +76,7 @@ QVariant CandidateTableModel::data(const QModelIndex& index, int role) const {
             if (!row.windingFits) return QBrush(QColor(0xF8, 0xD7, 0xDA));
             return {};
         case Qt::ToolTipRole:
-            if (!row.windingFits) return q(workbench::kDoesNotFitTip);
+            if (!row.windingFits) return q(Say(texts::workbench::doesNotFitTip));
             return {};
         default:
             return {};

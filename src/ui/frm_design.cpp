@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "commands/core_list.h"
+#include "language/texts.h"
 #include "presentation/workbench_texts.h"
 #include "ui/design_charts.h"
 #include "ui/file_export.h"
@@ -78,7 +79,7 @@ FrmDesign::FrmDesign(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
     ui_->cmbCore->setCompleter(completer);
     // What is typed stays as typed: the session reads it and says what is wrong.
     ui_->labWarning->setStyleSheet(kRefusalStyle);
-    ui_->labMessage->setText(q(workbench::kHint));
+    ui_->labMessage->setText(q(Say(texts::workbench::hint)));
 
     charts_ = std::make_unique<DesignCharts>(ui_->chtInductance, ui_->chtPermeability);
     ui_->tblFigures->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
@@ -116,7 +117,7 @@ FrmDesign::FrmDesign(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
     ReachHiddenPages();
 
     ShowSession();
-    ui_->labMessage->setText(q(workbench::kHint));
+    ui_->labMessage->setText(q(Say(texts::workbench::hint)));
     ui_->labMessage->setStyleSheet({});
     ui_->cmbCore->setFocus();
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "documents/design_report.h"
+#include "language/texts.h"
 #include "presentation/figure_table.h"
 #include "presentation/workbench_texts.h"
 #include "support/named_case.h"
@@ -79,7 +80,7 @@ TEST(DesignReport, ChartsOnlyForACoreWithABiasCurve) {
         ASSERT_EQ(o.end, DesignEnd::Found) << o.message;
         const DesignReport r = DesignReportOf(in, o, "2026-12-09");
         const std::string html = DesignReportHtml(r, slot);
-        const bool saysNoCurve = html.find(workbench::kNoCurve) != std::string::npos;
+        const bool saysNoCurve = html.find(Say(texts::workbench::noCurve)) != std::string::npos;
         if (c.inductance == 0.0) {
             EXPECT_FALSE(r.charts.has_value());
             EXPECT_TRUE(saysNoCurve);

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "documents/design_report.h"
+#include "language/texts.h"
 #include "presentation/figure_table.h"
 #include "presentation/workbench_texts.h"
 #include "tests/ui/modal_watcher.h"
@@ -123,12 +124,12 @@ TEST(Report, PdfOnOneOrTwoA4PagesWithEveryFigureAndVectorCharts) {
           QStringLiteral("zovamagnetic 1.0"), QStringLiteral("电感量 (μH) 100.283"),
           QStringLiteral("开关频率 (kHz) 100"), QStringLiteral("纹波电流峰峰值 (A) 3.000"), inductance, permeability,
           QStringLiteral("直流电流 (A)"), QStringLiteral("曲线数据点")},
-         {q(workbench::kNoCurve)}},
+         {q(Say(texts::workbench::noCurve))}},
         {"ktaFromABuck", Kta092060FromABuck(), 0, 1,
          {QStringLiteral("变换器：buck，48 V → 12 V，10 A，100 kHz，占空比 0.250，纹波率 0.300，目标电感量 30.000 μH")},
          {}},
         {"coreWithoutCurve", Design("KRA037125", 40, 0.01), 0, 1,
-         {QStringLiteral("电感设计报告：KRA037125，40 圈"), q(workbench::kNoCurve)},
+         {QStringLiteral("电感设计报告：KRA037125，40 圈"), q(Say(texts::workbench::noCurve))},
          {inductance, permeability}},
         // Ten lines more than a page holds at full size (the report alone
         // fills some nine tenths of it), well within one page at 80 %.

@@ -15,6 +15,7 @@
 #include "commands/messages.h"
 #include "commands/rule_texts.h"
 #include "commands/selection_command.h"
+#include "language/texts.h"
 #include "presentation/candidate_table.h"
 #include "presentation/chart_series.h"
 #include "presentation/figure_meanings.h"
@@ -223,7 +224,7 @@ std::string CoreListJson(std::string_view searchText) {
 
 std::string WorkbenchTextsJson() {
     Json j;
-    j.beginObject().key("hint").string(workbench::kHint);
+    j.beginObject().key("hint").string(Say(texts::workbench::hint));
     chartTexts(j, "inductanceChart", workbench::InductanceChartTexts());
     chartTexts(j, "permeabilityChart", workbench::PermeabilityChartTexts());
     j.key("fileMaxBytes").integer(static_cast<long long>(kDesignFileMaxBytes)).endObject();
