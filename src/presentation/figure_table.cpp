@@ -196,7 +196,7 @@ std::string CoreLossModelText(const DesignFigures& f) {
                ", c=" + text::ShortestText(k.c);
     }
     const auto material = MaterialOf(f.lossFit->series);
-    std::string s = std::string(material ? material->family : f.lossFit->series) + " " + mu(f.lossFit->published) + " 拟合";
+    std::string s = std::string(material ? Say(material->family) : f.lossFit->series) + " " + mu(f.lossFit->published) + " 拟合";
     if (f.lossFit->published != f.lossFit->perm)
         s += "（本磁芯 " + mu(f.lossFit->perm) + "，取最接近的已发表磁导率）";
     return s;

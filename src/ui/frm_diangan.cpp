@@ -163,7 +163,7 @@ void FrmDiangan::DoCalculation() {
         CalculateInductance(u8(SelectedPartNo()), u8(ui_->txtXianquanN->text()), u8(ui_->txtDianliu->text()),
                             u8(ui_->cmbCoreCount->currentText()));
     if (outcome.end == InductanceEnd::OutOfRange)
-        ShowMessage(this, q(messages::kOutOfRange));
+        ShowMessage(this, q(Say(texts::messages::outOfRange)));
     else
         ShowResult(q(outcome.resultText));
 }
