@@ -40,19 +40,20 @@ void checkEnding(const SelectionOutcome& o) {
             ZOVA_FUZZ_CHECK(!o.lines.empty() && o.message.empty() && o.caption.empty());
             break;
         case SelectionEnd::Validation: {
-            constexpr std::string_view kChecks[] = {
-                messages::kEnterCurrent,    messages::kCurrentNotNumeric,    messages::kCurrentNotPositive,
-                messages::kEnterInductance, messages::kInductanceNotNumeric, messages::kInductanceNotPositive};
-            ZOVA_FUZZ_CHECK(o.lines.empty() && o.caption == messages::kErrorCaption);
+            namespace m = texts::messages;
+            const std::string_view kChecks[] = {Say(m::enterCurrent),    Say(m::currentNotNumeric),
+                                                Say(m::currentNotPositive), Say(m::enterInductance),
+                                                Say(m::inductanceNotNumeric), Say(m::inductanceNotPositive)};
+            ZOVA_FUZZ_CHECK(o.lines.empty() && o.caption == Say(texts::messages::errorCaption));
             ZOVA_FUZZ_CHECK(std::ranges::find(kChecks, o.message) != std::end(kChecks));
             break;
         }
         case SelectionEnd::NoResult:
-            ZOVA_FUZZ_CHECK(o.lines.empty() && o.message == messages::kNoCoreFound);
-            ZOVA_FUZZ_CHECK(o.caption == messages::kAppTitle);
+            ZOVA_FUZZ_CHECK(o.lines.empty() && o.message == Say(texts::messages::noCoreFound));
+            ZOVA_FUZZ_CHECK(o.caption == Say(texts::messages::appTitle));
             break;
         case SelectionEnd::OutOfRange:
-            ZOVA_FUZZ_CHECK(o.message == messages::kOutOfRange && o.caption == messages::kAppTitle);
+            ZOVA_FUZZ_CHECK(o.message == Say(texts::messages::outOfRange) && o.caption == Say(texts::messages::appTitle));
             break;
         default:
             ZOVA_FUZZ_CHECK(!"unknown ending");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "call_language.h"
 #include "catalogue/catalogue.h"
 #include "json_values.h"
 #include "presentation/figure_formats.h"
@@ -57,6 +58,7 @@ bool Candidate::has(std::string_view key) const {
 }
 
 std::optional<py::object> Candidate::value(std::string_view key) const {
+    const CallLanguage said(run_->language);
     if (const Figure* figure = writtenFigure(key)) return FigureObject(figure->get(*figures()));
     if (key == kWarnings && figures() != nullptr) return WarningList(WarningLines(*figures(), run_->limits));
     if (!inHead(key)) return std::nullopt;

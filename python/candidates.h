@@ -12,6 +12,7 @@
 #include "commands/selection_command.h"
 #include "design/design_figures.h"
 #include "design/design_warnings.h"
+#include "language/language.h"
 #include "presentation/figure_table.h"
 
 // The cores a selection or a converter listed, handed to Python as light
@@ -27,6 +28,7 @@ struct CandidateRun {
     // the selection's (line, partNo, coated size, turns, wire, figures).
     bool converter = false;
     DesignLimits limits;  // what the candidates' warnings are judged by
+    Language language = kDefaultLanguage;  // of the call: the values' texts are said in it
 };
 
 class Candidate {

@@ -9,6 +9,8 @@ arithmetic failure OutOfRange. Answers are what json.loads makes of
 cores of select() and converter() are Candidate mappings, whose values are
 made as they are read (dict(candidate) gives a plain dict). Units: current in
 A, inductance in µH, lengths in mm, field strength in Oe, frequency in kHz.
+Every function but cores() takes language="zh" (the default) or "en": the
+language of its answer's texts and its refusals, for that call.
 
     >>> import zovamagnetic as zm
     >>> zm.inductance("KTB130060", 50, current=5)["text"]

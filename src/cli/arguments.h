@@ -27,6 +27,11 @@ struct OptionSpec {
     std::string_view replacedBy = {};
 };
 
+// --lang CODE, which every command takes: the language of the library's texts
+// it prints ("zh", the default, or "en"); the tool's own messages stay English.
+inline constexpr std::string_view kLanguageCodes[] = {"zh", "en"};
+inline constexpr OptionSpec kLanguageOption = {.name = "lang", .choices = kLanguageCodes};
+
 struct CommandSpec {
     std::string_view name;
     std::span<const OptionSpec> options;

@@ -19,6 +19,7 @@
 #include "commands/messages.h"
 #include "commands/selection_command.h"
 #include "commands/design_command.h"
+#include "language/texts.h"
 #include "presentation/figure_formats.h"
 #include "text/conversions.h"
 #include "text/csv_record.h"
@@ -41,6 +42,7 @@ constexpr OptionSpec kInductanceOptions[] = {
     {.name = "current"},
     {.name = "stack"},
     {.name = "format", .choices = kTextJson},
+    kLanguageOption,
 };
 constexpr OptionSpec kSelectOptions[] = {
     {.name = "current", .required = true},
@@ -48,12 +50,14 @@ constexpr OptionSpec kSelectOptions[] = {
     {.name = "stack"},
     {.name = "format", .choices = kTextJsonCsv},
     {.name = "figures", .flag = true},
+    kLanguageOption,
 };
-constexpr OptionSpec kCoresOptions[] = {{.name = "search"}};
-constexpr OptionSpec kCoreOptions[] = {{.name = "format", .choices = kTextJson}};
+constexpr OptionSpec kCoresOptions[] = {{.name = "search"}, kLanguageOption};
+constexpr OptionSpec kCoreOptions[] = {{.name = "format", .choices = kTextJson}, kLanguageOption};
 constexpr OptionSpec kCurveOptions[] = {
     {.name = "at", .many = true},
     {.name = "format", .choices = kTextJson},
+    kLanguageOption,
 };
 
 
@@ -78,7 +82,7 @@ CliResult runInductance(const Arguments& a) {
     const InductanceOutcome outcome = CalculateInductance(core, turns, current, stack);
     switch (outcome.end) {
         case InductanceEnd::OutOfRange:
-            return Failure(kExitOutOfRange, messages::kOutOfRange);
+            return Failure(kExitOutOfRange, Say(texts::messages::outOfRange));
         case InductanceEnd::Validation:
             return Failure(kExitRefused, outcome.resultText);
         case InductanceEnd::UnknownCore:
@@ -145,7 +149,9 @@ std::string selectionJson(const Arguments& a, const SelectionOutcome& o, const s
 }
 
 std::string selectionCsv(const SelectionOutcome& o, const std::vector<DesignFigures>* figures) {
-    std::vector<std::string> header(messages::kResultColumnCaptions.begin(), messages::kResultColumnCaptions.end());
+    // The header names the columns for the scripts that read them: the same in either language.
+    const auto captions = messages::ResultColumnCaptions(Language::Chinese);
+    std::vector<std::string> header(captions.begin(), captions.end());
     if (figures) std::ranges::copy(FigureKeys(), std::back_inserter(header));
     std::string out = text::CsvRecord(header);
     for (std::size_t i = 0; i < o.cores.size(); ++i) {
@@ -226,7 +232,7 @@ CliResult runCurve(const Arguments& a) {
         case CurveLookupEnd::NotNumeric:
             return FieldNotNumeric(o.badText);
         case CurveLookupEnd::OutOfRange:
-            return Failure(kExitOutOfRange, messages::kOutOfRange);
+            return Failure(kExitOutOfRange, Say(texts::messages::outOfRange));
         case CurveLookupEnd::Found:
             break;
     }
@@ -314,6 +320,9 @@ CliResult RunCli(std::span<const std::string> args) {
         const Command& command = commandNamed(a.command);
         return {kExitOk, "Usage: " + std::string(command.synopsis) + "\n\n" + std::string(command.help), {}};
     }
+    // The library's texts in the language asked for, for this run; the parser
+    // has refused any code but the two.
+    const LanguageScope language(LanguageNamed(a.value("lang").value_or("zh")).value_or(kDefaultLanguage));
     return commandNamed(a.command).run(a);
 }
 

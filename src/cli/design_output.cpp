@@ -10,6 +10,7 @@
 #include "documents/spice_model.h"
 #include "files/read_file.h"
 #include "files/save_file.h"
+#include "language/texts.h"
 #include "presentation/converter_outputs.h"
 #include "presentation/figure_formats.h"
 #include "presentation/warning_texts.h"
@@ -22,8 +23,8 @@ namespace zova::cli {
 namespace {
 
 std::string inputTable(const std::string& partNo, const DesignOutcome& o) {
-    return "磁芯料号\t" + partNo + "\n绕线圈数\t" + std::to_string(o.turns) + "\n电流(A)\t" +
-           text::GeneralForm(o.current) + "\n磁芯个数\t" + std::to_string(o.stackSize) + "\n\n";
+    return Fill(texts::tool::designInputs, {partNo, std::to_string(o.turns), text::GeneralForm(o.current),
+                                            std::to_string(o.stackSize)});
 }
 
 // A design's refusal or arithmetic failure, with its exit code.
@@ -34,7 +35,7 @@ CliResult FailureOf(DesignEnd end, const std::string& message) {
 // Each warning a line of its own under the inputs, as a note is.
 std::string warningLines(const std::vector<WarningLine>& warnings) {
     std::string out;
-    for (const WarningLine& w : warnings) out += "警告\t" + w.text + "\n";
+    for (const WarningLine& w : warnings) out += Fill(texts::tool::warningLine, {w.text});
     return out.empty() ? out : out + "\n";
 }
 
@@ -55,9 +56,9 @@ CliResult openDesign(const Arguments& a) {
     const files::ReadOutcome read = files::ReadFilePrefix(path, kDesignFileMaxBytes);
     if (!read.bytes) return Failure(kExitRefused, read.message);
     const OpenedDesign opened = OpenDesign(*read.bytes);
-    if (!opened.inputs) return Failure(kExitRefused, text::ShownArgument(path) + "：" + opened.message);
+    if (!opened.inputs) return Failure(kExitRefused, Fill(texts::tool::fileRefused, {text::ShownArgument(path), opened.message}));
     const std::string changes = ChangesMessage(opened.changes);
-    return printed(a, opened.inputs->core, opened.outcome, changes.empty() ? "" : "注意\t" + changes + "\n\n");
+    return printed(a, opened.inputs->core, opened.outcome, changes.empty() ? "" : Fill(texts::tool::noteLine, {changes}));
 }
 
 }  // namespace

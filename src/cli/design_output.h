@@ -24,6 +24,7 @@ inline constexpr OptionSpec kDesignOptions[] = {
     {.name = "rolloff-limit", .replacedBy = "open"},
     {.name = "save"},
     {.name = "open"},
+    kLanguageOption,
 };
 
 inline constexpr std::string_view kConverterFormats[] = {"text", "json", "csv"};
@@ -43,6 +44,7 @@ inline constexpr OptionSpec kConverterOptions[] = {
     {.name = "format", .choices = kConverterFormats},
     {.name = "sort"},
     {.name = "hide-warned", .flag = true},
+    kLanguageOption,
 };
 
 inline constexpr std::string_view kSpiceDialects[] = {"ngspice", "ltspice"};
@@ -56,6 +58,7 @@ inline constexpr OptionSpec kSpiceOptions[] = {
     {.name = "frequency"},
     {.name = "ripple"},
     {.name = "output"},
+    kLanguageOption,
 };
 
 CliResult RunDesign(const Arguments& a);

@@ -30,6 +30,12 @@ blanks or begin with "-" (--current -2). "--" ends the options.
 also stand before the command name, and runs nothing: the other options are
 not checked.
 
+Every command takes --lang zh|en: the language of the messages, refusals and
+results it prints, Chinese (zh) by default or English (en); "--lang=en" as
+any other option. JSON keys, the CSV header and design files are the same in
+both languages, and the tool's own messages and this help stay English.
+Another code is a usage error (exit 64).
+
 Results go to standard output and messages to standard error, both UTF-8.
 Exit codes: 0 result, 1 no core found (select), 2 input refused, 3 out of
 calculation range, 64 usage error, 74 output not written (standard output
@@ -47,15 +53,18 @@ stack of identical cores, at a DC peak current.
   --current TEXT   DC peak current in A (default "0")
   --stack TEXT     number of stacked cores (default "1")
   --format FORMAT  text (default) or json
+  --lang CODE      zh (default) or en: the language of the messages
 
 The checks run in the calculator's order and the first that fails decides:
   1. the stack text is converted: a value outside -32768..32767 is out of
      range (exit 3) whatever the other options hold; an empty or non-numeric
      stack text counts as 0 cores;
   2. the core: "" gives "对不起，请选择磁芯料号！" and a text that is not an
-     offered part number is refused as unknown (both exit 2);
+     offered part number is refused as unknown (both exit 2); with --lang en
+     "Sorry, please choose a core part number.";
   3. the turns, then the current: the calculator's messages (exit 2);
-  4. the calculation: "电感量为：…μH" (exit 0) or out of range (exit 3).
+  4. the calculation: "电感量为：…μH" ("Inductance: … μH") (exit 0) or out of
+     range (exit 3).
 Turns and current are trimmed of blanks; the stack and core texts are not.
 
 json: the texts given, the result text, and as numbers the turns, current,
@@ -74,6 +83,7 @@ catalogue order, its fields separated by two tabs as in the window's list.
   --format FORMAT    text (default), json, or csv with a header row
   --figures          json and csv: each core also carries its design figures
                      (see 'design') at its turns and the run's current and stack
+  --lang CODE        zh (default) or en: the language of the messages
 
 The texts are taken as they stand (not trimmed). The stack text is converted
 first: an overflow there is out of range (exit 3) before any other check.
@@ -154,6 +164,8 @@ loss and the temperature rise it gives.
                    figures recomputed (a note says which differ from the
                    file's); a file that is not a readable design exits 2
   --format FORMAT  text (default) or json
+  --lang CODE      zh (default) or en: the language of the refusals, the
+                   warnings and the text table
 
 The values are read in the order above, as the workbench reads its boxes:
 blanks around a value are ignored; a text that is not a decimal number
@@ -200,8 +212,9 @@ candidate's ripple follows from its own inductance).
                    without the figure comes last in its part, ties keep the
                    catalogue's order
   --hide-warned    leave out the candidates that raise a warning
+  --lang CODE      zh (default) or en: the language of the refusals and texts
 
-Refusals exit 2 (one line in Chinese), no core found exits 1, out of range 3.
+Refusals exit 2 (one line in the language of --lang), no core found exits 1, out of range 3.
 )";
 
 inline constexpr std::string_view kSpiceSynopsis =
@@ -230,6 +243,7 @@ and where the model holds.
                    loss 'design' gives at that operating point, and only there
   --output FILE    write the model to FILE (whole or not at all, exit 74 when
                    it cannot be written) instead of standard output
+  --lang CODE      zh (default) or en: the language of the refusals
 
 The values are read as 'design' reads them and refused in its words (exit 2);
 out of range exits 3.

@@ -8,6 +8,8 @@
 
 namespace zova {
 
+namespace m = texts::messages;
+
 CalculatorInputs ReadCalculatorInputs(std::string_view selectedPartNo, std::string_view turnsText,
                                       std::string_view currentText, std::string_view stackText) {
     const std::string turns = text::Trimmed(turnsText);
@@ -20,13 +22,13 @@ CalculatorInputs ReadCalculatorInputs(std::string_view selectedPartNo, std::stri
         return in;
     };
 
-    if (selectedPartNo.empty()) return refused(messages::kSelectCore);
-    if (!IsOffered(selectedPartNo)) return refused(messages::kSelectCore, InputCheck::UnknownCore);
-    if (turns.empty()) return refused(messages::kEnterTurns);
-    if (!text::IsNumeric(turns)) return refused(messages::kTurnsNotNumeric);
+    if (selectedPartNo.empty()) return refused(Say(m::selectCore));
+    if (!IsOffered(selectedPartNo)) return refused(Say(m::selectCore), InputCheck::UnknownCore);
+    if (turns.empty()) return refused(Say(m::enterTurns));
+    if (!text::IsNumeric(turns)) return refused(Say(m::turnsNotNumeric));
     in.turns = text::ToInt16(text::LeadingValue(turns));
-    if (current.empty()) return refused(messages::kEnterCurrent);
-    if (!text::IsNumeric(current)) return refused(messages::kCurrentNotNumeric);
+    if (current.empty()) return refused(Say(m::enterCurrent));
+    if (!text::IsNumeric(current)) return refused(Say(m::currentNotNumeric));
     in.current = text::ToSingle(text::LeadingValue(current));
     return in;
 }

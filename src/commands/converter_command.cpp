@@ -9,6 +9,9 @@
 #include "text/number_text.h"
 
 namespace zova {
+
+namespace m = texts::messages;
+
 namespace {
 
 ConverterOutcome ended(ConverterOutcome out, ConverterEnd end, std::string_view message,
@@ -34,11 +37,11 @@ std::optional<ConverterRefusal> CheckConverter(const ConverterValues& v) {
             if (std::string refusal = RefusalOfValue(box, *value); !refusal.empty())
                 return ConverterRefusal{box, std::move(refusal)};
     if (v.topology == Topology::Buck && !(v.vout < v.vin))
-        return ConverterRefusal{DesignBox::Vout, std::string(messages::kBuckNeedsLowerVout)};
+        return ConverterRefusal{DesignBox::Vout, std::string(Say(m::buckNeedsLowerVout))};
     if (v.topology == Topology::Boost && !(v.vout > v.vin))
-        return ConverterRefusal{DesignBox::Vout, std::string(messages::kBoostNeedsHigherVout)};
+        return ConverterRefusal{DesignBox::Vout, std::string(Say(m::boostNeedsHigherVout))};
     if (v.rippleRatio.has_value() == v.inductance.has_value())
-        return ConverterRefusal{DesignBox::Inductance, std::string(messages::kRippleRatioOrInductance)};
+        return ConverterRefusal{DesignBox::Inductance, std::string(Say(m::rippleRatioOrInductance))};
     return std::nullopt;
 }
 
@@ -49,7 +52,7 @@ ConverterOutcome RunConverter(const ConverterTexts& t) {
     };
 
     const auto topology = TopologyNamed(t.topology);
-    if (!topology) return refused(DesignBox::Topology, messages::kTopologyUnknown);
+    if (!topology) return refused(DesignBox::Topology, Say(m::topologyUnknown));
     ConverterValues v;
     v.topology = *topology;
     // The four boxes that must be filled, then the two of which one may be.
@@ -86,7 +89,7 @@ ConverterOutcome RunConverter(const ConverterTexts& t) {
     options.ac = AcDrive{v.frequency, 0.0, std::nullopt};
     if (!blank(t.coefficients)) {
         options.coefficients = ReadCoefficients(t.coefficients);
-        if (!options.coefficients) return refused(DesignBox::Coefficients, messages::kCoefficientsInvalid);
+        if (!options.coefficients) return refused(DesignBox::Coefficients, Say(m::coefficientsInvalid));
     }
     MarginsRead margins = ReadMargins(t.margins);
     if (margins.refused != DesignBox::None) return refused(margins.refused, margins.refusal);
@@ -126,7 +129,7 @@ ConverterOutcome RunConverter(const ConverterTexts& t) {
                                                        out.selection.stackSize, options));
         return out;
     } catch (const ArithmeticError&) {
-        return ended(out, ConverterEnd::OutOfRange, messages::kOutOfRange);
+        return ended(out, ConverterEnd::OutOfRange, Say(m::outOfRange));
     }
 }
 

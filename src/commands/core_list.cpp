@@ -1,6 +1,7 @@
 #include "commands/core_list.h"
 
 #include "catalogue/catalogue.h"
+#include "language/texts.h"
 #include "text/conversions.h"
 #include "text/number_text.h"
 
@@ -21,14 +22,13 @@ std::vector<std::string> FilterCoreList(std::string_view searchText) {
 
 std::string CoreDetailsText(std::string_view listItem) {
     const CoreRecord core = FindCore(text::Trimmed(listItem));
-    std::string s;
-    s += "磁芯料号：" + std::string(listItem) + "\r";
-    s += "涂层后外径：" + text::GeneralForm(core.CoatedOD) + " mm\r";
-    s += "涂层后内径：" + text::GeneralForm(core.CoatedID) + " mm\r";
-    s += "涂层后高度：" + text::GeneralForm(core.CoatedHeight) + " mm\r";
-    s += "电感系数：" + text::GeneralForm(core.AL) + " nH \r";
-    s += "有效磁路长度：" + text::Format000(core.PathLength) + " cm";
-    return s;
+    namespace m = texts::messages;
+    return Fill(m::detailPartNo, {listItem}) + "\r" +
+           Fill(m::detailCoatedOuterDiameter, {text::GeneralForm(core.CoatedOD)}) + "\r" +
+           Fill(m::detailCoatedInnerDiameter, {text::GeneralForm(core.CoatedID)}) + "\r" +
+           Fill(m::detailCoatedHeight, {text::GeneralForm(core.CoatedHeight)}) + "\r" +
+           Fill(m::detailInductanceFactor, {text::GeneralForm(core.AL)}) + "\r" +
+           Fill(m::detailPathLength, {text::Format000(core.PathLength)});
 }
 
 std::vector<std::string> CoreDetailsLines(std::string_view listItem) {
@@ -43,12 +43,7 @@ std::vector<std::string> CoreDetailsLines(std::string_view listItem) {
 }
 
 std::string CalculatorHelpText() {
-    return "磁芯电感量计算步骤：\n\r"
-           "1、从左边磁芯料号列表中选择您使用的磁芯\n\r"
-           "      （您可以在文本框内输入内容搜索）；\n\r"
-           "2、输入绕线圈数；\n\r"
-           "3、输入峰值电流；\n\r"
-           "4、点击  [计算]  按钮。";
+    return std::string(Say(texts::messages::calculatorHelp));
 }
 
 }  // namespace zova

@@ -7,6 +7,9 @@
 #include "engine/arithmetic_error.h"
 
 namespace zova {
+
+namespace m = texts::messages;
+
 namespace {
 
 DesignOutcome refused(DesignBox box, std::string message, DesignEnd end = DesignEnd::Validation) {
@@ -33,7 +36,7 @@ DesignOutcome DesignAsTyped(std::string_view partNoText, std::string_view turnsT
                             std::optional<double> voltSeconds) {
     const std::string_view typed = TrimmedBox(partNoText);
     const std::string partNo = upperCase(typed);
-    if (partNo.empty()) return refused(DesignBox::Core, std::string(messages::kChooseCore));
+    if (partNo.empty()) return refused(DesignBox::Core, std::string(Say(m::chooseCore)));
     if (!IsOffered(partNo)) return refused(DesignBox::Core, messages::UnknownCoreText(typed), DesignEnd::UnknownCore);
     double values[3] = {};
     const DesignBox boxes[3] = {DesignBox::Turns, DesignBox::Current, DesignBox::Stack};
@@ -51,20 +54,20 @@ DesignOutcome DesignAsTyped(std::string_view partNoText, std::string_view turnsT
         options.ac = AcDrive{f.value, 0.0, std::nullopt};
     }
     if (!blank(ac.ripple)) {
-        if (!options.ac) return refused(DesignBox::Ripple, std::string(messages::kRippleNeedsFrequency));
+        if (!options.ac) return refused(DesignBox::Ripple, std::string(Say(m::rippleNeedsFrequency)));
         BoxReading r = ReadBox(DesignBox::Ripple, ac.ripple);
         if (!r.refusal.empty()) return refused(DesignBox::Ripple, std::move(r.refusal));
         options.ac->ripple = r.value;
     }
     if (voltSeconds) {
-        if (!options.ac) return refused(DesignBox::Ripple, std::string(messages::kRippleNeedsFrequency));
+        if (!options.ac) return refused(DesignBox::Ripple, std::string(Say(m::rippleNeedsFrequency)));
         options.ac->ripple.reset();
         options.ac->voltSeconds = *voltSeconds;
     }
     if (!blank(ac.coefficients)) {
         options.coefficients = ReadCoefficients(ac.coefficients);
         if (!options.coefficients)
-            return refused(DesignBox::Coefficients, std::string(messages::kCoefficientsInvalid));
+            return refused(DesignBox::Coefficients, std::string(Say(m::coefficientsInvalid)));
     }
 
     MarginsRead read = ReadMargins(margins);
@@ -83,7 +86,7 @@ DesignOutcome DesignAsTyped(std::string_view partNoText, std::string_view turnsT
     try {
         out.figures = ComputeDesignFigures(core, out.turns, out.current, out.stackSize, options);
     } catch (const ArithmeticError&) {
-        return refused(DesignBox::None, std::string(messages::kOutOfRange), DesignEnd::OutOfRange);
+        return refused(DesignBox::None, std::string(Say(m::outOfRange)), DesignEnd::OutOfRange);
     }
     return out;
 }
@@ -118,7 +121,7 @@ CandidateFigures FiguresOfCandidates(const SelectionOutcome& selection) {
     } catch (const ArithmeticError&) {
         out.end = DesignEnd::OutOfRange;
         out.figures.clear();
-        out.message = messages::kOutOfRange;
+        out.message = Say(m::outOfRange);
     }
     return out;
 }

@@ -22,10 +22,7 @@ InductanceOutcome refused(const CalculatorInputs& in) {
 }  // namespace
 
 std::string InductanceResultText(float microhenries) {
-    std::string text(messages::kResultPrefix);
-    text += text::Format000(microhenries);
-    text += messages::kResultUnit;
-    return text;
+    return Fill(texts::messages::inductanceResult, {text::Format000(microhenries)});
 }
 
 InductanceOutcome CalculateInductance(std::string_view selectedPartNo, std::string_view turnsText,

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "design/skin_effect.h"
+#include "language/texts.h"
 #include "text/conversions.h"
 #include "text/number_text.h"
 
@@ -11,34 +12,38 @@ namespace {
 
 using B = DesignBox;
 
-// Units carry the blank that separates a Latin unit from the Chinese after it.
+namespace m = texts::messages;
+
 constexpr InputRule kRules[] = {
-    {B::Turns, "turns", "绕线圈数", 1, 32767, false, " 圈", true},
-    {B::Current, "current", "电流", 0, kMaxCurrent, true, " A ", false},
-    {B::Stack, "stack", "磁芯个数", 1, 32767, false, " 个", true},
-    {B::Frequency, "frequency", "开关频率", kLowestFrequency, kHighestFrequency, false, " kHz ", false},
-    {B::Ripple, "ripple", "纹波电流", 0, 2 * kMaxCurrent, false, " A ", false},
-    {B::Vin, "vin", "输入电压", kMinVoltage, kMaxVoltage, false, " V ", false},
-    {B::Vout, "vout", "输出电压", kMinVoltage, kMaxVoltage, false, " V ", false},
-    {B::Iout, "iout", "输出电流", 0, kMaxCurrent, true, " A ", false},
-    {B::RippleRatio, "rippleRatio", "纹波率", 0, kMaxRippleRatio, true, "", false},
-    {B::Inductance, "inductance", "电感量", 0, kMaxInductance, true, " μH ", false},
-    {B::BiasCurrent, "current", "电流", 0, kMaxCurrent, false, " A ", false},
-    {B::AlTolerance, "alTolerance", "AL 容差", 0, kMaxAlTolerance, false, " % ", false},
-    {B::HotLimit, "hotLimit", "温升上限", 0, kMaxHotLimit, true, " K ", false},
-    {B::RollOffLimit, "rollOffLimit", "磁导率下限", 0, 100, false, " % ", false},
+    {B::Turns, "turns", m::boxTurns, 1, 32767, false, &m::unitTurns, true},
+    {B::Current, "current", m::boxCurrent, 0, kMaxCurrent, true, &m::unitAmpere, false},
+    {B::Stack, "stack", m::boxStack, 1, 32767, false, &m::unitCores, true},
+    {B::Frequency, "frequency", m::boxFrequency, kLowestFrequency, kHighestFrequency, false, &m::unitKilohertz, false},
+    {B::Ripple, "ripple", m::boxRipple, 0, 2 * kMaxCurrent, false, &m::unitAmpere, false},
+    {B::Vin, "vin", m::boxVin, kMinVoltage, kMaxVoltage, false, &m::unitVolt, false},
+    {B::Vout, "vout", m::boxVout, kMinVoltage, kMaxVoltage, false, &m::unitVolt, false},
+    {B::Iout, "iout", m::boxIout, 0, kMaxCurrent, true, &m::unitAmpere, false},
+    {B::RippleRatio, "rippleRatio", m::boxRippleRatio, 0, kMaxRippleRatio, true, nullptr, false},
+    {B::Inductance, "inductance", m::boxInductance, 0, kMaxInductance, true, &m::unitMicrohenry, false},
+    {B::BiasCurrent, "current", m::boxCurrent, 0, kMaxCurrent, false, &m::unitAmpere, false},
+    {B::AlTolerance, "alTolerance", m::boxAlTolerance, 0, kMaxAlTolerance, false, &m::unitPercent, false},
+    {B::HotLimit, "hotLimit", m::boxHotLimit, 0, kMaxHotLimit, true, &m::unitKelvin, false},
+    {B::RollOffLimit, "rollOffLimit", m::boxRollOffLimit, 0, 100, false, &m::unitPercent, false},
     // The boxes that hold no number have a key and a name and nothing else.
-    {B::Core, "core", "磁芯料号", 0, 0, false, "", false},
-    {B::Coefficients, "lossCoefficients", "损耗系数", 0, 0, false, "", false},
-    {B::Topology, "topology", "拓扑", 0, 0, false, "", false},
+    {B::Core, "core", m::boxCore, 0, 0, false, nullptr, false},
+    {B::Coefficients, "lossCoefficients", m::boxCoefficients, 0, 0, false, nullptr, false},
+    {B::Topology, "topology", m::boxTopology, 0, 0, false, nullptr, false},
 };
-constexpr InputRule kNoBox{B::None, "", "", 0, 0, false, "", false};
+constexpr InputRule kNoBox{B::None, "", {}, 0, 0, false, nullptr, false};
 
 std::string shown(double v) { return text::GeneralForm(static_cast<float>(v)); }
 
-std::string trimmedUnit(std::string_view unit) {
+// The unit as it stands before more words; as it ends a sentence, without the blank after it.
+std::string_view unitOf(const InputRule& r) { return r.unit ? Say(*r.unit) : std::string_view(); }
+std::string_view trimmedUnit(const InputRule& r) {
+    const std::string_view unit = unitOf(r);
     const auto last = unit.find_last_not_of(' ');
-    return last == std::string_view::npos ? std::string() : std::string(unit.substr(0, last + 1));
+    return last == std::string_view::npos ? std::string_view() : unit.substr(0, last + 1);
 }
 
 }  // namespace
@@ -57,29 +62,30 @@ std::string_view TrimmedBox(std::string_view typed) {
 
 std::string RangeText(DesignBox box) {
     const InputRule& r = RuleOf(box);
-    if (r.lowOpen) return "大于 " + shown(r.low) + " 且不超过 " + shown(r.high) + trimmedUnit(r.unit);
-    return shown(r.low) + " 到 " + shown(r.high) + std::string(r.unit);
+    if (r.lowOpen) return Fill(m::rangeAboveAndAtMost, {shown(r.low), shown(r.high), trimmedUnit(r)});
+    return Fill(m::rangeFromTo, {shown(r.low), shown(r.high), unitOf(r)});
 }
 
 std::string RefusalOfValue(DesignBox box, double v) {
     const InputRule& r = RuleOf(box);
-    const std::string name(r.name);
-    if (v < 0.0) return name + "不能为负数。";
-    if (r.whole && std::isfinite(v) && v != std::floor(v)) return name + "必须是整数。";
+    const std::string_view name = Say(r.name);
+    if (v < 0.0) return Fill(m::valueNegative, {name});
+    if (r.whole && std::isfinite(v) && v != std::floor(v)) return Fill(m::valueNotWhole, {name});
     const bool above = r.lowOpen ? v > r.low : v >= r.low;
     if (above && v <= r.high) return {};
-    return name + (r.lowOpen ? "应" : "应在 ") + RangeText(box) + (r.lowOpen ? "。" : "之间。");
+    if (r.lowOpen) return Fill(m::valueAboveAndAtMost, {name, shown(r.low), shown(r.high), trimmedUnit(r)});
+    return Fill(m::valueBetween, {name, shown(r.low), shown(r.high), unitOf(r)});
 }
 
 BoxReading ReadBox(DesignBox box, std::string_view typed) {
     const InputRule& r = RuleOf(box);
-    const std::string name(r.name);
+    const std::string_view name = Say(r.name);
     const std::string t(TrimmedBox(typed));
-    if (t.empty()) return {0.0, "请输入" + name + "。"};
+    if (t.empty()) return {0.0, Fill(m::enterValue, {name})};
     if (!text::IsNumeric(t)) {
         if (t.find(',') != std::string::npos || t.find("，") != std::string::npos)
-            return {0.0, name + "必须是数字：小数点请用“.”，不用逗号。"};
-        return {0.0, name + "必须是数字，" + (r.whole ? "如 54。" : "如 2.5 或 1e-3。")};
+            return {0.0, Fill(m::valueWithComma, {name})};
+        return {0.0, Fill(r.whole ? m::valueNotWholeNumber : m::valueNotNumber, {name})};
     }
     const double v = text::LeadingValue(t);
     return {v, RefusalOfValue(box, v)};

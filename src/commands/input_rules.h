@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "language/phrase.h"
+
 // The one set of rules for the boxes a design is typed into: the workbench's,
 // the page's, the tool's options, the module's arguments and a design file's
 // inputs all pass through these, so that what one face accepts every face
@@ -39,10 +41,10 @@ enum class DesignBox {
 struct InputRule {
     DesignBox box;
     std::string_view key;   // a design file's and the page's name of it; "" for None
-    std::string_view name;  // as the box's label names it
+    Phrase name;            // as the box's label names it; in English as inside a sentence
     double low, high;
     bool lowOpen;           // the value must exceed `low` rather than reach it
-    std::string_view unit;  // "" for counts of nothing in particular
+    const Phrase* unit;     // nullptr for counts of nothing in particular
     bool whole;
 };
 
@@ -75,7 +77,8 @@ BoxReading ReadBox(DesignBox box, std::string_view typed);
 // when it holds.
 std::string RefusalOfValue(DesignBox box, double value);
 
-// "1 到 32767 圈" or "大于 0 且不超过 10000 A": the range as the refusal words it.
+// "1 到 32767 圈" or "大于 0 且不超过 10000 A" ("1 to 32767 turns", "above 0
+// and at most 10000 A"): the range in the words of the current language.
 std::string RangeText(DesignBox box);
 
 }  // namespace zova

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "language/texts.h"
+
 // The maker's addresses and contact lines, in one place. The domain is a
 // reserved example domain and the contact lines are placeholders until the
 // maker supplies its own.
@@ -15,7 +17,7 @@ inline constexpr std::string_view kSampleRequestPage = "https://zova.example/cn/
 
 inline constexpr std::string_view kTelephones = "0000-00000000 0000-00000001";
 inline constexpr std::string_view kSalesEmail = "sales@zova.example";
-inline constexpr std::string_view kDisclaimer =
-    "警告：本工具的计算结果仅供设计参考，实际电感量请以样品实测为准。";
+// The warning under every result: texts::messages::disclaimer.
+inline constexpr const Phrase& kDisclaimer = texts::messages::disclaimer;
 
 }  // namespace zova::maker

@@ -4,6 +4,7 @@
 #include "engine/bias_curves.h"
 #include "engine/formulas.h"
 #include "engine/winding_rules.h"
+#include "language/texts.h"
 #include "text/number_text.h"
 #include "text/shown_text.h"
 
@@ -12,20 +13,19 @@ namespace zova::messages {
 std::string WindowFillLimitText() { return text::GeneralForm(static_cast<float>(kWindowFillLimit * 100.0)) + "%"; }
 
 std::string UnknownCoreText(std::string_view partNo) {
-    return "目录中没有磁芯料号“" + text::ShownArgument(partNo) + "”。";
+    return Fill(texts::messages::unknownCore, {text::ShownArgument(partNo)});
 }
 
 std::string InductanceTooSmallText(double rippleRatio) {
-    return "电感量过小：纹波率为 " + text::GeneralForm(static_cast<float>(rippleRatio)) + "，超过 " +
-           text::GeneralForm(static_cast<float>(kMaxRippleRatio)) + "（电流断续），请增大电感量。";
+    return Fill(texts::messages::inductanceTooSmall, {text::GeneralForm(static_cast<float>(rippleRatio)),
+                                                      text::GeneralForm(static_cast<float>(kMaxRippleRatio))});
 }
 
 std::string SelectionBasisText() {
-    return "以上选型电流密度为" + text::GeneralForm(kCurrentDensity) + "安培每平方毫米，有效绕线面积按窗口面积的" +
-           WindowFillLimitText() + "来估算的结果";
+    return Fill(texts::messages::selectionBasis, {text::GeneralForm(kCurrentDensity), WindowFillLimitText()});
 }
 
-std::string CoresFoundText(std::size_t count) { return "找到 " + std::to_string(count) + " 个磁芯。"; }
+std::string CoresFoundText(std::size_t count) { return Fill(texts::messages::coresFound, {std::to_string(count)}); }
 
 std::string UnknownPartNumberText(std::string_view partNo) {
     return "unknown part number '" + text::ShownArgument(partNo) + "' (see 'zovamagnetic-cli cores')";

@@ -5,7 +5,8 @@
 #include <string_view>
 
 // Texts that show the selection's rules, formatted from the constants the
-// rules are computed with, so that a rule and its text cannot part.
+// rules are computed with, so that a rule and its text cannot part. Each is
+// said in the current language, except the tool's own refusals.
 namespace zova::messages {
 
 // The window fill limit as a percentage: "55%".

@@ -16,6 +16,9 @@
 #include "text/number_text.h"
 
 namespace zova {
+
+namespace m = texts::messages;
+
 namespace {
 
 constexpr std::string_view kSeparator = "\t\t";
@@ -35,7 +38,7 @@ SelectionOutcome refused(std::string_view message) {
     SelectionOutcome out;
     out.end = SelectionEnd::Validation;
     out.message = message;
-    out.caption = messages::kErrorCaption;
+    out.caption = Say(m::errorCaption);
     return out;
 }
 
@@ -151,25 +154,25 @@ SelectionOutcome selectCores(std::string_view currentText, std::string_view indu
         const std::int16_t stackSize = text::ToInt16(text::LeadingValue(stackText));
         out.stackSize = stackSize;
 
-        if (currentText.empty()) return refused(messages::kEnterCurrent);
-        if (!text::IsNumeric(currentText)) return refused(messages::kCurrentNotNumeric);
+        if (currentText.empty()) return refused(Say(m::enterCurrent));
+        if (!text::IsNumeric(currentText)) return refused(Say(m::currentNotNumeric));
         const float current = text::ToSingle(text::LeadingValue(currentText));
         out.current = current;
-        if (!(current > 0.0f)) return refused(messages::kCurrentNotPositive);
-        if (inductanceText.empty()) return refused(messages::kEnterInductance);
-        if (!text::IsNumeric(inductanceText)) return refused(messages::kInductanceNotNumeric);
+        if (!(current > 0.0f)) return refused(Say(m::currentNotPositive));
+        if (inductanceText.empty()) return refused(Say(m::enterInductance));
+        if (!text::IsNumeric(inductanceText)) return refused(Say(m::inductanceNotNumeric));
 
         out.inductance = text::LeadingValue(inductanceText);
         const double quotient = out.inductance / static_cast<double>(stackSize);
         if (!std::isfinite(quotient)) throw ArithmeticError("per-core target");
         const float target = text::ToSingle(quotient);
-        if (!(target > 0.0f)) return refused(messages::kInductanceNotPositive);
+        if (!(target > 0.0f)) return refused(Say(m::inductanceNotPositive));
 
         const float bareDiameter = WireDiameter(current);
         const float overallDiameter = OverallWireDiameter(bareDiameter);
         out.bareDiameter = bareDiameter;
         out.wireText = text::Format00(bareDiameter);
-        if (bareDiameter >= kStrandedWireFrom) out.wireText += messages::kStrandedWire;
+        if (bareDiameter >= kStrandedWireFrom) out.wireText += Say(m::strandedWire);
 
         const Demand demand{current, target, overallDiameter};
         for (int row = 1; row <= CoreCount(); ++row) {
@@ -181,13 +184,13 @@ SelectionOutcome selectCores(std::string_view currentText, std::string_view indu
         }
         if (!out.lines.empty()) return out;
         out.end = SelectionEnd::NoResult;
-        out.message = messages::kNoCoreFound;
-        out.caption = messages::kAppTitle;
+        out.message = Say(m::noCoreFound);
+        out.caption = Say(m::appTitle);
         return out;
     } catch (const ArithmeticError&) {
         out.end = SelectionEnd::OutOfRange;
-        out.message = messages::kOutOfRange;
-        out.caption = messages::kAppTitle;
+        out.message = Say(m::outOfRange);
+        out.caption = Say(m::appTitle);
         return out;
     }
 }

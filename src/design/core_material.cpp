@@ -1,12 +1,14 @@
 #include "design/core_material.h"
 
+#include "language/texts.h"
+
 namespace zova {
 namespace {
 
 constexpr CoreMaterial kMaterials[] = {
-    {"KTA", "高磁通", 1.5},
-    {"KTB", "铁硅铝", 1.0},
-    {"KRA", "铁硅", 1.6},
+    {"KTA", texts::messages::familyHighFlux, 1.5},
+    {"KTB", texts::messages::familySendust, 1.0},
+    {"KRA", texts::messages::familySiliconIron, 1.6},
 };
 
 }  // namespace

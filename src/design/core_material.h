@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+#include "language/phrase.h"
+
 namespace zova {
 
 // The powder of a series: what its cores are made of, the name engineers know
@@ -12,7 +14,7 @@ namespace zova {
 // materials, rounded: high flux 1.5 T, sendust 1.0 T, iron-silicon 1.6 T.
 struct CoreMaterial {
     std::string_view series;  // "KTA"
-    std::string_view family;  // Chinese: 高磁通, 铁硅铝, 铁硅
+    Phrase family;            // the name engineers know it by: high flux, sendust, iron-silicon
     double saturation = 0.0;  // T
 };
 

@@ -245,7 +245,7 @@ OpenedDesign OpenDesign(std::string_view bytes) {
         const JsonValue* v = inputs->find(RuleOf(box).key);
         const std::string where = "设计文件的 inputs." + std::string(RuleOf(box).key) + " 有误：";
         const auto n = v == nullptr ? std::nullopt : v->number();
-        if (!n) return where + "请给出" + std::string(RuleOf(box).name) + "（一个数）。";
+        if (!n) return where + "请给出" + std::string(Say(RuleOf(box).name)) + "（一个数）。";
         if (std::string refusal = RefusalOfValue(box, *n); !refusal.empty()) return where + refusal;
         return *n;
     };

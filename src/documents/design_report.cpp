@@ -79,7 +79,7 @@ DesignReport DesignReportOf(const DesignInputs& in, const DesignOutcome& outcome
     r.subtitle = std::string(date) + " · " + std::string(ProgramNameAndVersion());
 
     ReportSection coreSection{"磁芯", {{"料号", in.core},
-                                        {"系列", series + (material ? "（" + std::string(material->family) + "）" : "")},
+                                        {"系列", series + (material ? "（" + std::string(Say(material->family)) + "）" : "")},
                                         {"涂层后外径 (mm)", text::GeneralForm(core.CoatedOD)},
                                         {"涂层后内径 (mm)", text::GeneralForm(core.CoatedID)},
                                         {"涂层后高度 (mm)", text::GeneralForm(core.CoatedHeight)},
@@ -112,7 +112,7 @@ DesignReport DesignReportOf(const DesignInputs& in, const DesignOutcome& outcome
         "按正弦波拟合用于三角波纹波。",
         "交流铜损按 Dowell 一维模型（圆线等效为等面积方线）与纹波电流有效值 ΔI/√12 计。",
         "温升按静止空气中的经验式 ΔT = (P[mW] / A[cm²])^0.833 估算，A 为绕后外表面积；强制风冷或灌封会降低温升。",
-        std::string(maker::kDisclaimer),
+        std::string(Say(maker::kDisclaimer)),
     };
     return r;
 }

@@ -345,7 +345,7 @@ SpiceOutcome SpiceModelOf(const DesignOutcome& d, SpiceDialect dialect, bool wit
                                                      : ltspiceBody(out.name, FluxTable(core, d.turns, d.stackSize), losses);
         if (losses && losses->parallelResistance) checked(*losses->parallelResistance, "core loss resistance");
     } catch (const ArithmeticError&) {
-        return refused(DesignEnd::OutOfRange, DesignBox::None, std::string(zova::messages::kOutOfRange));
+        return refused(DesignEnd::OutOfRange, DesignBox::None, std::string(Say(texts::messages::outOfRange)));
     }
     return out;
 }

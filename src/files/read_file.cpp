@@ -6,23 +6,24 @@
 #include <unistd.h>
 
 #include "files/save_file.h"
+#include "language/texts.h"
 #include "text/shown_text.h"
 
 namespace zova::files {
 namespace {
 
 ReadOutcome couldNotOpen(const std::string& path, const std::string& reason) {
-    return {std::nullopt, "无法打开“" + text::ShownArgument(path) + "”：" + reason + "。"};
+    return {std::nullopt, Fill(texts::files::couldNotOpen, {text::ShownArgument(path), reason})};
 }
 
 // The saving reasons speak of folders and writing; a file being read has its own.
 std::string readingReason(int error) {
     switch (error) {
         case ENOENT:
-            return "文件不存在";
+            return std::string(Say(texts::files::noSuchFile));
         case EACCES:
         case EPERM:
-            return "没有读取权限";
+            return std::string(Say(texts::files::noReadPermission));
         default:
             return ReasonText(error);
     }
@@ -42,7 +43,7 @@ ReadOutcome ReadFilePrefix(const std::string& path, std::size_t limit) {
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        return couldNotOpen(path, S_ISDIR(st.st_mode) ? "这是一个文件夹" : "不是普通文件");
+        return couldNotOpen(path, std::string(Say(S_ISDIR(st.st_mode) ? texts::files::isFolder : texts::files::notRegularFile)));
     }
     std::string bytes;
     char buffer[65536];

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "language/texts.h"
 #include "text/shown_text.h"
 
 namespace zova::files {
@@ -37,7 +38,7 @@ SaveEnd endOf(int error) {
 }
 
 std::string couldNotSave(const std::string& path, const std::string& reason) {
-    return "无法保存“" + text::ShownArgument(path) + "”：" + reason + "。";
+    return Fill(texts::files::couldNotSave, {text::ShownArgument(path), reason});
 }
 
 SaveOutcome failed(const std::string& path, int error) {
@@ -116,7 +117,7 @@ SaveOutcome SaveFileWith(const std::string& path, std::string_view bytes, WriteC
     if (!followLinks(target, st, exists)) return failed(path, errno);
     if (exists && !S_ISREG(st.st_mode))
         return {SaveEnd::NotRegularFile, 0,
-                couldNotSave(path, "它不是普通文件（而是设备、管道或文件夹），不能用文件替换")};
+                couldNotSave(path, std::string(Say(texts::files::cannotReplaceSpecialFile)))};
     // A file its owner made read-only is not replaced behind their back.
     if (exists && ::access(target.c_str(), W_OK) != 0) return failed(path, errno);
 
@@ -154,35 +155,35 @@ std::string ReasonText(int error) {
     switch (error) {
         case ENOSPC:
         case EDQUOT:
-            return "磁盘已满";
+            return std::string(Say(texts::files::diskFull));
         case EACCES:
         case EPERM:
-            return "没有写入权限";
+            return std::string(Say(texts::files::noWritePermission));
         case ENOENT:
         case ENOTDIR:
-            return "文件夹不存在";
+            return std::string(Say(texts::files::noSuchFolder));
         case EROFS:
-            return "文件系统是只读的";
+            return std::string(Say(texts::files::readOnlyFileSystem));
         case EFBIG:
-            return "文件超过了系统允许的大小";
+            return std::string(Say(texts::files::fileTooLarge));
         case ENAMETOOLONG:
-            return "文件名太长";
+            return std::string(Say(texts::files::nameTooLong));
         case ELOOP:
-            return "符号链接层数太多";
+            return std::string(Say(texts::files::tooManyLinks));
         case EISDIR:
-            return "这是一个文件夹";
+            return std::string(Say(texts::files::isFolder));
         case EIO:
-            return "读写设备时出错";
+            return std::string(Say(texts::files::deviceError));
         case EBUSY:
         case ETXTBSY:
-            return "文件正被占用";
+            return std::string(Say(texts::files::fileBusy));
         case EMFILE:
         case ENFILE:
-            return "打开的文件太多";
+            return std::string(Say(texts::files::tooManyOpenFiles));
         case ENOMEM:
-            return "内存不足";
+            return std::string(Say(texts::files::outOfMemory));
         default:
-            return "系统错误（错误号 " + std::to_string(error) + "）";
+            return Fill(texts::files::systemError, {std::to_string(error)});
     }
 }
 

@@ -40,7 +40,7 @@ SaveOutcome SaveFile(const std::string& path, std::string_view bytes);
 using WriteCall = ssize_t (*)(int fd, const void* data, std::size_t size);
 SaveOutcome SaveFileWith(const std::string& path, std::string_view bytes, WriteCall write);
 
-// The reason for an errno in words, Chinese: "磁盘已满", "没有写入权限", ...
+// The reason for an errno in words, in the current language: "磁盘已满" ("the disk is full"), ...
 std::string ReasonText(int error);
 
 }  // namespace zova::files

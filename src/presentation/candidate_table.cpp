@@ -110,7 +110,7 @@ CandidateRowsOutcome CandidateRows(const SelectionOutcome& selection, std::size_
     } catch (const ArithmeticError&) {
         out.end = DesignEnd::OutOfRange;
         out.rows.clear();
-        out.message = messages::kOutOfRange;
+        out.message = Say(texts::messages::outOfRange);
     }
     return out;
 }

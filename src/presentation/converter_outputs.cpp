@@ -32,7 +32,7 @@ std::vector<PointFigure> PointFigures() {
 
 PointFigure RippleRatioFigure() {
     // The box the ratio is typed into names it; shown to the duty cycle's thousandths.
-    return {"rippleRatio", RuleOf(DesignBox::RippleRatio).name, "", 3, &OperatingPoint::rippleRatio};
+    return {"rippleRatio", Say(RuleOf(DesignBox::RippleRatio).name), "", 3, &OperatingPoint::rippleRatio};
 }
 
 std::optional<std::vector<std::size_t>> CandidateOrder(const std::vector<DesignFigures>& figures, std::string_view key,

@@ -200,10 +200,8 @@ std::string ShownText(const Figure& figure, const DesignFigures& f) {
 std::string_view YesNo(bool yes) { return Say(yes ? T::yes : T::no); }
 
 std::string_view MaterialName(std::string_view series) {
-    if (series == "KTA") return Say(T::materialHighFlux);
-    if (series == "KTB") return Say(T::materialSendust);
-    if (series == "KRA") return Say(T::materialIronSilicon);
-    return {};
+    const std::optional<CoreMaterial> material = MaterialOf(series);
+    return material ? Say(material->family) : std::string_view();
 }
 
 std::string CoreLossModelText(const DesignFigures& f) {

@@ -39,7 +39,7 @@ void FrmAbout::Form_Load() { ShowTexts(); }
 // The texts the box adds to those of its layout.
 void FrmAbout::ShowTexts() {
     ui_->lblDescription->setText(ui_->lblDescription->text() + q(maker::kHomePage));
-    ui_->lblDisclaimer->setText(q(maker::kDisclaimer));
+    ui_->lblDisclaimer->setText(q(Say(maker::kDisclaimer)));
     ui_->lblTitle->setText(tr("关于磁芯选型计算工具"));
     ui_->labMsg->setText(ui_->labMsg->text() + QStringLiteral("\r\n") + tr("电话:") + q(maker::kTelephones) +
                          QStringLiteral("\r\n") + QStringLiteral("Email:") + q(maker::kSalesEmail));

@@ -96,7 +96,8 @@ FrmChoise::~FrmChoise() = default;
 // The texts the form adds to those of its layout.
 void FrmChoise::ShowTexts() {
     QLabel* const captions[] = {ui_->Label12, ui_->Label13, ui_->Label14, ui_->Label15, ui_->Label16, ui_->Label17};
-    for (std::size_t i = 0; i < std::size(captions); ++i) captions[i]->setText(q(messages::kResultColumnCaptions[i]));
+    const auto texts = messages::ResultColumnCaptions();
+    for (std::size_t i = 0; i < std::size(captions); ++i) captions[i]->setText(q(texts[i]));
     ui_->labURL->setText(ui_->labURL->text() + q(maker::kHomePage));
     ui_->Label1->setText(q(messages::SelectionBasisText()));
     mnuOpenInDesign_->setText(tr("在设计分析中打开"));

@@ -183,7 +183,7 @@ InductanceOutcome FrmDiangan::Calculate() const {
 void FrmDiangan::DoCalculation() {
     const InductanceOutcome outcome = Calculate();
     if (outcome.end == InductanceEnd::OutOfRange)
-        ShowMessage(this, q(messages::kOutOfRange));
+        ShowMessage(this, q(Say(texts::messages::outOfRange)));
     else
         ShowResult(q(outcome.resultText));
 }

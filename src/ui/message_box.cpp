@@ -10,7 +10,7 @@
 namespace zova::ui {
 
 void ShowMessage(QWidget* owner, const QString& text, const QString& caption) {
-    QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? q(messages::kAppTitle) : caption, text,
+    QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? q(Say(texts::messages::appTitle)) : caption, text,
                     QMessageBox::Ok, owner);
     // The box's one button in the user's language: Qt's own caption is "OK"
     // unless a translation of Qt is installed and loaded.

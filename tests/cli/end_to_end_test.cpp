@@ -68,33 +68,33 @@ INSTANTIATE_TEST_SUITE_P(
                  "电感量为：126.920μH\n", ""},
         ExitCase{"inductanceDefaultsZeroCurrentOneCore", {"inductance", "--core=KTB130060", "--turns=50"}, 0,
                  "电感量为：152.500μH\n", ""},
-        ExitCase{"inductanceNoCore", {"inductance", "--core=", "--turns", "50"}, 2, "", line(messages::kSelectCore)},
+        ExitCase{"inductanceNoCore", {"inductance", "--core=", "--turns", "50"}, 2, "", line(Say(texts::messages::selectCore))},
         ExitCase{"inductanceTurnsNotNumeric", {"inductance", "--core", "KTB130060", "--turns", "abc"}, 2, "",
-                 line(messages::kTurnsNotNumeric)},
+                 line(Say(texts::messages::turnsNotNumeric))},
         ExitCase{"inductanceUnknownCore", {"inductance", "--core", "kta014060", "--turns", "50"}, 2, "",
                  kUsagePrefix + "unknown part number 'kta014060'", true},
         ExitCase{"inductanceUnknownCoreNoTurns", {"inductance", "--core", "KRB050060", "--turns", ""}, 2, "",
                  kUsagePrefix + "unknown part number 'KRB050060'", true},
         ExitCase{"inductanceStackOverflowFirst", {"inductance", "--core", "", "--turns", "", "--stack", "99999"}, 3,
-                 "", line(messages::kOutOfRange)},
+                 "", line(Say(texts::messages::outOfRange))},
         ExitCase{"inductanceStackOverflowBeforeUnknownCore",
                  {"inductance", "--core", "XYZ", "--turns", "50", "--stack", "99999"}, 3, "",
-                 line(messages::kOutOfRange)},
+                 line(Say(texts::messages::outOfRange))},
         ExitCase{"inductanceTurnsOverflow", {"inductance", "--core", "KTB130060", "--turns", "40000"}, 3, "",
-                 line(messages::kOutOfRange)},
+                 line(Say(texts::messages::outOfRange))},
         ExitCase{"inductanceMissingTurns", {"inductance", "--core", "KTB130060"}, 64, "",
                  kUsagePrefix + "missing --turns\nUsage: zovamagnetic-cli inductance ", true},
         ExitCase{"inductanceJsonOnly", {"inductance", "--core", "KTB130060", "--turns", "5", "--format", "csv"}, 64,
                  "", kUsagePrefix + "--format must be one of: text, json\n", true},
         // select (its 0 is the 203-line run below)
         ExitCase{"selectNoCurrent", {"select", "--current", "", "--inductance", "100"}, 2, "",
-                 line(messages::kEnterCurrent)},
+                 line(Say(texts::messages::enterCurrent))},
         ExitCase{"selectNegativeCurrent", {"select", "--current", "-2", "--inductance", "100"}, 2, "",
-                 line(messages::kCurrentNotPositive)},
+                 line(Say(texts::messages::currentNotPositive))},
         ExitCase{"selectNothingReaches", {"select", "--current", "10", "--inductance", "100000"}, 1, "",
-                 line(messages::kNoCoreFound)},
+                 line(Say(texts::messages::noCoreFound))},
         ExitCase{"selectEmptyStack", {"select", "--current", "10", "--inductance", "100", "--stack="}, 3, "",
-                 line(messages::kOutOfRange)},
+                 line(Say(texts::messages::outOfRange))},
         ExitCase{"selectMissingInductance", {"select", "--current", "10"}, 64, "",
                  kUsagePrefix + "missing --inductance\n", true},
         // cores
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase{"curveUnknown", {"curve", "KRB", "060"}, 2, "", kUsagePrefix + "no curve for series 'KRB'", true},
         ExitCase{"curveAtNotNumber", {"curve", "KTA", "060", "--at", "10", "abc"}, 2, "",
                  kUsagePrefix + "--at needs a number, not 'abc'\n"},
-        ExitCase{"curveAtBeyondSingle", {"curve", "KTA", "060", "--at", "1e39"}, 3, "", line(messages::kOutOfRange)},
+        ExitCase{"curveAtBeyondSingle", {"curve", "KTA", "060", "--at", "1e39"}, 3, "", line(Say(texts::messages::outOfRange))},
         ExitCase{"curveMissingPerm", {"curve", "KTA"}, 64, "", kUsagePrefix + "missing PERM\n", true},
         // the tool itself
         ExitCase{"noArguments", {}, 64, "", kUsagePrefix + "missing command\n", true},
@@ -178,8 +178,8 @@ TEST_P(SameAsCalculator, TextAndExitCode) {
     if (window.end == InductanceEnd::OutOfRange) {
         EXPECT_EQ(run.exitCode, 3);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, line(messages::kOutOfRange));
-    } else if (window.resultText.starts_with(messages::kResultPrefix)) {
+        EXPECT_EQ(run.err, line(Say(texts::messages::outOfRange)));
+    } else if (window.resultText.starts_with("电感量为：")) {
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_EQ(run.out, window.resultText + "\n");
         EXPECT_EQ(run.err, "");
@@ -288,8 +288,7 @@ TEST_P(SameAsCalculator, JsonCarriesTheResultAndItsNumbers) {
     EXPECT_EQ(doc["stack"].integer(), figures->stackCount);
     EXPECT_EQ(doc["perCore"].single(), figures->perCore);
     EXPECT_EQ(doc["inductance"].single(), figures->total);
-    EXPECT_EQ(std::string(messages::kResultPrefix) + text::Format000(doc["inductance"].single()) +
-                  std::string(messages::kResultUnit),
+    EXPECT_EQ("电感量为：" + text::Format000(doc["inductance"].single()) + "μH",
               doc["text"].str());
 }
 
@@ -337,10 +336,10 @@ TEST(JsonOutput, SelectionOutOfRangeStillADocument) {
     const ToolRun run =
         RunTool({"select", "--current", "10", "--inductance", "100", "--stack", "", "--format", "json"});
     EXPECT_EQ(run.exitCode, 3);
-    EXPECT_EQ(run.err, line(messages::kOutOfRange));
+    EXPECT_EQ(run.err, line(Say(texts::messages::outOfRange)));
     const Json doc = ParseJson(run.out);
     EXPECT_EQ(doc["end"].str(), "outOfRange");
-    EXPECT_EQ(doc["message"].str(), messages::kOutOfRange);
+    EXPECT_EQ(doc["message"].str(), Say(texts::messages::outOfRange));
     EXPECT_TRUE(doc["wireDiameter"].isNull());
     EXPECT_TRUE(doc["cores"].items.empty());
 }

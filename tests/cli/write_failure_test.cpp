@@ -49,9 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Out of range still writes its JSON document; its message is kept.
         WriteCase{"messageKeptBeforeTheFailure",
                   {"select", "--current", "10", "--inductance", "100", "--stack", "0", "--format", "json"},
-                  StdoutTo::DevFull, 74, std::string(messages::kOutOfRange) + "\n" + kFull},
+                  StdoutTo::DevFull, 74, std::string(Say(texts::messages::outOfRange)) + "\n" + kFull},
         WriteCase{"nothingToWriteToAFullDevice", {"select", "--current", "", "--inductance", "100"},
-                  StdoutTo::DevFull, 2, std::string(messages::kEnterCurrent) + "\n"},
+                  StdoutTo::DevFull, 2, std::string(Say(texts::messages::enterCurrent)) + "\n"},
         WriteCase{"nothingToWriteToAClosedOutput", {"cores", "--search", "KRB"}, StdoutTo::Closed, 0, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 

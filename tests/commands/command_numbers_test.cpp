@@ -35,7 +35,7 @@ TEST_P(InductanceNumbers, FormatBackToTheResultText) {
     EXPECT_EQ(f.turns, c.expectedTurns);
     EXPECT_EQ(f.stackCount, c.expectedStack);
     EXPECT_EQ(f.total, f.perCore * static_cast<float>(c.expectedStack));
-    EXPECT_EQ(std::string(messages::kResultPrefix) + text::Format000(f.total) + std::string(messages::kResultUnit),
+    EXPECT_EQ("电感量为：" + text::Format000(f.total) + "μH",
               got.resultText);
 }
 

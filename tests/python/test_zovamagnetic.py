@@ -271,6 +271,28 @@ def test_refusals_are_value_and_arithmetic_errors():
     assert zm.InputRefused.__module__ == "zovamagnetic"
 
 
+@pytest.mark.parametrize("call, words", [
+    pytest.param(lambda: zm.inductance("", 50, language="en"), "Sorry, please choose a core part number.",
+                 id="calculator"),
+    pytest.param(lambda: zm.design("KTA092060", 2.5, 10, language="en"), "The number of turns must be a whole number.",
+                 id="design"),
+    pytest.param(lambda: zm.converter("buck", 12, 24, 1, 100, language="en"),
+                 "A buck converter's output voltage must be lower than its input voltage.", id="converter"),
+])
+def test_refusals_in_english_when_asked(call, words):
+    with pytest.raises(zm.InputRefused, match="^" + re.escape(words) + "$"):
+        call()
+    # The language was the call's alone.
+    with pytest.raises(zm.InputRefused, match="^对不起，请选择磁芯料号！$"):
+        zm.inductance("", 50)
+
+
+def test_an_unknown_language_is_a_value_error():
+    with pytest.raises(ValueError, match="^language must be 'zh' or 'en', not 'fr'$") as refusal:
+        zm.inductance("KTB130060", 50, language="fr")
+    assert not isinstance(refusal.value, zm.InputRefused)
+
+
 @pytest.mark.parametrize("kwargs, args", [
     pytest.param({}, [], id="ngspice"),
     pytest.param({"stack": 3, "dialect": "ltspice"}, ["--stack", "3", "--dialect", "ltspice"], id="ltspiceStack"),

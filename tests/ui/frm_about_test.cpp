@@ -38,7 +38,7 @@ TEST(FrmAbout, TextsAfterLoad) {
     EXPECT_EQ(Find<QLabel>(about, "lblDescription")->text(),
               QStringLiteral("本工具用于环形磁芯的选型、计算电感量辅助电感设计，如果对计算或选型有任何问题请访问：") +
                   q(maker::kHomePage));
-    EXPECT_EQ(Find<QLabel>(about, "lblDisclaimer")->text(), q(maker::kDisclaimer));
+    EXPECT_EQ(Find<QLabel>(about, "lblDisclaimer")->text(), q(Say(maker::kDisclaimer)));
     EXPECT_EQ(Find<QPushButton>(about, "cmdOK")->text(), QStringLiteral("确定"));
 
     const QString contacts = Find<QLabel>(about, "labMsg")->text();

@@ -231,13 +231,13 @@ TEST_P(ARunWithAMessage, ShowsOnePlainBoxAndEmptiesTheList) {
 INSTANTIATE_TEST_SUITE_P(
     Ui, ARunWithAMessage,
     ::testing::Values(
-        MessageCase{"noCurrent", "", "100", "1", messages::kErrorCaption, messages::kEnterCurrent},
-        MessageCase{"currentNotANumber", "1.2.3", "100", "1", messages::kErrorCaption, messages::kCurrentNotNumeric},
-        MessageCase{"noInductance", "10", "", "1", messages::kErrorCaption, messages::kEnterInductance},
-        MessageCase{"zeroInductance", "10", "0", "1", messages::kErrorCaption, messages::kInductanceNotPositive},
-        MessageCase{"nothingReaches", "10", "100000", "1", messages::kAppTitle, messages::kNoCoreFound},
-        MessageCase{"emptyStack", "10", "100", "", messages::kAppTitle, messages::kOutOfRange},
-        MessageCase{"hugeCurrent", "1e37", "100", "1", messages::kAppTitle, messages::kOutOfRange}),
+        MessageCase{"noCurrent", "", "100", "1", Say(texts::messages::errorCaption), Say(texts::messages::enterCurrent)},
+        MessageCase{"currentNotANumber", "1.2.3", "100", "1", Say(texts::messages::errorCaption), Say(texts::messages::currentNotNumeric)},
+        MessageCase{"noInductance", "10", "", "1", Say(texts::messages::errorCaption), Say(texts::messages::enterInductance)},
+        MessageCase{"zeroInductance", "10", "0", "1", Say(texts::messages::errorCaption), Say(texts::messages::inductanceNotPositive)},
+        MessageCase{"nothingReaches", "10", "100000", "1", Say(texts::messages::appTitle), Say(texts::messages::noCoreFound)},
+        MessageCase{"emptyStack", "10", "100", "", Say(texts::messages::appTitle), Say(texts::messages::outOfRange)},
+        MessageCase{"hugeCurrent", "1e37", "100", "1", Say(texts::messages::appTitle), Say(texts::messages::outOfRange)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct LinkCase {

@@ -165,7 +165,7 @@ TEST_F(Calculator, SearchMatchingNothingKeepsTheShownTextsUntilTheNextCalculatio
     // Nothing is selected any more: the calculation asks for a core, and an
     // edit of the turns clears the result as it does whenever no core is selected.
     QTest::mouseClick(get<QPushButton>("cmdJiSuan"), Qt::LeftButton);
-    EXPECT_EQ(result(), q(messages::kSelectCore));
+    EXPECT_EQ(result(), q(Say(texts::messages::selectCore)));
     typeInto(turns(), "1");
     EXPECT_EQ(result(), QString());
 }
@@ -211,7 +211,7 @@ TEST_F(Calculator, CurrentBoxEmptiesOnFocusAndGetsZeroBackOnLeaving) {
 
     current()->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(current()->text(), QString());
-    EXPECT_EQ(result(), q(messages::kEnterCurrent));
+    EXPECT_EQ(result(), q(Say(texts::messages::enterCurrent)));
 
     turns()->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(current()->text(), QStringLiteral("0"));
@@ -367,7 +367,7 @@ TEST_F(Calculator, OutOfRangeKeepsThePreviousResultAndShowsOneBox) {
     turns()->setText(QStringLiteral("40000"));
     ASSERT_EQ(watcher.boxes().size(), 1u);
     const auto& box = watcher.boxes().front();
-    EXPECT_EQ(box.text, q(messages::kOutOfRange));
+    EXPECT_EQ(box.text, q(Say(texts::messages::outOfRange)));
     EXPECT_EQ(box.caption, QStringLiteral("ZOVAMagnetic"));
     EXPECT_EQ(box.icon, QMessageBox::NoIcon);
     EXPECT_EQ(box.buttons, QStringList{QStringLiteral("确定")});
@@ -379,11 +379,11 @@ TEST_F(Calculator, OutOfRangeKeepsThePreviousResultAndShowsOneBox) {
 TEST_F(Calculator, CalculateButtonConvertsTheStackBeforeAnythingIsChecked) {
     test::ModalWatcher watcher;
     QTest::mouseClick(get<QPushButton>("cmdJiSuan"), Qt::LeftButton);
-    EXPECT_EQ(result(), q(messages::kSelectCore));
+    EXPECT_EQ(result(), q(Say(texts::messages::selectCore)));
     stack()->setEditText(QStringLiteral("99999"));
     QTest::mouseClick(get<QPushButton>("cmdJiSuan"), Qt::LeftButton);
     EXPECT_EQ(watcher.boxes().size(), 1u);
-    EXPECT_EQ(result(), q(messages::kSelectCore));
+    EXPECT_EQ(result(), q(Say(texts::messages::selectCore)));
 }
 
 // The window hands the texts as they stand to the calculator command.

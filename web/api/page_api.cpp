@@ -278,7 +278,7 @@ std::string CalculateJson(std::string_view selectedPartNo, std::string_view turn
         case InductanceEnd::Validation:
         case InductanceEnd::UnknownCore: j.key("end").string("validation").key("text").string(o.resultText); break;
         case InductanceEnd::OutOfRange:
-            j.key("end").string("outOfRange").key("text").string(messages::kOutOfRange);
+            j.key("end").string("outOfRange").key("text").string(Say(texts::messages::outOfRange));
             break;
     }
     j.endObject();
