@@ -53,3 +53,28 @@ test('?lang=en shows the page in English; the switch keeps the inputs; the brows
   await open(page, '/');
   await expect(page.locator('html')).toHaveAttribute('lang', 'zh-CN');
 });
+
+test('the workbench is drawn again in the other language with its boxes, figures and candidates', async ({ page }) => {
+  await open(page, '/#t=design&sc=10&sl=100&sk=1&sr=1&dc=KTA092060&dn=54&di=10&dk=1&df=100&dr=3');
+  const figures = page.locator('#design-figures tbody tr');
+  const rows = await figures.count();
+  await expect(page.locator('#candidates-table tbody tr')).toHaveCount(203);
+  await page.locator('#candidates-table tbody tr').nth(2).click();
+  // A box by the name a screen reader reads (the part number's, with its list, is a combobox).
+  const box = (scope, name) => scope.getByRole('textbox', { name, exact: true })
+    .or(scope.getByRole('combobox', { name, exact: true }));
+  await expect(box(page.getByRole('tabpanel', { name: '设计分析' }), '绕线圈数')).toHaveValue('52');
+  await box(page, '纹波电流峰峰值 (A)').fill('4');
+
+  await page.getByRole('button', { name: 'English' }).click();
+  const design = page.getByRole('tabpanel', { name: 'Design workbench' });
+  await expect(design.getByRole('heading', { name: 'Design data' })).toBeVisible();
+  await expect(box(design, 'Core part number')).toHaveValue('KTA092090');
+  await expect(box(design, 'Turns')).toHaveValue('52');
+  await expect(box(design, 'Switching frequency (kHz)')).toHaveValue('100');
+  await expect(box(design, 'Ripple current, peak-peak (A)')).toHaveValue('4');
+  await expect(box(design, 'Switching frequency (kHz)')).toHaveAttribute('placeholder', 'DC (leave empty)');
+  await expect(figures).toHaveCount(rows);
+  await expect(page.locator('#candidates-table tbody tr')).toHaveCount(203);
+  await expect(page.locator('#candidates-table tbody tr[aria-selected="true"]')).toHaveAttribute('data-row', '2');
+});
