@@ -36,6 +36,8 @@ cp web/index.html web/help.html web/style.css web/icon.svg web/manifest.webmanif
 cp web/js/*.mjs "$out/js/"
 cp "$dir/web/zova.mjs" "$dir/web/zova.wasm" "$out/"
 cp web/node_modules/echarts/dist/echarts.common.min.js "$out/vendor/"
+# The page's own texts in every language, from the library's catalogue.
+node web/tools/page-texts.mjs "$dir/web" "$out/js/texts.mjs"
 # The service worker keeps every file for offline use, under a name that
 # changes with their contents.
 files=$(cd "$out" && find . -type f | sed 's|^\./||' | sort)

@@ -11,6 +11,8 @@
 
 namespace {
 
+std::string catalogue(std::string area) { return zova::web::CatalogueJson(area); }
+std::string setLanguage(std::string code) { return zova::web::SetLanguageJson(code); }
 std::string coreList(std::string search) { return zova::web::CoreListJson(search); }
 std::string coreDetails(std::string item) { return zova::web::CoreDetailsJson(item); }
 std::string calculate(std::string partNo, std::string turns, std::string current, std::string stack) {
@@ -18,6 +20,9 @@ std::string calculate(std::string partNo, std::string turns, std::string current
 }
 std::string select(std::string current, std::string inductance, std::string stack) {
     return zova::web::SelectJson(current, inductance, stack);
+}
+std::string repeatSelect(std::string current, std::string inductance, std::string stack) {
+    return zova::web::RepeatSelectJson(current, inductance, stack);
 }
 std::string candidateOrder(int column, bool descending) {
     return zova::web::CandidateOrderJson(column < 0 ? ~std::size_t{0} : static_cast<std::size_t>(column), descending);
@@ -39,6 +44,8 @@ std::string spice(std::string dialect, bool withLosses) { return zova::web::Spic
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(zova_page) {
+    emscripten::function("catalogue", &catalogue);
+    emscripten::function("setLanguage", &setLanguage);
     emscripten::function("coreList", &coreList);
     emscripten::function("coreDetails", &coreDetails);
     emscripten::function("calculatorHelp", &zova::web::CalculatorHelpJson);
@@ -46,6 +53,7 @@ EMSCRIPTEN_BINDINGS(zova_page) {
     emscripten::function("figureTable", &zova::web::FigureTableJson);
     emscripten::function("calculate", &calculate);
     emscripten::function("select", &select);
+    emscripten::function("repeatSelect", &repeatSelect);
     emscripten::function("candidates", &zova::web::CandidatesJson);
     emscripten::function("candidateOrder", &candidateOrder);
     emscripten::function("candidatesCsv", &zova::web::CandidatesCsvJson);

@@ -15,6 +15,7 @@
 #include "commands/messages.h"
 #include "commands/rule_texts.h"
 #include "commands/selection_command.h"
+#include "language/language.h"
 #include "language/texts.h"
 #include "presentation/candidate_table.h"
 #include "presentation/chart_series.h"
@@ -197,8 +198,8 @@ void sessionMembers(Json& j) {
         .key("warnedHidden").boolean(s.WarnedHidden())
         .endObject();
     j.key("fileNames").beginObject()
-        .key("design").string(s.FileNameFor("设计"))
-        .key("report").string(s.FileNameFor("设计报告"))
+        .key("design").string(s.FileNameFor(Say(texts::page::designFile)))
+        .key("report").string(s.FileNameFor(Say(texts::page::reportFile)))
         .key("inductanceChart").string(s.FileNameFor(workbench::InductanceChartTexts().name))
         .key("permeabilityChart").string(s.FileNameFor(workbench::PermeabilityChartTexts().name))
         .key("candidates").string(s.CandidatesFileName())
@@ -212,6 +213,33 @@ void computeCandidates(WorkbenchSession& s) {
 }
 
 }  // namespace
+
+std::string CatalogueJson(std::string_view area) {
+    constexpr Language kLanguages[] = {Language::Chinese, Language::English};  // the default first
+    Json j;
+    j.beginObject().key("languages").beginArray();
+    for (const Language language : kLanguages) j.string(LanguageCode(language));
+    j.endArray().key("phrases").beginObject();
+    for (const Phrase* phrase : Catalogue()) {
+        const std::string_view key = phrase->key;
+        if (!area.empty() && !(key.size() > area.size() && key.starts_with(area) && key[area.size()] == '.'))
+            continue;
+        j.key(key).beginObject();
+        for (const Language language : kLanguages) j.key(LanguageCode(language)).string(Say(*phrase, language));
+        j.endObject();
+    }
+    j.endObject().endObject();
+    return j.text();
+}
+
+std::string SetLanguageJson(std::string_view code) {
+    const std::optional<Language> language = LanguageNamed(code);
+    if (language) SetLanguage(*language);
+    Json j;
+    j.beginObject().key("known").boolean(language.has_value()).key("language").string(LanguageCode(CurrentLanguage()));
+    j.endObject();
+    return j.text();
+}
 
 std::string CoreListJson(std::string_view searchText) {
     LoadCatalogue();
@@ -285,7 +313,10 @@ std::string CalculateJson(std::string_view selectedPartNo, std::string_view turn
     return j.text();
 }
 
-std::string SelectJson(std::string_view currentText, std::string_view inductanceText, std::string_view stackText) {
+namespace {
+
+std::string selectAnswer(std::string_view currentText, std::string_view inductanceText, std::string_view stackText,
+                         bool intoWorkbench) {
     LoadCatalogue();
     Json j;
     j.beginObject();
@@ -317,7 +348,7 @@ std::string SelectJson(std::string_view currentText, std::string_view inductance
     j.key("message").string(o.message).key("caption").string(o.caption);
     j.key("status").string(o.end == SelectionEnd::Found ? messages::CoresFoundText(o.cores.size()) : o.message);
     j.endObject();
-    if (!o.cores.empty()) {
+    if (intoWorkbench && !o.cores.empty()) {
         Page& p = *page();
         p.session.TakeSelection(std::make_shared<const SelectionOutcome>(std::move(o)));
         ++p.run;
@@ -326,6 +357,17 @@ std::string SelectJson(std::string_view currentText, std::string_view inductance
         p.descending = false;
     }
     return j.text();
+}
+
+}  // namespace
+
+std::string SelectJson(std::string_view currentText, std::string_view inductanceText, std::string_view stackText) {
+    return selectAnswer(currentText, inductanceText, stackText, true);
+}
+
+std::string RepeatSelectJson(std::string_view currentText, std::string_view inductanceText,
+                             std::string_view stackText) {
+    return selectAnswer(currentText, inductanceText, stackText, false);
 }
 
 std::string SessionJson() {
@@ -437,7 +479,7 @@ std::string SaveDesignJson() {
     // A design saved before keeps its name; a new one is offered the design's.
     std::string name = s.FileName();
     if (name.empty()) {
-        name = s.FileNameFor("设计");
+        name = s.FileNameFor(Say(texts::page::designFile));
     } else if (const std::size_t dot = name.find_last_of('.'); dot != std::string::npos && dot > 0) {
         name.erase(dot);
     }
@@ -457,7 +499,7 @@ std::string OpenDesignJson(std::string_view bytes, std::string_view name) {
     const OpenedFile file = session().Open(bytes, std::string(name));
     Json j;
     j.beginObject().key("opened").boolean(file.opened).key("message");
-    j.string(file.opened ? file.message : "无法打开“" + std::string(name) + "”：" + file.message);
+    j.string(file.opened ? file.message : Fill(texts::page::cannotOpen, {name, file.message}));
     j.key("session").beginObject();
     sessionMembers(j);
     j.endObject().endObject();

@@ -13,6 +13,17 @@
 // build to the native one.
 namespace zova::web {
 
+// The texts of the library's catalogue whose keys start with `area` and a
+// point ("page" for the page's own; "" for every one): {"languages": [the
+// codes, the default first], "phrases": {key: {code: text}}}. The web build
+// writes the page's into the page (js/texts.mjs).
+std::string CatalogueJson(std::string_view area);
+
+// Says every text from now on in the language of this code ("zh" or "en");
+// a code that names none leaves the language as it is. Answers {"known": whether
+// it named one, "language": the code of the language now said}.
+std::string SetLanguageJson(std::string_view code);
+
 // {"cores": [part numbers]}: the calculator's list for a search text (trimmed here, as the window trims it).
 std::string CoreListJson(std::string_view searchText);
 
@@ -49,6 +60,12 @@ std::string CalculateJson(std::string_view selectedPartNo, std::string_view turn
 // "status": how the run ended, to be said once it is done}.
 // A run that lists cores goes to the workbench, its first line loaded.
 std::string SelectJson(std::string_view currentText, std::string_view inductanceText, std::string_view stackText);
+
+// SelectJson's answer for the same texts, said again in the current language,
+// without handing its run to the workbench: the page re-says a run it shows
+// when the language changes.
+std::string RepeatSelectJson(std::string_view currentText, std::string_view inductanceText,
+                             std::string_view stackText);
 
 // The design workbench (one WorkbenchSession for the page), everything its tab shows:
 // {"boxes": {box key: text}, "title", "unsaved", "hasDesign",

@@ -1,6 +1,7 @@
 // Runs the page's calls natively for the tests that hold the WebAssembly
 // module to them. Each line of standard input is one call, its name and its
 // texts separated by tabs:
+//   catalogue (area), setLanguage (code), repeatSelect (as select),
 //   coreList, coreDetails, calculatorHelp, workbenchTexts, figureTable, calculate, select, candidates,
 //   candidateOrder (column, "1" for descending), candidatesCsv, session, type (box key, text),
 //   runConverter, loadCandidate (line), saveDesign, saved (name), openDesign (the
@@ -63,7 +64,13 @@ int main() {
         const auto arg = [&](std::size_t i) { return i < f.size() ? f[i] : std::string(); };
         const std::string& call = f[0];
         std::string answer;
-        if (call == "coreList") {
+        if (call == "catalogue") {
+            answer = web::CatalogueJson(arg(1));
+        } else if (call == "setLanguage") {
+            answer = web::SetLanguageJson(arg(1));
+        } else if (call == "repeatSelect") {
+            answer = web::RepeatSelectJson(arg(1), arg(2), arg(3));
+        } else if (call == "coreList") {
             answer = web::CoreListJson(arg(1));
         } else if (call == "coreDetails") {
             answer = web::CoreDetailsJson(arg(1));

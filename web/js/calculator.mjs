@@ -3,7 +3,9 @@
 // recalculates once turns and current are given; turns, current and stack
 // recalculate on every change once turns and a core are given. The boxes keep
 // what is typed; the library reads them and a refusal shows beside its box.
+// In another language each part is said again from what it was said of.
 import { linesOf } from './engine.mjs';
+import { say } from './language.mjs';
 import { refusalsOf } from './refusals.mjs';
 import { writeState } from './state.mjs';
 
@@ -19,6 +21,10 @@ export function createCalculator(engine) {
   const result = $('calc-result');
   const message = $('calc-message');
   const refusals = refusalsOf({ turns, current, stack });
+  // What each part was said of: the core of the details, the calculation
+  // (its arguments) of the refusal, of the message and of the result ('help'
+  // for the help text).
+  const said = { details: null, refusal: null, message: null, result: null };
 
   const selected = () => (list.selectedIndex >= 0 ? list.options[list.selectedIndex].value : '');
 
@@ -34,22 +40,35 @@ export function createCalculator(engine) {
     const cores = engine.coreList(search.value);
     // A new list drops the selection; the details and the result stay.
     list.replaceChildren(...cores.map((partNo) => new Option(partNo, partNo)));
-    count.textContent = `共 ${cores.length} 个磁芯`;
+    count.textContent = say('page.coreCount', cores.length);
+  }
+
+  function showDetails(item) {
+    delete details.dataset.say;  // no longer the page's own words
+    details.textContent = linesOf(engine.coreDetails(item)).join('\n');
+    said.details = item;
   }
 
   function calculate() {
-    const outcome = engine.calculate(selected(), turns.value, current.value, stack.value);
+    const args = [selected(), turns.value, current.value, stack.value];
+    const outcome = engine.calculate(...args);
     if (outcome.box) {
       // A refused box: its words beside it, and no result left standing.
       refusals.show(outcome.box, outcome.text);
       message.textContent = '';
       showResult('');
+      Object.assign(said, { refusal: args, message: null, result: null });
       return;
     }
     refusals.clear();
     // Out of range: the window's message box; its result label keeps what it showed.
-    message.textContent = outcome.end === 'outOfRange' ? outcome.text : '';
-    if (outcome.end !== 'outOfRange') showResult(outcome.text);
+    const outOfRange = outcome.end === 'outOfRange';
+    message.textContent = outOfRange ? outcome.text : '';
+    Object.assign(said, { refusal: null, message: outOfRange ? args : null });
+    if (!outOfRange) {
+      showResult(outcome.text);
+      said.result = args;
+    }
   }
 
   const turnsAndCoreGiven = () => turns.value !== '' && selected() !== '';
@@ -60,6 +79,7 @@ export function createCalculator(engine) {
     } else {
       refusals.clear();
       showResult('');
+      Object.assign(said, { refusal: null, result: null });
     }
   }
 
@@ -70,7 +90,7 @@ export function createCalculator(engine) {
   list.addEventListener('change', () => {
     const item = selected();
     if (item === '') return;
-    details.textContent = linesOf(engine.coreDetails(item)).join('\n');
+    showDetails(item);
     if (turns.value.trim() !== '' && current.value.trim() !== '') calculate();
     save();
   });
@@ -108,10 +128,11 @@ export function createCalculator(engine) {
       search.value = state.get('cq') ?? '';
       fillList();
       showResult(engine.calculatorHelp());
+      said.result = 'help';
       const core = state.get('cc');
       if (core && [...list.options].some((o) => o.value === core)) {
         list.value = core;
-        details.textContent = linesOf(engine.coreDetails(core)).join('\n');
+        showDetails(core);
       }
       if (state.has('ck')) stack.value = state.get('ck');
       if (state.has('ci')) current.value = state.get('ci');
@@ -119,6 +140,19 @@ export function createCalculator(engine) {
         turns.value = state.get('cn');
         turnsOrCurrentChanged();
       }
+    },
+    // Everything shown said again in the language now in force; the boxes,
+    // the list and its selection stay as they are.
+    relanguage() {
+      count.textContent = say('page.coreCount', list.options.length);
+      if (said.details !== null) showDetails(said.details);
+      if (said.refusal) {
+        const outcome = engine.calculate(...said.refusal);
+        refusals.show(outcome.box, outcome.text);
+      }
+      if (said.message) message.textContent = engine.calculate(...said.message).text;
+      if (said.result === 'help') showResult(engine.calculatorHelp());
+      else if (said.result) showResult(engine.calculate(...said.result).text);
     },
   };
 }

@@ -7,6 +7,8 @@
 // series' names and the title. Shown with the SVG renderer; saved as SVG from
 // it, or as PNG from a canvas copy of the same chart.
 
+import { say } from './language.mjs';
+
 let charting = null;
 
 // The charting library (a classic script defining the global echarts), loaded once.
@@ -17,7 +19,7 @@ export function loadCharting() {
     script.onload = () => resolve(globalThis.echarts);
     script.onerror = () => {
       charting = null;
-      reject(new Error('无法载入图表程序'));
+      reject(new Error(say('page.cannotLoadCharts')));
     };
     document.head.append(script);
   });

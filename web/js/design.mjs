@@ -5,6 +5,7 @@
 // their groups, the two charts with their axes, the converter's operating
 // point, the candidates of the last run (a selection's or the converter's),
 // the design's title with its unsaved mark and the names offered for files.
+// In another language the tab is drawn again from the session as it stands.
 import { Chart, inductanceOption, permeabilityOption, svgOf } from './charts.mjs';
 import { downloadBlob, downloadText } from './download.mjs';
 import { refusalsOf } from './refusals.mjs';
@@ -30,7 +31,7 @@ function today() {
 
 export function createDesign(engine) {
   const $ = (id) => document.getElementById(id);
-  const texts = engine.workbenchTexts();
+  let texts = engine.workbenchTexts();
   const panel = $('panel-design');
   const boxes = {
     core: $('design-core'), turns: $('design-turns'), current: $('design-current'), stack: $('design-stack'),
@@ -66,9 +67,14 @@ export function createDesign(engine) {
     permeability: { chart: new Chart($('chart-permeability')), none: $('chart-no-curve'),
       texts: texts.permeabilityChart, option: permeabilityOption, view: 'permeabilityChart' },
   };
-  $('chart-l-title').textContent = texts.inductanceChart.name;
-  $('chart-mu-title').textContent = texts.permeabilityChart.name;
-  message.textContent = texts.hint;
+  function showTexts() {
+    charts.inductance.texts = texts.inductanceChart;
+    charts.permeability.texts = texts.permeabilityChart;
+    $('chart-l-title').textContent = texts.inductanceChart.name;
+    $('chart-mu-title').textContent = texts.permeabilityChart.name;
+    message.textContent = texts.hint;
+  }
+  showTexts();
   $('design-cores').replaceChildren(...engine.coreList('').map((partNo) => new Option('', partNo)));
 
   let session = null;  // what the session said last
@@ -146,6 +152,7 @@ export function createDesign(engine) {
     converterText.textContent = c.refused ? '' : c.text;
     converterText.classList.toggle('message', c.failed);
     converterText.classList.toggle('stale', c.stale);
+    delete title.dataset.say;  // the session's title from now on
     title.textContent = s.title;
     saveButton.disabled = !s.hasDesign;
     reportButton.disabled = !s.hasDesign;
@@ -401,6 +408,16 @@ export function createDesign(engine) {
         if (state.has(ADDRESS[key])) engine.type(key, state.get(ADDRESS[key]));
       }
       render(engine.session());
+    },
+    // The workbench's texts and everything the session says, again; the
+    // candidates' table built anew (its captions and status).
+    relanguage() {
+      texts = engine.workbenchTexts();
+      showTexts();
+      shownRun = -1;
+      if (session === null) return;
+      if (visible()) render(engine.session());
+      else stale = true;
     },
     resize() {
       for (const c of Object.values(charts)) if (c.chart.view) c.chart.view.resize();

@@ -4,6 +4,8 @@
 export function engineOf(module) {
   const read = (json) => JSON.parse(json);
   return {
+    // Everything said from now on in this language ("zh", "en"): {known, language}.
+    setLanguage: (code) => read(module.setLanguage(code)),
     coreList: (search) => read(module.coreList(search)).cores,
     coreDetails: (item) => read(module.coreDetails(item)).text,
     calculatorHelp: () => read(module.calculatorHelp()).text,
@@ -11,6 +13,8 @@ export function engineOf(module) {
     figureTable: () => read(module.figureTable()).figures,
     calculate: (partNo, turns, current, stack) => read(module.calculate(partNo, turns, current, stack)),
     select: (current, inductance, stack) => read(module.select(current, inductance, stack)),
+    // The same run said again (in another language), its run not taken again.
+    repeatSelect: (current, inductance, stack) => read(module.repeatSelect(current, inductance, stack)),
     // The design workbench: every call answers what its tab shows (the session).
     session: () => read(module.session()),
     type: (key, text) => read(module.type(key, text)),

@@ -1,12 +1,15 @@
 // 磁芯选型: the core selection. 磁芯选型 runs it; every line of the run is one
 // row of the table (no paging). A run that lists cores goes to the workbench of
 // 设计分析; a double click or Enter on a row opens that line there. The boxes keep what is
-// typed; the library reads them and a refusal shows beside its box.
+// typed; the library reads them and a refusal shows beside its box. In
+// another language the run shown is said again, its rows as they are.
+import { say } from './language.mjs';
 import { refusalsOf } from './refusals.mjs';
 import { writeState } from './state.mjs';
 
 // The captions of a result line's six columns (the window's list).
-const CAPTIONS = ['可选磁芯', '磁芯外径(mm)', '磁芯内径(mm)', '磁芯高度(mm)', '绕线圈数', '线径(mm)'];
+const CAPTIONS = ['page.columnCore', 'page.columnOutside', 'page.columnInside', 'page.columnHeight', 'page.turns',
+  'page.columnWire'];
 
 export function createSelection(engine, { onRun, onOpen }) {
   const $ = (id) => document.getElementById(id);
@@ -20,15 +23,28 @@ export function createSelection(engine, { onRun, onOpen }) {
   const table = $('select-table');
   const body = table.tBodies[0];
   let run = null;
+  let ranWith = null;  // the texts the run shown was asked with
 
-  table.tHead.rows[0].replaceChildren(
-    ...CAPTIONS.map((caption) => {
-      const th = document.createElement('th');
-      th.scope = 'col';
-      th.textContent = caption;
-      return th;
-    }),
-  );
+  function showCaptions() {
+    table.tHead.rows[0].replaceChildren(
+      ...CAPTIONS.map((caption) => {
+        const th = document.createElement('th');
+        th.scope = 'col';
+        th.textContent = say(caption);
+        return th;
+      }),
+    );
+  }
+  showCaptions();
+
+  // How the run ended: its refusal beside its box, its count and its status.
+  function showEnd(answer) {
+    refusals.show(answer.box, answer.message);
+    count.textContent = answer.lines.length ? say('page.coreCount', answer.lines.length) : '';
+    // In the library's words (a refusal is said beside its box instead).
+    status.textContent = answer.status ?? '';
+    status.classList.toggle('message', answer.message !== '');
+  }
 
   function save(ran) {
     writeState({ sc: current.value, sl: inductance.value, sk: stack.value, sr: ran ? '1' : '' });
@@ -68,18 +84,15 @@ export function createSelection(engine, { onRun, onOpen }) {
 
   function select() {
     performance.mark('zova-select-start');
-    run = engine.select(current.value, inductance.value, stack.value);
+    ranWith = [current.value, inductance.value, stack.value];
+    run = engine.select(...ranWith);
     performance.measure('zova-select', 'zova-select-start');
-    refusals.show(run.box, run.message);
     // The rows a screen shows first now, the rest in the frames after: the
     // run is on screen within the frame of the click.
     ++filling;  // the last run's rows stop coming
     body.replaceChildren(...rowsOf(0, FIRST_ROWS));
     if (run.lines.length > FIRST_ROWS) later(FIRST_ROWS);
-    count.textContent = run.lines.length ? `共 ${run.lines.length} 个磁芯` : '';
-    // How the run ended, in the library's words (a refusal is said beside its box instead).
-    status.textContent = run.status ?? '';
-    status.classList.toggle('message', run.message !== '');
+    showEnd(run);
     if (run.lines.length) onRun();
     save(run.lines.length > 0);
     table.parentElement.scrollTop = 0;  // a new run opens at its smallest cores (laid out once, here)
@@ -137,6 +150,10 @@ export function createSelection(engine, { onRun, onOpen }) {
       if (state.has('sl')) inductance.value = state.get('sl');
       if (state.has('sk')) stack.value = state.get('sk');
       if (state.get('sr') === '1') select();
+    },
+    relanguage() {
+      showCaptions();
+      if (ranWith) showEnd(engine.repeatSelect(...ranWith));
     },
   };
 }

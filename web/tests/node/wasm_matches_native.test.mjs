@@ -223,6 +223,11 @@ function pageCalls() {
     ['saved', 'a.json'], ['session'], ['reportHtml', '2024-05-01', '<div>charts</div>'],
     ['type', 'current', 'x'], ['saveDesign'], ['reportHtml', '2024-05-01', ''],
     ['openDesign', Buffer.from('{"format": 1}').toString('hex'), 'b.json'], ['type', 'current', '10']);
+  // The language switched and back: the catalogue, a run said again, the workbench and a refused file.
+  calls.push(['catalogue', ''], ['catalogue', 'page'], ['setLanguage', 'en'], ['repeatSelect', '10', '100', '1'],
+    ['repeatSelect', '', '100', '1'], ['session'], ['calculate', 'KTB130060', '50', '5', '1'],
+    ['openDesign', Buffer.from('{"format": 1}').toString('hex'), 'b.json'], ['setLanguage', 'fr'],
+    ['setLanguage', 'zh']);
   return calls;
 }
 

@@ -1,0 +1,21 @@
+// Writes the page's texts (the library's page phrases in every language) as a
+// module the page imports: node web/tools/page-texts.mjs BUILD_DIR OUT_FILE,
+// BUILD_DIR holding zova.mjs and zova.wasm. Run by scripts/web.sh.
+import fs from 'node:fs';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+const [dir, out] = process.argv.slice(2);
+if (!dir || !out) {
+  console.error('usage: node web/tools/page-texts.mjs BUILD_DIR OUT_FILE');
+  process.exit(64);
+}
+const { default: createZova } = await import(pathToFileURL(path.resolve(dir, 'zova.mjs')).href);
+const module = await createZova({ wasmBinary: fs.readFileSync(path.join(dir, 'zova.wasm')) });
+const { languages, phrases } = JSON.parse(module.catalogue('page'));
+fs.writeFileSync(out, `// The page's texts in each language, written by the web build from the
+// library's catalogue (src/language/texts/page.def). Not to be edited.
+export const LANGUAGES = ${JSON.stringify(languages)};
+export const TEXTS = ${JSON.stringify(phrases, null, 1)};
+`);
+console.log(`${out}: ${Object.keys(phrases).length} texts in ${languages.join(', ')}`);
