@@ -52,6 +52,12 @@ std::string resultLine(const SelectedCore& selected, const std::string& wireText
     return line;
 }
 
+std::string wireText(float bareDiameter) {
+    std::string text = text::Format00(bareDiameter);
+    if (bareDiameter >= kStrandedWireFrom) text += Say(m::strandedWire);
+    return text;
+}
+
 double windowFit(const CoreRecord& core, const Demand& d) { return TurnsTheWindowHolds(core, d.wire); }
 
 // The rule as it reads: 1, 2, 3, ... turns until one reaches the target and fits.
@@ -171,8 +177,7 @@ SelectionOutcome selectCores(std::string_view currentText, std::string_view indu
         const float bareDiameter = WireDiameter(current);
         const float overallDiameter = OverallWireDiameter(bareDiameter);
         out.bareDiameter = bareDiameter;
-        out.wireText = text::Format00(bareDiameter);
-        if (bareDiameter >= kStrandedWireFrom) out.wireText += Say(m::strandedWire);
+        out.wireText = wireText(bareDiameter);
 
         const Demand demand{current, target, overallDiameter};
         for (int row = 1; row <= CoreCount(); ++row) {
@@ -196,6 +201,13 @@ SelectionOutcome selectCores(std::string_view currentText, std::string_view indu
 }
 
 }  // namespace
+
+void SayLinesAgain(SelectionOutcome& run) {
+    if (!run.bareDiameter) return;
+    run.wireText = wireText(*run.bareDiameter);
+    for (std::size_t i = 0; i < run.lines.size() && i < run.cores.size(); ++i)
+        run.lines[i] = resultLine(run.cores[i], run.wireText);
+}
 
 std::array<std::string, 6> ResultColumns(const SelectedCore& selected, const std::string& wireText) {
     const CoreRecord& core = CoreCatalogue(selected.row);

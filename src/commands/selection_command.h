@@ -49,6 +49,10 @@ struct SelectionOutcome {
 // coated OD, ID, height, turns, ">" + wire text.
 std::array<std::string, 6> ResultColumns(const SelectedCore& selected, const std::string& wireText);
 
+// A run's lines said again in the current language (the wire's advice to
+// use stranded wire is worded); its message is left as it was said.
+void SayLinesAgain(SelectionOutcome& run);
+
 SelectionOutcome SelectCores(std::string_view currentText, std::string_view inductanceText,
                              std::string_view stackText);
 

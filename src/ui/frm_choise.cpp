@@ -118,7 +118,19 @@ void FrmChoise::changeEvent(QEvent* event) {
     if (event->type() != QEvent::LanguageChange) return;
     ui_->retranslateUi(this);
     ShowTexts();
+    SayLinesAgain();
     SizeLabels();
+}
+
+// The listed run in the new language, keeping the line chosen and the scroll.
+void FrmChoise::SayLinesAgain() {
+    if (!lastRun_ || lastRun_->lines.empty()) return;
+    auto run = std::make_shared<SelectionOutcome>(*lastRun_);
+    zova::SayLinesAgain(*run);
+    if (static_cast<std::size_t>(ui_->lstResut->count()) == run->lines.size())
+        for (std::size_t i = 0; i < run->lines.size(); ++i)
+            ui_->lstResut->item(static_cast<int>(i))->setText(q(run->lines[i]));
+    lastRun_ = std::move(run);
 }
 
 bool FrmChoise::eventFilter(QObject* watched, QEvent* event) {

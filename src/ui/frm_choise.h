@@ -41,6 +41,7 @@ protected:
 private:
     void ShowTexts();
     void SizeLabels();
+    void SayLinesAgain();
     void cmdJiSuan_Click();
     void txtDianliu_GotFocus();
     void labURL_Click();

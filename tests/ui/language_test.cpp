@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -15,11 +16,13 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <map>
 #include <memory>
 #include <vector>
 
 #include "commands/maker_info.h"
+#include "tests/ui/modal_watcher.h"
 #include "tests/ui/widget_lookup.h"
 #include "ui/frm_about.h"
 #include "ui/frm_choise.h"
@@ -170,13 +173,14 @@ TEST_F(Language_, TheSelectionSwitchesToEnglishAndBackWithoutMoving) {
     FrmChoise window;
     window.show();
     const auto chinese = Geometries(&window);
-    const QString caption = Find<QLabel>(&window, "Label12")->text();  // the library's, Chinese in both
+    const QString caption = Find<QLabel>(&window, "Label12")->text();  // the library's
     Switch(Language::English);
     Expect(&window, kSelection, true);
-    EXPECT_EQ(Find<QLabel>(&window, "Label12")->text(), caption);
+    EXPECT_EQ(Find<QLabel>(&window, "Label12")->text(), QStringLiteral("Core"));
     ExpectNothingCutOff(&window, chinese);
     Switch(Language::Chinese);
     Expect(&window, kSelection, false);
+    EXPECT_EQ(Find<QLabel>(&window, "Label12")->text(), caption);
     EXPECT_EQ(Geometries(&window), chinese);
 }
 
@@ -198,6 +202,41 @@ TEST_F(Language_, TheWorkbenchSwitchesItsLabelsAndMenuButKeepsItsTitleAndInputs)
     Expect(&window, kWorkbench, false);
     EXPECT_EQ(menu->text(), QStringLiteral("设计文件(&J)"));
     EXPECT_EQ(tabs->tabText(tabs->indexOf(Find<QWidget>(&window, "tabConverter"))), QStringLiteral("变换器"));
+}
+
+// The library's texts in the windows follow the language too: what the
+// calculator and the selection say is said again when it changes.
+TEST_F(Language_, TheCalculatorsResultAndTheSelectionsRunAndRefusalAreSaidInEnglish) {
+    FrmDiangan calculator;
+    calculator.show();
+    auto* cores = Find<QListWidget>(&calculator, "lstCoreList");
+    const QList<QListWidgetItem*> core = cores->findItems(QStringLiteral("KTB130060"), Qt::MatchExactly);
+    ASSERT_EQ(core.size(), 1);
+    cores->setCurrentItem(core.first());
+    Find<QLineEdit>(&calculator, "txtXianquanN")->setText(QStringLiteral("50"));
+    Find<QLineEdit>(&calculator, "txtDianliu")->setText(QStringLiteral("5"));
+    auto* result = Find<QLabel>(&calculator, "labResult");
+    ASSERT_EQ(result->text(), QStringLiteral("电感量为：126.920μH"));  // zovamagnetic-cli inductance, by hand
+    Switch(Language::English);
+    EXPECT_EQ(result->text(), QStringLiteral("Inductance: 126.920 μH"));
+
+    FrmChoise selection;
+    selection.show();
+    test::ModalWatcher boxes;
+    QTest::mouseClick(Find<QPushButton>(&selection, "cmdJiSuan"), Qt::LeftButton);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes().front().text, QStringLiteral("Sorry, please enter the current."));
+    EXPECT_EQ(boxes.boxes().front().buttons, QStringList{QStringLiteral("OK")});
+    Find<QLineEdit>(&selection, "txtDianliu")->setText(QStringLiteral("30"));
+    Find<QLineEdit>(&selection, "txtDianganliang")->setText(QStringLiteral("10"));
+    QTest::mouseClick(Find<QPushButton>(&selection, "cmdJiSuan"), Qt::LeftButton);
+    auto* lines = Find<QListWidget>(&selection, "lstResut");
+    ASSERT_GT(lines->count(), 0);
+    const QString first = QStringLiteral("KTA090075\t\t23.62\t\t13.39\t\t8.38\t\t18\t\t>2.19");
+    EXPECT_EQ(lines->item(0)->text(), first + QStringLiteral(" (stranded wire advised)"));
+    Switch(Language::Chinese);
+    EXPECT_EQ(lines->item(0)->text(), first + QStringLiteral(" 建议多股线"));
+    EXPECT_EQ(result->text(), QStringLiteral("电感量为：126.920μH"));
 }
 
 // Qt's own buttons follow: Debian's qtbase_zh_CN in Chinese, Qt's English otherwise.
