@@ -4,11 +4,17 @@
 import createZova from '../zova.mjs';
 import { engineOf } from './engine.mjs';
 
+// The page's language: help-en.html is English, help.html Chinese. The
+// figures' table is said in it.
+const language = document.documentElement.lang === 'en' ? 'en' : 'zh';
+
 // The tool keeps its inputs in the address after #; its help links hand that
 // on (see app.mjs), and going back hands it back. An anchor of this page
-// (#design) holds no inputs and stays here.
-function keepToolInputs(link, hash) {
-  if (hash.includes('=')) link.href = `index.html${hash}`;
+// (#design) holds no inputs and stays here. The address's query (?lang=en)
+// goes back too, or else the link's own, so the tool stays in this language.
+function keepToolInputs(link, search, hash) {
+  const query = search || new URL(link.href).search;
+  link.href = `index.html${query}${hash.includes('=') ? hash : ''}`;
 }
 
 // One heading row per group, then a row per figure: its caption and meaning.
@@ -38,9 +44,10 @@ function fillFigureRows(body, figures) {
   body.replaceChildren(...rows);
 }
 
-keepToolInputs(document.getElementById('back-to-tool'), location.hash);
+keepToolInputs(document.getElementById('back-to-tool'), location.search, location.hash);
 const body = document.getElementById('figure-rows');
 createZova().then((module) => {
+  module.setLanguage?.(language);
   fillFigureRows(body, engineOf(module).figureTable());
   document.body.dataset.ready = 'true';
 }).catch((error) => {
@@ -48,5 +55,5 @@ createZova().then((module) => {
   const row = body.insertRow();
   const cell = row.insertCell();
   cell.colSpan = 2;
-  cell.textContent = `无法载入计算程序：${error}`;
+  cell.textContent = language === 'en' ? `Could not load the calculation program: ${error}` : `无法载入计算程序：${error}`;
 });
