@@ -32,7 +32,7 @@ nice cmake --build "$dir" --target zovaweb
 out=build/web
 rm -rf "$out"
 mkdir -p "$out/js" "$out/vendor"
-cp web/index.html web/help.html web/style.css web/icon.svg web/manifest.webmanifest "$out/"
+cp web/index.html web/help.html web/help-en.html web/style.css web/icon.svg web/manifest.webmanifest "$out/"
 cp web/js/*.mjs "$out/js/"
 cp "$dir/web/zova.mjs" "$dir/web/zova.wasm" "$out/"
 cp web/node_modules/echarts/dist/echarts.common.min.js "$out/vendor/"

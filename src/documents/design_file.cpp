@@ -9,6 +9,7 @@
 #include "documents/program_version.h"
 #include "design/converter.h"
 #include "design/skin_effect.h"
+#include "language/texts.h"
 #include "presentation/figure_formats.h"
 #include "presentation/figure_table.h"
 #include "presentation/workbench_texts.h"
@@ -22,6 +23,7 @@ namespace zova {
 namespace {
 
 using text::JsonValue;
+namespace say = texts::documents;
 
 std::string shortest(double v) { return text::ShortestText(v); }
 
@@ -46,7 +48,7 @@ bool absent(const JsonValue* v) { return v == nullptr || v->kind == JsonValue::K
 
 // The converter a file names, checked as the converter's boxes are; or why not.
 std::variant<ConverterInputs, std::string> converterOf(const JsonValue& c) {
-    const std::string damaged = "设计文件的变换器输入（converter）不完整或有误。";
+    const std::string damaged(Say(say::fileBadConverter));
     ConverterInputs in;
     const JsonValue* topology = c.find("topology");
     if (topology == nullptr || topology->kind != JsonValue::Kind::String || !TopologyNamed(topology->text))
@@ -69,7 +71,7 @@ std::variant<ConverterInputs, std::string> converterOf(const JsonValue& c) {
     }
     const ConverterValues values{*TopologyNamed(in.topology), in.vin, in.vout, in.iout, in.frequency,
                                  in.rippleRatio, in.inductance};
-    if (const auto refusal = CheckConverter(values)) return "设计文件的变换器输入（converter）有误：" + refusal->message;
+    if (const auto refusal = CheckConverter(values)) return Fill(say::fileConverterRefused, {refusal->message});
     return in;
 }
 
@@ -99,7 +101,7 @@ std::string shownStored(const Figure& figure, const JsonValue& v) {
     if (v.kind == JsonValue::Kind::Null) return std::string(kUndefinedText);
     if (v.kind == JsonValue::Kind::Number && figure.kind == FigureKind::Number)
         return ShownNumberText(figure, *v.number());
-    if (v.kind == JsonValue::Kind::Bool) return v.boolean ? "是" : "否";
+    if (v.kind == JsonValue::Kind::Bool) return std::string(Say(v.boolean ? say::storedYes : say::storedNo));
     if (v.kind == JsonValue::Kind::String) return v.text;
     return canonical(v);
 }
@@ -217,36 +219,35 @@ OpenedDesign OpenDesign(std::string_view bytes) {
     // Editors on some systems begin a UTF-8 file with a byte-order mark; JSON has no use for it.
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
     if (bytes.size() > kDesignFileMaxBytes)
-        return refused("设计文件过大（超过 " + std::to_string(kDesignFileMaxBytes / (1024 * 1024)) +
-                       " MB），不是本程序保存的设计。");
+        return refused(Fill(say::fileTooLarge, {std::to_string(kDesignFileMaxBytes / (1024 * 1024))}));
     for (std::size_t i = 0; i < bytes.size();) {
         const std::size_t length = text::Utf8SequenceLength(bytes, i);
-        if (length == 0) return refused("设计文件不是 UTF-8 文本（第 " + std::to_string(i + 1) + " 字节处）。");
+        if (length == 0) return refused(Fill(say::fileNotUtf8, {std::to_string(i + 1)}));
         i += length;
     }
     const text::JsonParse parsed = text::ParseJson(bytes);
     if (!parsed.value)
-        return refused("设计文件已损坏或不完整：第 " + std::to_string(parsed.offset + 1) + " 字节处不是有效的 JSON。");
+        return refused(Fill(say::fileNotJson, {std::to_string(parsed.offset + 1)}));
     const JsonValue& root = *parsed.value;
     const JsonValue* format = root.find("format");
     if (format == nullptr || format->kind != JsonValue::Kind::String || format->text != kDesignFormat)
-        return refused("这不是本程序的设计文件：缺少 \"format\": \"zovamagnetic-design\"。");
-    if (!whole(root.find("version"), 1, 1000000)) return refused("设计文件的格式版本（version）缺失或有误。");
+        return refused(std::string(Say(say::fileNotDesign)));
+    if (!whole(root.find("version"), 1, 1000000)) return refused(std::string(Say(say::fileBadVersion)));
     const JsonValue* inputs = root.find("inputs");
-    if (inputs == nullptr || inputs->kind != JsonValue::Kind::Object) return refused("设计文件缺少设计的输入（inputs）。");
+    if (inputs == nullptr || inputs->kind != JsonValue::Kind::Object) return refused(std::string(Say(say::fileNoInputs)));
 
     DesignInputs in;
     const JsonValue* core = inputs->find("core");
     if (core == nullptr || core->kind != JsonValue::Kind::String)
-        return refused("设计文件的磁芯料号（inputs.core）缺失或不是文字。");
+        return refused(std::string(Say(say::fileBadCore)));
     in.core = core->text;
     // Every number by its box's rule, in the words the boxes use.
     const auto valueOf = [&](DesignBox box) -> std::variant<double, std::string> {
         const JsonValue* v = inputs->find(RuleOf(box).key);
-        const std::string where = "设计文件的 inputs." + std::string(RuleOf(box).key) + " 有误：";
         const auto n = v == nullptr ? std::nullopt : v->number();
-        if (!n) return where + "请给出" + std::string(Say(RuleOf(box).name)) + "（一个数）。";
-        if (std::string refusal = RefusalOfValue(box, *n); !refusal.empty()) return where + refusal;
+        if (!n) return Fill(say::fileInputNotNumber, {RuleOf(box).key, Say(RuleOf(box).name)});
+        if (std::string refusal = RefusalOfValue(box, *n); !refusal.empty())
+            return Fill(say::fileBadInput, {RuleOf(box).key, refusal});
         return *n;
     };
     const auto turns = valueOf(DesignBox::Turns);
@@ -270,9 +271,9 @@ OpenedDesign OpenDesign(std::string_view bytes) {
     }
     if (const JsonValue* k = inputs->find("lossCoefficients"); !absent(k)) {
         if (k->kind != JsonValue::Kind::Array || k->items.size() != 3)
-            return refused("设计文件的损耗系数（inputs.lossCoefficients）应为三个正数。");
+            return refused(std::string(Say(say::fileBadCoefficients)));
         const auto a = positive(&k->items[0]), b = positive(&k->items[1]), c = positive(&k->items[2]);
-        if (!a || !b || !c) return refused("设计文件的损耗系数（inputs.lossCoefficients）应为三个正数。");
+        if (!a || !b || !c) return refused(std::string(Say(say::fileBadCoefficients)));
         in.coefficients = LossCoefficients{*a, *b, *c};
     }
     const std::pair<DesignBox, std::optional<double>*> margins[] = {{DesignBox::AlTolerance, &in.alTolerance},
@@ -285,7 +286,7 @@ OpenedDesign OpenDesign(std::string_view bytes) {
         *value = std::get<double>(read);
     }
     if (const JsonValue* c = root.find("converter"); !absent(c)) {
-        if (c->kind != JsonValue::Kind::Object) return refused("设计文件的变换器输入（converter）不完整或有误。");
+        if (c->kind != JsonValue::Kind::Object) return refused(std::string(Say(say::fileBadConverter)));
         auto converter = converterOf(*c);
         if (const auto* r = std::get_if<std::string>(&converter)) return refused(*r);
         in.converter = std::get<ConverterInputs>(std::move(converter));
@@ -299,9 +300,9 @@ OpenedDesign OpenDesign(std::string_view bytes) {
     out.outcome = DesignAsTyped(t.core, t.turns, t.current, t.stack,
                                 {t.frequency, voltSeconds ? std::string_view() : t.ripple, t.coefficients},
                                 t.Margins(), voltSeconds);
-    if (out.outcome.end == DesignEnd::OutOfRange) return refused("设计文件中的设计无法计算：" + out.outcome.message);
+    if (out.outcome.end == DesignEnd::OutOfRange) return refused(Fill(say::fileCannotCompute, {out.outcome.message}));
     if (out.outcome.end != DesignEnd::Found)
-        return refused("设计文件的 inputs." + std::string(RuleOf(out.outcome.box).key) + " 有误：" + out.outcome.message);
+        return refused(Fill(say::fileBadInput, {RuleOf(out.outcome.box).key, out.outcome.message}));
     in.core = out.outcome.partNo;
     if (const JsonValue* figures = root.find("figures"); figures != nullptr && figures->kind == JsonValue::Kind::Object)
         out.changes = changesOf(*figures, *out.outcome.figures);
@@ -312,14 +313,14 @@ OpenedDesign OpenDesign(std::string_view bytes) {
 std::string ChangesMessage(const std::vector<FigureChange>& changes) {
     if (changes.empty()) return {};
     constexpr std::size_t kNamed = 5;
-    std::string s = "与保存时相比，以下数据已变化（磁芯目录或计算模型已更新），显示的是重新计算的值：";
+    std::string named;
     for (std::size_t i = 0; i < changes.size() && i < kNamed; ++i) {
         const FigureChange& c = changes[i];
-        s += (i ? "；" : "") + c.caption;
-        if (!c.stored.empty() || !c.now.empty()) s += " 由 " + c.stored + " 变为 " + c.now;
+        if (i) named += Say(say::changeSeparator);
+        named += c.stored.empty() && c.now.empty() ? c.caption : Fill(say::changeFromTo, {c.caption, c.stored, c.now});
     }
-    if (changes.size() > kNamed) s += " 等共 " + std::to_string(changes.size()) + " 项";
-    return s + "。";
+    if (changes.size() > kNamed) named = Fill(say::changesMore, {named, std::to_string(changes.size())});
+    return Fill(say::changes, {named});
 }
 
 }  // namespace zova

@@ -78,7 +78,7 @@ std::string DesignFileText(const DesignInputs& in, const DesignFigures& f);
 
 // A figure whose recomputed value differs from the one stored in the file.
 struct FigureChange {
-    std::string caption;  // "电感量 (μH)"
+    std::string caption;  // "电感量 (μH)", in the language it was read in
     std::string stored;   // as the figure is shown
     std::string now;
 };
@@ -87,7 +87,7 @@ struct OpenedDesign {
     std::optional<DesignInputs> inputs;  // only when the file opened
     DesignOutcome outcome;               // the design recomputed from them
     std::vector<FigureChange> changes;   // figures that differ from the stored ones
-    std::string message;                 // why the file did not open, in Chinese; empty when it did
+    std::string message;                 // why the file did not open, in the current language; empty when it did
 };
 
 // A file's bytes (at most kDesignFileMaxBytes + 1 of them are enough to tell
@@ -96,7 +96,7 @@ struct OpenedDesign {
 // gets one message naming what is wrong, and no inputs.
 OpenedDesign OpenDesign(std::string_view bytes);
 
-// What the changes mean, in one Chinese paragraph ("" for none).
+// What the changes mean, in one paragraph in the current language ("" for none).
 std::string ChangesMessage(const std::vector<FigureChange>& changes);
 
 }  // namespace zova

@@ -10,6 +10,7 @@
 #include "commands/maker_info.h"
 #include "design/core_material.h"
 #include "engine/formulas.h"
+#include "language/texts.h"
 #include "presentation/converter_outputs.h"
 #include "presentation/figure_table.h"
 #include "text/html_text.h"
@@ -19,30 +20,39 @@
 namespace zova {
 namespace {
 
-const PointFigure& pointFigure(std::string_view key) {
-    static const std::vector<PointFigure> figures = PointFigures();
-    for (const PointFigure& p : figures)
+namespace say = texts::documents;
+
+// Said anew each time: the names are in the language of the moment.
+PointFigure pointFigure(std::string_view key) {
+    for (const PointFigure& p : PointFigures())
         if (p.key == key) return p;
     throw std::out_of_range("no operating point figure named " + std::string(key));
 }
 
+// A name inside a sentence: English writes "duty cycle", not "Duty cycle",
+// but keeps a capital that begins an abbreviation ("AL").
+std::string inSentence(std::string_view name) {
+    std::string s(name);
+    if (s.size() > 1 && s[0] >= 'A' && s[0] <= 'Z' && s[1] >= 'a' && s[1] <= 'z') s[0] = static_cast<char>(s[0] - 'A' + 'a');
+    return s;
+}
+
 // "占空比 0.250", "电感量 30.000 μH": as the converter's outputs show the figure.
 std::string shown(const PointFigure& p, const OperatingPoint& point) {
-    std::string s = std::string(p.name) + " " + text::FormatFixed(point.*p.member, p.decimals);
+    std::string s = inSentence(p.name) + " " + text::FormatFixed(point.*p.member, p.decimals);
     return p.unit.empty() ? s : s + " " + std::string(p.unit);
 }
 
 std::string converterLine(const ConverterInputs& c) {
-    std::string line = "变换器：" + c.topology + "，" + text::ShortestText(c.vin) + " V → " +
-                       text::ShortestText(c.vout) + " V，" + text::ShortestText(c.iout) + " A，" +
-                       text::ShortestText(c.frequency) + " kHz";
+    const std::string line = Fill(say::converterLine, {c.topology, text::ShortestText(c.vin), text::ShortestText(c.vout),
+                                                       text::ShortestText(c.iout), text::ShortestText(c.frequency)});
     const std::optional<Topology> topology = TopologyNamed(c.topology);
     if (!topology) return line;  // a file's converter is checked on reading; nothing to work out here
     // Neither given stands for the converter's default ratio, as its run takes it.
     const std::optional<double> ratio = c.rippleRatio || c.inductance ? c.rippleRatio : kDefaultRippleRatio;
     const OperatingPoint p = OperatingPointOf(*topology, c.vin, c.vout, c.iout, c.frequency, ratio, c.inductance);
-    return line + "，" + shown(pointFigure("dutyCycle"), p) + "，" + shown(RippleRatioFigure(), p) + "，目标" +
-           shown(pointFigure("inductance"), p);
+    return Fill(say::converterWithPoint, {line, shown(pointFigure("dutyCycle"), p), shown(RippleRatioFigure(), p),
+                                          shown(pointFigure("inductance"), p)});
 }
 
 std::string table(const ReportSection& section) {
@@ -66,6 +76,12 @@ std::string grid(const std::vector<ReportSection>& sections, std::size_t columns
     return html + "</table>";
 }
 
+// "KTB（铁硅铝）": the series with its material's family, in the reader's words.
+std::string seriesText(const std::string& series, const std::optional<CoreMaterial>& material) {
+    if (!material) return series;
+    return Fill(say::seriesWithFamily, {series, Say(material->family)});
+}
+
 }  // namespace
 
 DesignReport DesignReportOf(const DesignInputs& in, const DesignOutcome& outcome, std::string_view date) {
@@ -75,21 +91,25 @@ DesignReport DesignReportOf(const DesignInputs& in, const DesignOutcome& outcome
     const auto material = MaterialOf(series);
 
     DesignReport r;
-    r.title = "电感设计报告：" + in.core + "，" + std::to_string(in.turns) + " 圈";
+    r.title = Fill(say::reportTitle, {in.core, std::to_string(in.turns)});
     r.subtitle = std::string(date) + " · " + std::string(ProgramNameAndVersion());
 
-    ReportSection coreSection{"磁芯", {{"料号", in.core},
-                                        {"系列", series + (material ? "（" + std::string(Say(material->family)) + "）" : "")},
-                                        {"涂层后外径 (mm)", text::GeneralForm(core.CoatedOD)},
-                                        {"涂层后内径 (mm)", text::GeneralForm(core.CoatedID)},
-                                        {"涂层后高度 (mm)", text::GeneralForm(core.CoatedHeight)},
-                                        {"电感系数 AL (nH/N²)", text::GeneralForm(core.AL)},
-                                        {"有效磁路长度 le (cm)", text::GeneralForm(core.PathLength)},
-                                        {"磁芯个数", std::to_string(in.stack)}}};
-    // Its heading is not a group's: the reader finds 绕组 once, over the wire's figures.
-    ReportSection point{"圈数与工作点", {{"绕线圈数", std::to_string(in.turns)},
-                                         {"直流电流 (A)", text::ShortestText(in.current)},
-                                         {"开关频率 (kHz)", in.frequency ? text::ShortestText(*in.frequency) : "—（直流）"}}};
+    const auto row = [](const Phrase& name, std::string value) { return FigureRow{std::string(Say(name)), std::move(value)}; };
+    ReportSection coreSection{std::string(Say(say::coreHeading)),
+                              {row(say::partNumber, in.core),
+                               row(say::series, seriesText(series, material)),
+                               row(say::coatedOuterDiameter, text::GeneralForm(core.CoatedOD)),
+                               row(say::coatedInnerDiameter, text::GeneralForm(core.CoatedID)),
+                               row(say::coatedHeight, text::GeneralForm(core.CoatedHeight)),
+                               row(say::inductanceFactor, text::GeneralForm(core.AL)),
+                               row(say::pathLength, text::GeneralForm(core.PathLength)),
+                               row(say::coreCount, std::to_string(in.stack))}};
+    // Its heading is not a group's: the reader finds the winding's group once, over the wire's figures.
+    ReportSection point{std::string(Say(say::pointHeading)),
+                        {row(say::turns, std::to_string(in.turns)),
+                         row(say::dcCurrent, text::ShortestText(in.current)),
+                         row(say::switchingFrequency, in.frequency ? text::ShortestText(*in.frequency)
+                                                                   : std::string(Say(say::noFrequency)))}};
     r.summary = {coreSection, point};
     if (in.converter) r.converter = converterLine(*in.converter);
 
@@ -106,12 +126,11 @@ DesignReport DesignReportOf(const DesignInputs& in, const DesignOutcome& outcome
         r.charts = ReportCharts{InductanceChartOf(f, outcome.current), std::move(*permeability)};
 
     r.notes = {
-        "电感量按厂家直流偏置曲线（磁导率保持率对磁场强度）计算；电流为直流分量，纹波为三角波。",
-        "导线按 " + text::GeneralForm(kCurrentDensity) + " A/mm² 选取单根圆铜线；绕线逐层排列在磁芯内孔圆周上；直流电阻按退火铜（IEC 60028）计。",
-        "磁芯损耗：" + CoreLossModelText(f) + "，Steinmetz 形式 P = a·B^b·f^c（B 为峰值磁通密度 ΔB/2，T；f 为 kHz），"
-        "按正弦波拟合用于三角波纹波。",
-        "交流铜损按 Dowell 一维模型（圆线等效为等面积方线）与纹波电流有效值 ΔI/√12 计。",
-        "温升按静止空气中的经验式 ΔT = (P[mW] / A[cm²])^0.833 估算，A 为绕后外表面积；强制风冷或灌封会降低温升。",
+        std::string(Say(say::noteInductance)),
+        Fill(say::noteWire, {text::GeneralForm(kCurrentDensity)}),
+        Fill(say::noteCoreLoss, {CoreLossModelText(f)}),
+        std::string(Say(say::noteAcCopper)),
+        std::string(Say(say::noteTemperature)),
         std::string(Say(maker::kDisclaimer)),
     };
     return r;
@@ -119,7 +138,8 @@ DesignReport DesignReportOf(const DesignInputs& in, const DesignOutcome& outcome
 
 std::string DesignReportHtml(const DesignReport& r, std::string_view charts) {
     std::string html =
-        "<html><head><meta charset=\"utf-8\"><title>" + text::HtmlEscaped(r.title) +
+        "<html lang=\"" + std::string(CurrentLanguage() == Language::English ? "en" : "zh-CN") +
+        "\"><head><meta charset=\"utf-8\"><title>" + text::HtmlEscaped(r.title) +
         "</title><style>"
         "body { font-size: 8pt; } h1 { font-size: 13pt; margin: 0; } p.subtitle { color: #555555; margin: 0; }"
         "table.figures { border-collapse: collapse; } table.figures td, table.figures th { padding: 1px 4px; }"
@@ -133,7 +153,7 @@ std::string DesignReportHtml(const DesignReport& r, std::string_view charts) {
     if (!r.converter.empty()) html += "<p class=\"converter\">" + text::HtmlEscaped(r.converter) + "</p>";
     if (!r.warning.empty()) html += "<p class=\"warning\">" + text::HtmlEscaped(r.warning) + "</p>";
     if (!r.warnings.empty()) {
-        html += "<h2 class=\"warning\">警告</h2><ul class=\"warning\">";
+        html += "<h2 class=\"warning\">" + text::HtmlEscaped(Say(say::warningsHeading)) + "</h2><ul class=\"warning\">";
         for (const std::string& w : r.warnings) html += "<li>" + text::HtmlEscaped(w) + "</li>";
         html += "</ul>";
     }

@@ -46,7 +46,10 @@ struct DesignReport {
 // Precondition: outcome.end == DesignEnd::Found.
 DesignReport DesignReportOf(const DesignInputs& in, const DesignOutcome& outcome, std::string_view date);
 
-// The report as an HTML document (UTF-8, texts escaped) that Qt's rich text and
+// The report's texts are in the current language when it is made.
+
+// The report as an HTML document (UTF-8, texts escaped, lang "zh-CN" or "en"
+// by the current language) that Qt's rich text and
 // a browser both lay out: title, summary tables side by side, the converter
 // line, the figures in four groups, notes. `charts` is placed between the figures and the notes:
 // the caller draws the charts there. A report without charts says there why

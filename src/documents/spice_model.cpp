@@ -12,6 +12,7 @@
 #include "engine/bias_curves.h"
 #include "engine/fp_check.h"
 #include "engine/formulas.h"
+#include "language/texts.h"
 #include "text/number_text.h"
 
 // The inductance a simulator should see is the incremental one, v = L(i)·di/dt:
@@ -313,12 +314,12 @@ std::vector<TablePoint> FluxTable(const CoreRecord& core, std::int16_t turns, st
 
 SpiceOutcome SpiceModelOf(const DesignOutcome& d, SpiceDialect dialect, bool withLosses) {
     if (d.end != DesignEnd::Found) return refused(d.end, d.box, d.message);
-    if (!d.biasCurve) return refused(DesignEnd::Validation, DesignBox::Core, std::string(messages::kSpiceNoBiasCurve));
+    if (!d.biasCurve) return refused(DesignEnd::Validation, DesignBox::Core, std::string(Say(texts::documents::spiceNoBiasCurve)));
     const DesignFigures& f = *d.figures;
     std::optional<Losses> losses;
     if (withLosses) {
         if (!f.resistance100)
-            return refused(DesignEnd::Validation, DesignBox::Turns, std::string(messages::kSpiceNoResistance));
+            return refused(DesignEnd::Validation, DesignBox::Turns, std::string(Say(texts::documents::spiceNoResistance)));
         losses.emplace();
         losses->seriesResistance = *f.resistance100;
         losses->current = d.current;

@@ -71,13 +71,6 @@ struct SpiceTexts {
     std::string_view ripple = {};     // A peak to peak, with losses only; may be empty
 };
 
-// The model's own refusals, worded as the design's (commands/messages.h).
-namespace messages {
-inline constexpr std::string_view kSpiceNoBiasCurve =
-    "该磁芯没有直流偏置曲线，电感量随电流的变化无从得知，无法生成仿真模型。";
-inline constexpr std::string_view kSpiceNoResistance = "绕组放不进磁芯内孔，没有直流电阻可写入带损耗的仿真模型。";
-}  // namespace messages
-
 struct SpiceOutcome {
     DesignEnd end = DesignEnd::Found;  // Found: text holds the model
     DesignBox box = DesignBox::None;   // the box refused
@@ -89,7 +82,8 @@ struct SpiceOutcome {
 };
 
 // The model of a design typed as texts: refused as the design refuses its
-// boxes, and refused for a core without a DC-bias curve.
+// boxes, and refused for a core without a DC-bias curve
+// (texts::documents::spiceNoBiasCurve, in the current language).
 SpiceOutcome SpiceModelAsTyped(const SpiceTexts& texts);
 
 // The model of a design already run (end == Found). With losses it takes the

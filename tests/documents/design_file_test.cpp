@@ -5,8 +5,10 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "documents/design_file.h"
+#include "language/language.h"
 #include "support/named_case.h"
 
 namespace zova {
@@ -136,6 +138,71 @@ const DamagedCase kDamaged[] = {
 
 INSTANTIATE_TEST_SUITE_P(DesignFile, DamagedFiles, ::testing::ValuesIn(kDamaged),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The file's own refusals in English; the members keep their names.
+const DamagedCase kDamagedInEnglish[] = {
+    {"tooLarge", [] { return std::string(kDesignFileMaxBytes + 1, ' '); },
+     "The design file is too large (over 1 MB); it is not a design saved by this program."},
+    {"notUtf8", [] { return text("{\"format\": \"\xff\"}"); }, "The design file is not UTF-8 text (at byte 13)."},
+    {"notJson", [] { return text("PNG\r\n"); }, "The design file is damaged or incomplete: it is not valid JSON at byte 1."},
+    {"foreign", [] { return text("{\"name\": \"KTA092060\"}"); },
+     "This is not a design file of this program: \"format\": \"zovamagnetic-design\" is missing."},
+    {"versionText", [] { return edited("\"version\": 1", "\"version\": \"1\""); },
+     "The design file's format version (version) is missing or wrong."},
+    {"noInputs", [] { return edited("\"inputs\"", "\"input\""); }, "The design file holds no design inputs (inputs)."},
+    {"coreNumber", [] { return edited("\"core\": \"KTA092060\"", "\"core\": 92060"); },
+     "The design file's core part number (inputs.core) is missing or not text."},
+    {"twoCoefficients", [] { return edited("\"stack\": 1", "\"stack\": 1, \"lossCoefficients\": [1, 2]"); },
+     "The design file's loss coefficients (inputs.lossCoefficients) must be three positive numbers."},
+    {"converterTopology", [] { return edited("\"topology\": \"buck\"", "\"topology\": \"flyback\""); },
+     "The design file's converter inputs (converter) are incomplete or wrong."},
+};
+
+class DamagedFilesInEnglish : public ::testing::TestWithParam<DamagedCase> {};
+
+TEST_P(DamagedFilesInEnglish, AreRefusedWithTheirReason) {
+    const LanguageScope english(Language::English);
+    const OpenedDesign opened = OpenDesign(GetParam().file());
+    EXPECT_FALSE(opened.inputs);
+    EXPECT_EQ(opened.message, GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(DesignFile, DamagedFilesInEnglish, ::testing::ValuesIn(kDamagedInEnglish),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// What changed since a file was saved, in either language: a drawn figure
+// (no values), a figure from one value to another, and past five changes how
+// many there are in all.
+TEST(DesignFile, ChangesMessageInEitherLanguage) {
+    const FigureChange inductance{"L (μH)", "100.000", "100.283"};
+    const FigureChange chart{"Chart", "", ""};
+    struct Row {
+        const char* name;
+        Language language;
+        std::vector<FigureChange> changes;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {"none", Language::English, {}, ""},
+        {"twoInChinese", Language::Chinese, {inductance, chart},
+         "与保存时相比，以下数据已变化（磁芯目录或计算模型已更新），显示的是重新计算的值：L (μH) 由 100.000 变为 "
+         "100.283；Chart。"},
+        {"twoInEnglish", Language::English, {inductance, chart},
+         "These figures differ from those saved (the core catalogue or the models have been updated); the "
+         "recomputed values are shown: L (μH) from 100.000 to 100.283; Chart."},
+        {"sixInChinese", Language::Chinese, {chart, chart, chart, chart, chart, chart},
+         "与保存时相比，以下数据已变化（磁芯目录或计算模型已更新），显示的是重新计算的值：Chart；Chart；Chart；Chart；"
+         "Chart 等共 6 项。"},
+        {"sixInEnglish", Language::English, {chart, chart, chart, chart, chart, chart},
+         "These figures differ from those saved (the core catalogue or the models have been updated); the "
+         "recomputed values are shown: Chart; Chart; Chart; Chart; Chart and others, 6 in all."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const LanguageScope scope(row.language);
+        EXPECT_EQ(ChangesMessage(row.changes), row.expected);
+    }
+}
 
 }  // namespace
 }  // namespace zova

@@ -5,10 +5,14 @@
 #include <map>
 #include <string>
 
+#include "commands/maker_info.h"
 #include "documents/design_report.h"
 #include "language/texts.h"
+#include "language/language.h"
+#include "presentation/converter_outputs.h"
 #include "presentation/figure_table.h"
 #include "presentation/workbench_texts.h"
+#include "text/html_text.h"
 #include "support/named_case.h"
 
 namespace zova {
@@ -181,6 +185,86 @@ TEST(DesignReport, HtmlEscapesItsTexts) {
     EXPECT_NE(html.find("&lt;b&gt;A&amp;B&lt;/b&gt;"), std::string::npos);
     EXPECT_NE(html.find("x &lt; y"), std::string::npos);
     EXPECT_EQ(html.find("<b>"), std::string::npos);
+}
+
+// KTB130060, 50 turns at 5 A with 1 A of ripple at 100 kHz, from a buck.
+DesignReport Ktb130060Report(std::string& html, std::string& coreLossModel) {
+    DesignInputs in;
+    in.core = "KTB130060";
+    in.turns = 50;
+    in.current = 5;
+    in.frequency = 100;
+    in.ripple = 1;
+    in.converter = ConverterInputs{"buck", 48, 12, 5, 100, 0.2, std::nullopt};
+    const DesignOutcome o = DesignAsTyped("KTB130060", "50", "5", "1", {"100", "1", ""});
+    EXPECT_EQ(o.end, DesignEnd::Found) << o.message;
+    const DesignReport r = DesignReportOf(in, o, "2026-12-09");
+    html = DesignReportHtml(r);
+    coreLossModel = CoreLossModelText(*o.figures);
+    return r;
+}
+
+struct LanguageCase {
+    const char* name;
+    Language language;
+    const char* htmlStart;
+    const char* title;
+    const char* series;
+    const char* pointHeading;
+    const char* converterStart;
+};
+ZOVA_PRINT_CASE_NAME(LanguageCase)
+
+class ReportLanguage : public ::testing::TestWithParam<LanguageCase> {};
+
+// The report is made in the language of the moment, and its page says which.
+TEST_P(ReportLanguage, TitlesHeadingsAndPageLanguage) {
+    const LanguageCase& c = GetParam();
+    const LanguageScope scope(c.language);
+    std::string html, model;
+    const DesignReport r = Ktb130060Report(html, model);
+    EXPECT_TRUE(html.starts_with(c.htmlStart)) << html.substr(0, 40);
+    EXPECT_EQ(r.title, c.title);
+    EXPECT_NE(html.find(std::string("<title>") + c.title + "</title>"), std::string::npos);
+    EXPECT_EQ(r.summary[0].rows[1].value, c.series);
+    EXPECT_EQ(r.summary[1].heading, c.pointHeading);
+    EXPECT_TRUE(r.converter.starts_with(c.converterStart)) << r.converter;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, ReportLanguage,
+    ::testing::Values(LanguageCase{"chinese", Language::Chinese, "<html lang=\"zh-CN\"><head>",
+                                   "电感设计报告：KTB130060，50 圈", "KTB（铁硅铝）", "圈数与工作点",
+                                   "变换器：buck，48 V → 12 V，5 A，100 kHz，占空比 "},
+                      LanguageCase{"english", Language::English, "<html lang=\"en\"><head>",
+                                   "Inductor design report: KTB130060, 50 turns", "KTB (Sendust)",
+                                   "Turns and operating point", "Converter: buck, 48 V → 12 V, 5 A, 100 kHz, "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Where the first code point of the CJK blocks or of the full-width
+// punctuation Chinese uses stands; npos for none.
+std::size_t FirstChinese(std::string_view utf8) {
+    for (std::size_t i = 0; i + 2 < utf8.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if ((lead & 0xF0) != 0xE0) continue;
+        const unsigned code = ((lead & 0x0Fu) << 12) | ((static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu) << 6) |
+                              (static_cast<unsigned char>(utf8[i + 2]) & 0x3Fu);
+        if ((code >= 0x4E00 && code <= 0x9FFF) || (code >= 0x3000 && code <= 0x303F) ||
+            (code >= 0xFF00 && code <= 0xFFEF))
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+// The English report holds no Chinese: its own texts, the figures' names and
+// values, the warnings, the core loss model and the disclaimer alike.
+TEST(DesignReport, InEnglishHoldsNoChinese) {
+    const LanguageScope english(Language::English);
+    std::string html, model;
+    Ktb130060Report(html, model);
+    const std::size_t chinese = FirstChinese(html);
+    EXPECT_EQ(chinese, std::string::npos) << html.substr(chinese < 80 ? 0 : chinese - 80, 160);
+    EXPECT_EQ(FirstChinese("Core（KTB）"), 4u);  // the check sees full-width brackets
 }
 
 }  // namespace

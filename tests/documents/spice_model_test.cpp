@@ -12,6 +12,7 @@
 #include "commands/design_command.h"
 #include "documents/spice_model.h"
 #include "engine/formulas.h"
+#include "language/language.h"
 #include "support/named_case.h"
 #include "support/spice_tables.h"
 
@@ -131,13 +132,25 @@ INSTANTIATE_TEST_SUITE_P(
         TextsCase{"stackSaysSo", {.partNo = " kta092060 ", .turns = "54", .stack = "3"}, DesignEnd::Found,
                   "KTA092060_54T_3S"},
         TextsCase{"noCurve", {.partNo = "KRA037125", .turns = "20"}, DesignEnd::Validation,
-                  std::string(messages::kSpiceNoBiasCurve)},
+                  "该磁芯没有直流偏置曲线，电感量随电流的变化无从得知，无法生成仿真模型。"},
         TextsCase{"unknownCore", {.partNo = "KRB050060", .turns = "20"}, DesignEnd::UnknownCore, ""},
         TextsCase{"halfATurn", {.partNo = "KTA092060", .turns = "2.5"}, DesignEnd::Validation, ""},
         TextsCase{"emptyStack", {.partNo = "KTA092060", .turns = "5", .stack = ""}, DesignEnd::Validation, ""},
         TextsCase{"lossesNeedTheCurrent", {.partNo = "KTA092060", .turns = "5", .withLosses = true},
                   DesignEnd::Validation, ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The model's own refusals in English: KRA037125 has no maker's curve, and
+// 5000 turns do not fit through KTA092060's hole.
+TEST(SpiceTextsRead, RefusesInEnglish) {
+    const LanguageScope english(Language::English);
+    EXPECT_EQ(SpiceModelAsTyped({.partNo = "KRA037125", .turns = "20"}).message,
+              "This core has no DC-bias curve, so how its inductance changes with current is unknown; "
+              "no simulation model can be made.");
+    EXPECT_EQ(SpiceModelAsTyped({.partNo = "KTA092060", .turns = "5000", .withLosses = true, .current = "1"}).message,
+              "The winding does not fit through the core's hole: there is no DC resistance to write into a model "
+              "with losses.");
+}
 
 }  // namespace
 }  // namespace zova

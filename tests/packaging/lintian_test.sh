@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build directory and holds it to
 # lintian: no error, no warning, no hardening tag at any level, the files
-# Debian policy asks for in place, the help page where the Help menu looks for
-# it (../share/zovamagnetic/help/ from /usr/bin), and the Qt libraries among its
+# Debian policy asks for in place, the help pages where the Help menu looks for
+# them (../share/zovamagnetic/help/ from /usr/bin), and the Qt libraries among its
 # dependencies.
 # Usage: lintian_test.sh BUILD_DIR
 set -euo pipefail
@@ -16,7 +16,8 @@ deb=$(ls "$out"/*.deb)
 contents=$(dpkg-deb -c "$deb")
 for file in usr/share/doc/zovamagnetic/copyright usr/share/doc/zovamagnetic/changelog.Debian.gz \
             usr/share/man/man1/zovamagnetic.1.gz usr/share/man/man1/zovamagnetic-cli.1.gz \
-            usr/share/zovamagnetic/help/help.html usr/share/zovamagnetic/help/style.css; do
+            usr/share/zovamagnetic/help/help.html usr/share/zovamagnetic/help/help-en.html \
+            usr/share/zovamagnetic/help/style.css; do
   grep -q " \./$file\$" <<<"$contents" || { echo "missing from the package: $file"; exit 1; }
 done
 

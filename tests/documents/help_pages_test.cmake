@@ -1,0 +1,25 @@
+# The help pages' generator writes both pages, each with its figure table
+# filled in: help_page SOURCE OUT, then the pages read back.
+# Usage: cmake -DHELP_PAGE=program -DSOURCE=web_dir -DOUT=dir -P help_pages_test.cmake
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+execute_process(COMMAND ${HELP_PAGE} ${SOURCE} ${OUT} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "help_page ended with ${status}")
+endif()
+# Each page keeps its language and gets one heading row per group of figures (four).
+foreach(page help.html:zh-CN help-en.html:en)
+  string(REPLACE ":" ";" page ${page})
+  list(GET page 0 name)
+  list(GET page 1 lang)
+  file(READ ${OUT}/${name} text)
+  string(FIND "${text}" "<html lang=\"${lang}\">" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${name} is not the page in ${lang}")
+  endif()
+  string(REGEX MATCHALL "<th colspan=\"2\" scope=\"rowgroup\">" groups "${text}")
+  list(LENGTH groups count)
+  if(NOT count EQUAL 4)
+    message(FATAL_ERROR "${name} has ${count} groups of figures, not 4")
+  endif()
+endforeach()
