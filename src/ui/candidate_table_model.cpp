@@ -1,5 +1,6 @@
 #include "ui/candidate_table_model.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include <QBrush>
@@ -81,6 +82,14 @@ QVariant CandidateTableModel::data(const QModelIndex& index, int role) const {
         default:
             return {};
     }
+}
+
+void CandidateTableModel::sayAgain(const std::vector<CandidateRow>& rows) {
+    const std::size_t held = std::min(rows.size(), rows_.size());
+    std::copy_n(rows.begin(), held, rows_.begin());
+    if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    if (rowCount() > 0) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
 QVariant CandidateTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -20,6 +20,8 @@ public:
     void clear();
     // Rows after those held; shown once an order names them.
     void append(std::vector<CandidateRow> rows);
+    // The rows held, said again (another language): same rows, same order.
+    void sayAgain(const std::vector<CandidateRow>& rows);
     // The row positions shown, top to bottom; rows chosen or current keep their place.
     void setOrder(std::vector<std::size_t> order);
 

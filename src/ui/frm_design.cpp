@@ -377,12 +377,13 @@ void FrmDesign::cmdSaveChart_Click() {
 void FrmDesign::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::LanguageChange) return;
-    // The title is the session's (the design's name), not the layout's.
-    const QString title = windowTitle();
+    // The title is the session's (the design's name), not the layout's; the
+    // session says it, the figures, the charts and the candidates in the new language.
     ui_->retranslateUi(this);
-    setWindowTitle(title);
     RetitleTabs();
     document_->Retranslate();
+    ShowSession();
+    candidates_->SayAgain();
 }
 
 void FrmDesign::closeEvent(QCloseEvent* event) {

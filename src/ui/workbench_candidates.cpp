@@ -145,6 +145,11 @@ void WorkbenchCandidates::FinishRows() {
     header->setResizeContentsPrecision(kWidthSampleRows);
 }
 
+void WorkbenchCandidates::SayAgain() {
+    model_->sayAgain(session_.Candidates());
+    ShowStatus();
+}
+
 void WorkbenchCandidates::ShowStatus() { ui_.labCandidates->setText(q(session_.CandidatesStatus())); }
 
 bool WorkbenchCandidates::Choose(std::size_t line) {

@@ -33,6 +33,8 @@ public:
     // The row of the run's `line`, chosen when computed already; false otherwise.
     bool Choose(std::size_t line);
     void ShowStatus();
+    // The rows, their columns and the status in the language now chosen.
+    void SayAgain();
 
 signals:
     // The session loaded a candidate into the design boxes.

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
@@ -184,24 +185,25 @@ TEST_F(Language_, TheSelectionSwitchesToEnglishAndBackWithoutMoving) {
     EXPECT_EQ(Geometries(&window), chinese);
 }
 
-TEST_F(Language_, TheWorkbenchSwitchesItsLabelsAndMenuButKeepsItsTitleAndInputs) {
+TEST_F(Language_, TheWorkbenchSwitchesItsLabelsMenuAndTitleButKeepsItsInputs) {
     FrmDesign window;
     window.resize(1000, 700);
     window.show();
     Find<QLineEdit>(&window, "txtConverterStack")->setText(QStringLiteral("3"));
-    const QString title = window.windowTitle();  // the design's, not the layout's
+    const QString title = window.windowTitle();  // the session's, not the layout's
     auto* menu = window.findChild<QMenuBar*>()->actions().front();
     auto* tabs = Find<QTabWidget>(&window, "tabCharts");
     Switch(Language::English);
     Expect(&window, kWorkbench, true);
     EXPECT_EQ(menu->text(), QStringLiteral("Pro&ject"));
     EXPECT_EQ(tabs->tabText(tabs->indexOf(Find<QWidget>(&window, "tabConverter"))), QStringLiteral("Converter"));
-    EXPECT_EQ(window.windowTitle(), title);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Design workbench *"));  // a box typed: unsaved
     EXPECT_EQ(Find<QLineEdit>(&window, "txtConverterStack")->text(), QStringLiteral("3"));
     Switch(Language::Chinese);
     Expect(&window, kWorkbench, false);
     EXPECT_EQ(menu->text(), QStringLiteral("设计文件(&J)"));
     EXPECT_EQ(tabs->tabText(tabs->indexOf(Find<QWidget>(&window, "tabConverter"))), QStringLiteral("变换器"));
+    EXPECT_EQ(window.windowTitle(), title);
 }
 
 // The library's texts in the windows follow the language too: what the
@@ -237,6 +239,50 @@ TEST_F(Language_, TheCalculatorsResultAndTheSelectionsRunAndRefusalAreSaidInEngl
     Switch(Language::Chinese);
     EXPECT_EQ(lines->item(0)->text(), first + QStringLiteral(" 建议多股线"));
     EXPECT_EQ(result->text(), QStringLiteral("电感量为：126.920μH"));
+}
+
+// Whether a text holds a CJK character or full-width punctuation.
+bool HoldsChinese(const QString& text) {
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= 0x4E00 && u <= 0x9FFF) || (u >= 0x3000 && u <= 0x303F) || (u >= 0xFF00 && u <= 0xFFEF)) return true;
+    }
+    return false;
+}
+
+// The buck converter's run, switched to English: what the workbench shows of
+// the library (title, point, figures, warnings, status, the candidates'
+// columns and cells) holds no Chinese, and back in Chinese it is as it was.
+TEST_F(Language_, TheWorkbenchSaysItsRunInEnglishAndBack) {
+    FrmDesign window;
+    window.resize(1280, 800);
+    window.show();
+    Find<QLineEdit>(&window, "txtVin")->setText(QStringLiteral("48"));
+    Find<QLineEdit>(&window, "txtVout")->setText(QStringLiteral("12"));
+    Find<QLineEdit>(&window, "txtIout")->setText(QStringLiteral("10"));
+    Find<QLineEdit>(&window, "txtConverterFrequency")->setText(QStringLiteral("100"));
+    QTest::mouseClick(Find<QPushButton>(&window, "cmdConverter"), Qt::LeftButton);
+    auto* grid = Find<QTableView>(&window, "grdCandidates");
+    ASSERT_GT(grid->model()->rowCount(), 0);
+    const auto shown = [&] {
+        QStringList texts{window.windowTitle()};
+        for (QLabel* label : window.findChildren<QLabel*>())
+            if (label->isVisible()) texts << label->text();
+        const QAbstractItemModel* m = grid->model();
+        for (int column = 0; column < m->columnCount(); ++column) {
+            texts << m->headerData(column, Qt::Horizontal).toString();
+            for (int row = 0; row < m->rowCount(); ++row) texts << m->index(row, column).data().toString();
+        }
+        return texts;
+    };
+    const QStringList chinese = shown();
+    ASSERT_TRUE(HoldsChinese(chinese.join(QLatin1Char('\n'))));
+    Switch(Language::English);
+    const QStringList english = shown();
+    for (const QString& text : english) EXPECT_FALSE(HoldsChinese(text)) << text.toStdString();
+    EXPECT_TRUE(english.contains(QStringLiteral("Part number")));
+    Switch(Language::Chinese);
+    EXPECT_EQ(shown(), chinese);
 }
 
 // Qt's own buttons follow: Debian's qtbase_zh_CN in Chinese, Qt's English otherwise.
