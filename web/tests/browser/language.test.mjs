@@ -78,3 +78,28 @@ test('the workbench is drawn again in the other language with its boxes, figures
   await expect(page.locator('#candidates-table tbody tr')).toHaveCount(203);
   await expect(page.locator('#candidates-table tbody tr[aria-selected="true"]')).toHaveAttribute('data-row', '2');
 });
+
+// Chinese left on a page: each run of CJK characters or full-width punctuation
+// with a little of its context, so that a failure names the text.
+function chineseIn(text) {
+  return [...text.matchAll(/.{0,30}[\u3000-\u303f\u4e00-\u9fff\uff00-\uffef]+.{0,10}/g)].map((m) => m[0]);
+}
+
+test('in English the buck walk and its report show no Chinese but the switch back to 中文', async ({ page }) => {
+  await open(page, '/?lang=en');
+  await page.getByRole('tab', { name: 'Design workbench' }).click();
+  for (const [box, value] of [['frequency', '100'], ['vin', '48'], ['vout', '12'], ['iout', '10']]) {
+    await page.locator(`#converter-${box}`).fill(value);
+  }
+  await page.locator('#converter-run').click();
+  await expect(page.locator('#converter-text')).toContainText('30.000');
+  await expect(page.locator('#candidates-table tbody tr').first()).toHaveAttribute('aria-selected', 'true');
+  const shown = await page.locator('body').innerText();
+  expect(chineseIn(shown)).toEqual(['中文']);
+
+  const [report] = await Promise.all([page.waitForEvent('popup'), page.locator('#design-report').click()]);
+  await report.waitForLoadState();
+  await expect(report.locator('html')).toHaveAttribute('lang', 'en');
+  await expect(report.locator('body')).toContainText('Converter: buck, 48 V → 12 V, 10 A, 100 kHz, duty cycle 0.250');
+  expect(chineseIn(await report.locator('body').innerText())).toEqual([]);
+});
