@@ -412,6 +412,10 @@ std::string WorkbenchSession::FileNameFor(std::string_view what) const {
     return workbench::ChartFileName(what, design_.partNo, design_.turns, design_.current, design_.stackSize);
 }
 
+std::string WorkbenchSession::DesignFileName() const { return FileNameFor(Say(W::designFile)); }
+
+std::string WorkbenchSession::ReportFileName() const { return FileNameFor(Say(W::reportFile)); }
+
 std::string WorkbenchSession::CandidatesFileName() const {
     if (!run_) return std::string(Say(W::candidatesFile));
     return workbench::CandidatesFileName(run_->current, run_->inductance, run_->stackSize);

@@ -128,7 +128,9 @@ public:
     SpiceOutcome SpiceModel(SpiceDialect dialect, bool withLosses) const;
 
     // The names offered when saving (without extension).
-    std::string FileNameFor(std::string_view what) const;  // "设计", "设计报告", a chart's name
+    std::string FileNameFor(std::string_view what) const;  // a chart's name and the design's part
+    std::string DesignFileName() const;                     // "设计_KTA092060_54turns_10A_stack1"
+    std::string ReportFileName() const;                     // "设计报告_…", in English "design-report_…"
     std::string CandidatesFileName() const;
 
 private:

@@ -92,6 +92,10 @@ void CandidateTableModel::sayAgain(const std::vector<CandidateRow>& rows) {
     if (rowCount() > 0) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
+namespace {
+constexpr qsizetype kLongName = 12;  // characters of a name that fit a column of figures
+}  // namespace
+
 QVariant CandidateTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     // The part number heads its row, so it stays in view when the table scrolls sideways.
     if (orientation == Qt::Vertical && section >= 0 && section < rowCount()) {
@@ -102,10 +106,19 @@ QVariant CandidateTableModel::headerData(int section, Qt::Orientation orientatio
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= static_cast<int>(kCandidateColumns))
         return QAbstractTableModel::headerData(section, orientation, role);
-    // The unit on a line of its own keeps the columns as narrow as their figures.
+    // The unit on a line of its own keeps the columns as narrow as their figures;
+    // a long English name ("Permeability retained") takes two lines as well.
     QString caption = q(CandidateCaption(static_cast<std::size_t>(section)));
-    const qsizetype unit = caption.lastIndexOf(QLatin1String(" ("));
+    qsizetype unit = caption.lastIndexOf(QLatin1String(" ("));
     if (unit > 0) caption.replace(unit, 1, QLatin1Char('\n'));
+    if (unit < 0) unit = caption.size();
+    if (CurrentLanguage() == Language::English && unit > kLongName) {
+        const qsizetype middle = unit / 2;
+        const qsizetype before = caption.lastIndexOf(QLatin1Char(' '), middle);
+        const qsizetype after = caption.indexOf(QLatin1Char(' '), middle);
+        const qsizetype space = before < 0 || (after >= 0 && after < unit && after - middle < middle - before) ? after : before;
+        if (space > 0 && space < unit) caption[space] = QLatin1Char('\n');
+    }
     return caption;
 }
 

@@ -7,15 +7,18 @@
 #include <QCompleter>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QValidator>
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -274,6 +277,28 @@ void FrmDesign::ShowFigures(const std::vector<FigureSection>& sections) {
             ++r;
         }
     }
+    FitFigures();
+}
+
+// The first figures shown in a language widen their panel where their names
+// and numbers would not fit side by side (English names run longer than
+// Chinese); the panel is never narrowed, and a width the user chooses then stays.
+void FrmDesign::FitFigures() {
+    QTableWidget* table = ui_->tblFigures;
+    if (figuresFitted_ || compact_ || table->rowCount() == 0) return;
+    figuresFitted_ = true;
+    // Room for a number beside the names; a text figure (the loss model's) may run on, as in Chinese.
+    const QFontMetrics metrics(table->font());
+    const int values = std::max(table->horizontalHeader()->defaultSectionSize(),
+                                metrics.horizontalAdvance(QStringLiteral("00000.000")) + 2 * metrics.averageCharWidth());
+    const int needed = table->horizontalHeader()->sectionSize(0) + values +
+                       table->verticalScrollBar()->sizeHint().width() + 2 * table->frameWidth();
+    QList<int> sizes = ui_->splTop->sizes();
+    const QMargins margins = ui_->pnlWinding->layout() != nullptr ? ui_->pnlWinding->layout()->contentsMargins() : QMargins();
+    const int shown = needed + margins.left() + margins.right();
+    if (sizes.size() != 2 || sizes[0] >= shown) return;
+    const int total = sizes[0] + sizes[1];
+    ui_->splTop->setSizes({shown, std::max(0, total - shown)});
 }
 
 void FrmDesign::resizeEvent(QResizeEvent* event) {
@@ -382,6 +407,7 @@ void FrmDesign::changeEvent(QEvent* event) {
     ui_->retranslateUi(this);
     RetitleTabs();
     document_->Retranslate();
+    figuresFitted_ = false;
     ShowSession();
     candidates_->SayAgain();
 }

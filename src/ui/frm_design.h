@@ -73,6 +73,7 @@ private:
     void ShowBoxes();
     void ShowDesign(const DesignView& view);
     void ShowFigures(const std::vector<FigureSection>& sections);
+    void FitFigures();
     void MarkRefused(const DesignView& view);
     void Arrange();
     void RetitleTabs();
@@ -88,6 +89,7 @@ private:
     bool showing_ = false;  // the session's texts are being written into the boxes
     QString said_;          // the refusal last announced, not again on every keystroke
     bool compact_ = false;  // figures, charts and candidates are pages of one tab widget
+    bool figuresFitted_ = false;  // the figures shown in this language have had their width
 };
 
 }  // namespace zova::ui

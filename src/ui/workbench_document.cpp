@@ -130,7 +130,7 @@ void WorkbenchDocument::mnuSave_Click() {
 void WorkbenchDocument::mnuSaveAs_Click() {
     if (!session_.HasDesign()) return;
     const QString suggested =
-        path_.isEmpty() ? q(session_.FileNameFor("设计")) : QFileInfo(path_).completeBaseName();
+        path_.isEmpty() ? q(session_.DesignFileName()) : QFileInfo(path_).completeBaseName();
     const QString path = AskSaveName(window_, tr("保存设计"), suggested, kDesignTypes);
     if (!path.isEmpty()) SaveTo(path);
 }
@@ -164,7 +164,7 @@ bool WorkbenchDocument::Open(const QString& path) {
 void WorkbenchDocument::mnuExportReport_Click() {
     const std::optional<DesignReport> report = session_.Report(u8(QDate::currentDate().toString(Qt::ISODate)));
     if (!report) return;
-    const QString path = AskSaveName(window_, tr("导出报告"), q(session_.FileNameFor("设计报告")),
+    const QString path = AskSaveName(window_, tr("导出报告"), q(session_.ReportFileName()),
                                      kReportTypes);
     if (path.isEmpty()) return;
     const QByteArray pdf = ReportPdf(*report);

@@ -198,8 +198,8 @@ void sessionMembers(Json& j) {
         .key("warnedHidden").boolean(s.WarnedHidden())
         .endObject();
     j.key("fileNames").beginObject()
-        .key("design").string(s.FileNameFor(Say(texts::page::designFile)))
-        .key("report").string(s.FileNameFor(Say(texts::page::reportFile)))
+        .key("design").string(s.DesignFileName())
+        .key("report").string(s.ReportFileName())
         .key("inductanceChart").string(s.FileNameFor(workbench::InductanceChartTexts().name))
         .key("permeabilityChart").string(s.FileNameFor(workbench::PermeabilityChartTexts().name))
         .key("candidates").string(s.CandidatesFileName())
@@ -479,7 +479,7 @@ std::string SaveDesignJson() {
     // A design saved before keeps its name; a new one is offered the design's.
     std::string name = s.FileName();
     if (name.empty()) {
-        name = s.FileNameFor(Say(texts::page::designFile));
+        name = s.DesignFileName();
     } else if (const std::size_t dot = name.find_last_of('.'); dot != std::string::npos && dot > 0) {
         name.erase(dot);
     }

@@ -91,7 +91,7 @@ test('the language changes by its exact code only, and the page\'s own words fol
   try {
     engine.setLanguage('en');
     assert.equal(engine.session().fileNames.design, 'design');
-    assert.equal(engine.session().fileNames.report, 'design report');
+    assert.equal(engine.session().fileNames.report, 'design-report');
     assert.equal(refused(engine.openDesign(notADesign, 'b.json')), 'Cannot open “b.json”:');
     engine.setLanguage('zh');
     assert.equal(engine.session().fileNames.design, '设计');
