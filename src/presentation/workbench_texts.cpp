@@ -43,13 +43,13 @@ std::string CoefficientsText(const LossCoefficients& k) {
 
 ChartTexts InductanceChartTexts() {
     return {std::string(Say(W::dcCurrentAxis)),   Caption(FigureOf("inductance")),
-            FigureName(FigureOf("inductance")),   FigureName(FigureOf("inductanceZeroBias")),
+            FigureName(FigureOf("inductance")),   std::string(Say(W::zeroBiasSeries)),
             std::string(Say(W::operatingPoint)), std::string(Say(W::rippleRange)),
             std::string(Say(W::inductanceChart))};
 }
 
 ChartTexts PermeabilityChartTexts() {
-    return {Caption(FigureOf("fieldStrength")),  Caption(FigureOf("percentPermeability")),
+    return {Caption(FigureOf("fieldStrength")),  std::string(Say(W::permeabilityAxis)),
             std::string(Say(W::valuesUsed)),     std::string(Say(W::curvePoints)),
             std::string(Say(W::operatingField)), "",
             std::string(Say(W::permeabilityChart))};

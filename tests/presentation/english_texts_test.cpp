@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  "电感量-电流_KTA092060_54圈_10A_1个磁芯", "Inductance vs current_KTA092060_54turns_10A_stack1"},
         SaidCase{"permeabilityAxis", [] { return workbench::PermeabilityChartTexts().yAxis; }, "磁导率保持 (%)",
-                 "Permeability retained (%)"},
+                 "Permeability (%)"},
         SaidCase{"candidatesFileName", [] { return workbench::CandidatesFileName(11.5f, 30.000000000000004, 2); },
                  "候选磁芯_11.5A_30μH_2个磁芯", "candidates_11.5A_30μH_stack2"}));
 
