@@ -6,8 +6,10 @@
 #   about.png            the About box
 #   design.png           the design workbench opened from the selection's first line
 #   design-maximised.png the same maximised, sorted by copper loss, another core picked
-#   main-selection-en.png, calculator-en.png, design-en.png
-#                        the same windows in English (the 语言/Language menu's choice)
+#   main-selection-en.png, calculator-en.png, design-en.png, about-en.png,
+#   design-converter-en.png, design-ripple-en.png, report-en.png
+#                        the same windows in English (the 语言/Language menu's
+#                        choice), the buck walk and its report exported as a PDF
 # Usage: scripts/screenshots.sh [program]   (default: builds and uses the release build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -160,11 +162,22 @@ kill "$pid"
 trap - EXIT
 
 # The windows in English: the selection, then Tools (&T) > the calculator
-# (&I) as above, then the workbench (&D) from the selection's run.
+# (&I) as above, then the workbench (&D) from the selection's run; Help (&H) >
+# About (&A) first, while the main window has the focus.
 language en
 title="ZOVA Core Design Tool"
 start_and_select
 shoot "$main" main-selection-en.png
+xdotool key alt+h
+pause
+xdotool key a
+about=$(xdotool search --sync --onlyvisible --name '^About the core calculator$' | head -1)
+pause 1.5
+shoot "$about" about-en.png
+xdotool windowfocus --sync "$about"
+xdotool key Escape
+pause
+xdotool windowfocus --sync "$main"
 xdotool key alt+t
 pause
 xdotool key i
@@ -178,4 +191,42 @@ pause 2
 shoot "$main" design-en.png
 kill "$pid"
 trap - EXIT
-rm -r "$settings"
+
+# The buck walk in English, as in Chinese above (the layout keeps its
+# positions in both languages), then Project > Export report (PDF)...: the
+# file dialog takes the PDF's path, whose first page becomes report-en.png.
+start
+xdotool key alt+t
+pause
+xdotool key d
+pause 2
+xdotool mousemove 916 56 click 1
+pause
+xdotool windowsize "$main" 1280 800
+pause 1.5
+xdotool mousemove 700 162 click 1
+pause
+type_at 1100 194 100
+type_at 630 222 48
+type_at 1100 222 12
+type_at 630 250 10
+xdotool mousemove 425 306 click 1
+pause 2
+shoot "$main" design-converter-en.png
+xdotool mousemove 462 162 click 1
+pause 1.5
+shoot "$main" design-ripple-en.png
+report=$(mktemp -d)/report-en.pdf
+xdotool mousemove 30 28 click 1
+pause
+xdotool mousemove 97 117 click 1
+pause 1.5
+xdotool key ctrl+a
+xdotool type --delay 30 "$report"
+xdotool key Return
+pause 2
+pdftoppm -r 80 -png -singlefile "$report" "$out/report-en"
+echo "saved $out/report-en.png"
+kill "$pid"
+trap - EXIT
+rm -r "$settings" "$(dirname "$report")"

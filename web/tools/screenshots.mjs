@@ -1,5 +1,6 @@
 // The README's screenshots of the page: each tab and the help page at 1280 × 800
-// and at a phone's 390 × 844, used as a person would (labels, buttons, rows).
+// and at a phone's 390 × 844, used as a person would (labels, buttons, rows);
+// then, at 1280 × 800, the page in English (web-*-en.png) through its switch.
 // Usage (the page served by scripts/web.sh): node web/tools/screenshots.mjs [address] [folder]
 import { chromium } from '@playwright/test';
 
@@ -68,6 +69,49 @@ for (const [suffix, viewport] of [['1280', { width: 1280, height: 800 }], ['390'
   }
 
   await page.goto(new URL('help.html', address).href);
+  await shot('help');
+  await page.close();
+}
+
+// In English: the switch in the header, then the same walk by the boxes' ids.
+{
+  const page = await browser.newPage({ viewport: { width: 1280, height: 800 }, deviceScaleFactor: 1 });
+  page.on('dialog', (dialog) => dialog.accept());
+  await page.goto(address);
+  await page.locator('body[data-ready="true"]').waitFor();
+  await page.getByRole('button', { name: 'English' }).click();
+  const shot = async (name) => {
+    await page.waitForTimeout(400);
+    await page.screenshot({ path: `${folder}/web-${name}-en.png` });
+    console.log(`saved ${folder}/web-${name}-en.png`);
+  };
+  await page.locator('#calc-search').pressSequentially('ktb130');
+  await page.locator('#calc-cores').selectOption('KTB130060');
+  await page.locator('#calc-turns').pressSequentially('50');
+  await page.locator('#calc-current').fill('5');
+  await shot('calculator');
+  await page.getByRole('tab', { name: 'Core selection' }).click();
+  await page.locator('#select-current').pressSequentially('10');
+  await page.locator('#select-inductance').pressSequentially('100');
+  await page.locator('#select-inductance').press('Enter');
+  await shot('selection');
+  await page.getByRole('tab', { name: 'Design workbench' }).click();
+  for (const [box, value] of [['frequency', '100'], ['vin', '48'], ['vout', '12'], ['iout', '10']]) {
+    await page.locator(`#converter-${box}`).fill(value);
+  }
+  await page.locator('#converter-run').click();
+  await page.evaluate(() => window.scrollTo({ top: 0 }));
+  await shot('design-converter');
+  await page.locator('#converter').evaluate((e) => e.scrollIntoView({ block: 'start' }));
+  await shot('design-converter-run');
+  const [report] = await Promise.all([page.waitForEvent('popup'), page.locator('#design-report').click()]);
+  await report.waitForLoadState();
+  await report.setViewportSize({ width: 900, height: 1200 });
+  await report.waitForTimeout(300);
+  await report.screenshot({ path: `${folder}/web-report-en.png`, fullPage: true });
+  console.log(`saved ${folder}/web-report-en.png`);
+  await report.close();
+  await page.goto(new URL('help-en.html', address).href);
   await shot('help');
   await page.close();
 }
