@@ -7,9 +7,9 @@ import { say } from './language.mjs';
 import { refusalsOf } from './refusals.mjs';
 import { writeState } from './state.mjs';
 
-// The captions of a result line's six columns (the window's list).
-const CAPTIONS = ['page.columnCore', 'page.columnOutside', 'page.columnInside', 'page.columnHeight', 'page.turns',
-  'page.columnWire'];
+// The captions of a result line's six columns, the library's as the window's list and the tool show them.
+const CAPTIONS = ['messages.columnCore', 'messages.columnOuterDiameter', 'messages.columnInnerDiameter',
+  'messages.columnHeight', 'messages.columnTurns', 'messages.columnWire'];
 
 export function createSelection(engine, { onRun, onOpen }) {
   const $ = (id) => document.getElementById(id);

@@ -1,4 +1,5 @@
-// Writes the page's texts (the library's page phrases in every language) as a
+// Writes the page's texts (the library's whole catalogue in every language: the
+// page's own phrases and those it shows beside the library's answers) as a
 // module the page imports: node web/tools/page-texts.mjs BUILD_DIR OUT_FILE,
 // BUILD_DIR holding zova.mjs and zova.wasm. Run by scripts/web.sh.
 import fs from 'node:fs';
@@ -12,9 +13,9 @@ if (!dir || !out) {
 }
 const { default: createZova } = await import(pathToFileURL(path.resolve(dir, 'zova.mjs')).href);
 const module = await createZova({ wasmBinary: fs.readFileSync(path.join(dir, 'zova.wasm')) });
-const { languages, phrases } = JSON.parse(module.catalogue('page'));
+const { languages, phrases } = JSON.parse(module.catalogue(''));
 fs.writeFileSync(out, `// The page's texts in each language, written by the web build from the
-// library's catalogue (src/language/texts/page.def). Not to be edited.
+// library's catalogue (src/language/texts/*.def). Not to be edited.
 export const LANGUAGES = ${JSON.stringify(languages)};
 export const TEXTS = ${JSON.stringify(phrases, null, 1)};
 `);

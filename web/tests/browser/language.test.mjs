@@ -36,7 +36,7 @@ test('?lang=en shows the page in English; the switch keeps the inputs; the brows
   await page.getByRole('button', { name: 'English' }).click();
   await expect(page.getByRole('button', { name: 'English' })).toHaveAttribute('aria-pressed', 'true');
   await expect(page.getByRole('columnheader')).toHaveText(
-    ['Core', 'Outside diameter (mm)', 'Inside diameter (mm)', 'Height (mm)', 'Turns', 'Wire diameter (mm)']);
+    ['Core', 'OD (mm)', 'ID (mm)', 'Height (mm)', 'Turns', 'Wire (mm)']);
   await page.getByRole('tab', { name: 'Inductance calculator' }).click();
   await expect(calc.getByLabel('Turns')).toHaveValue('50');
   await expect(calc.getByLabel('Number of cores')).toHaveValue('2');
