@@ -101,7 +101,7 @@ std::string shownStored(const Figure& figure, const JsonValue& v) {
     if (v.kind == JsonValue::Kind::Null) return std::string(kUndefinedText);
     if (v.kind == JsonValue::Kind::Number && figure.kind == FigureKind::Number)
         return ShownNumberText(figure, *v.number());
-    if (v.kind == JsonValue::Kind::Bool) return std::string(Say(v.boolean ? say::storedYes : say::storedNo));
+    if (v.kind == JsonValue::Kind::Bool) return std::string(YesNo(v.boolean));
     if (v.kind == JsonValue::Kind::String) return v.text;
     return canonical(v);
 }

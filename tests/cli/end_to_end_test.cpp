@@ -399,5 +399,50 @@ TEST(JsonOutput, WholeCurveIsItsPoints) {
     }
 }
 
+// --lang: the library's texts in the language asked for, Chinese when none is
+// asked for, a code the tool does not know refused as a usage error. Each
+// English sentence is written out here as an engineer reads it.
+INSTANTIATE_TEST_SUITE_P(
+    Language, ExitCodes,
+    ::testing::Values(
+        ExitCase{"inductanceNoTurns",
+                     {"inductance", "--core", "KTB130060", "--turns", "", "--lang", "en"}, 2, "",
+                     "Sorry, please enter the number of turns.\n"},
+        // 50 turns on KTB130060 at 5 A give 126.920 µH; the number before its unit.
+        ExitCase{"inductanceResultWithTheEqualsForm",
+                     {"inductance", "--lang=en", "--core", "KTB130060", "--turns", "50", "--current", "5"}, 0,
+                     "Inductance: 126.920 μH\n", ""},
+        ExitCase{"selectNoCurrent", {"select", "--current", "", "--inductance", "100", "--lang", "en"}, 2, "",
+                     "Sorry, please enter the current.\n"},
+        ExitCase{"designTurnsNotWhole",
+                     {"design", "--core", "KTB130060", "--turns", "2.5", "--current", "5", "--lang", "en"}, 2, "",
+                     "The number of turns must be a whole number.\n"},
+        // The range's ends and unit fall where English puts them.
+        ExitCase{"designNoTurnsInRange",
+                     {"design", "--core", "KTB130060", "--turns", "0", "--current", "5", "--lang", "en"}, 2, "",
+                     "The number of turns must be between 1 and 32767 turns.\n"},
+        ExitCase{"converterBuckStepsUp",
+                     {"converter", "--topology", "buck", "--vin", "12", "--vout", "24", "--iout", "1",
+                      "--frequency", "100", "--lang", "en"},
+                     2, "", "A buck converter's output voltage must be lower than its input voltage.\n"},
+        ExitCase{"converterNoOutputCurrent",
+                     {"converter", "--topology", "boost", "--vin", "12", "--vout", "24", "--iout", "0",
+                      "--frequency", "100", "--lang", "en"},
+                     2, "", "The output current must be above 0 and at most 10000 A.\n"},
+        ExitCase{"designFileMissing",
+                     {"design", "--open", "/nonexistent/zova.json", "--lang", "en"}, 2, "",
+                     "Cannot open \"/nonexistent/zova.json\": the file does not exist.\n"},
+        // Without --lang the tool says what it always said.
+        ExitCase{"chineseByDefault", {"inductance", "--core", "KTB130060", "--turns", ""}, 2, "",
+                     "对不起，请输入绕线圈数！\n"},
+        ExitCase{"chineseAskedFor", {"select", "--current", "", "--inductance", "100", "--lang", "zh"}, 2, "",
+                     "对不起，请输入电流！\n"},
+        ExitCase{"unknownCode",
+                     {"inductance", "--core", "KTB130060", "--turns", "50", "--lang", "fr"}, 64, "",
+                     "zovamagnetic-cli: --lang must be one of: zh, en\nUsage: zovamagnetic-cli inductance ", true},
+        ExitCase{"codeInCapitals", {"cores", "--lang=EN"}, 64, "",
+                     "zovamagnetic-cli: --lang must be one of: zh, en\n", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace zova

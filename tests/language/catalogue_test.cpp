@@ -5,9 +5,13 @@
 #include <string_view>
 
 #include "language/texts.h"
+#include "support/chinese_text.h"
 
 namespace zova {
 namespace {
+
+using test::FirstChinese;
+using test::HoldsChinese;
 
 // The {1} … {9} a text uses, in order of appearance, as a sorted set.
 std::multiset<char> Placeholders(std::string_view text) {
@@ -15,20 +19,6 @@ std::multiset<char> Placeholders(std::string_view text) {
     for (std::size_t i = 0; i + 2 < text.size(); ++i)
         if (text[i] == '{' && text[i + 1] >= '1' && text[i + 1] <= '9' && text[i + 2] == '}') found.insert(text[i + 1]);
     return found;
-}
-
-// A code point of the CJK blocks or of the full-width punctuation Chinese uses.
-bool HoldsChinese(std::string_view utf8) {
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        if ((lead & 0xF0) != 0xE0 || i + 2 >= utf8.size()) continue;
-        const unsigned code = ((lead & 0x0Fu) << 12) | ((static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu) << 6) |
-                              (static_cast<unsigned char>(utf8[i + 2]) & 0x3Fu);
-        if ((code >= 0x4E00 && code <= 0x9FFF) || (code >= 0x3000 && code <= 0x303F) ||
-            (code >= 0xFF00 && code <= 0xFFEF))
-            return true;
-    }
-    return false;
 }
 
 TEST(Catalogue, EveryPhraseHasBothTextsTheSamePlaceholdersAndAKeyOfItsOwn) {
@@ -50,6 +40,10 @@ TEST(Catalogue, TheCheckOfChineseCatchesCharactersAndFullWidthPunctuation) {
     EXPECT_TRUE(HoldsChinese("Sorry！"));   // U+FF01
     EXPECT_TRUE(HoldsChinese("a，b"));      // U+FF0C
     EXPECT_FALSE(HoldsChinese("L = 100.283 μH, 25 °C, 3 × 2 cm²"));
+    EXPECT_TRUE(HoldsChinese("电感量"));
+    EXPECT_TRUE(HoldsChinese("（"));
+    EXPECT_FALSE(HoldsChinese("Inductance 20 °C (μH) ΔB ≤ 0.3 — yes"));
+    EXPECT_EQ(FirstChinese("Core（KTB）"), 4u);  // where the full-width bracket starts
 }
 
 TEST(Fill, PutsEachValueWhereTheTextWantsIt) {

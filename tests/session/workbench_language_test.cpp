@@ -11,9 +11,12 @@
 #include "language/language.h"
 #include "presentation/workbench_texts.h"
 #include "session/workbench_session.h"
+#include "support/chinese_text.h"
 
 namespace zova {
 namespace {
+
+using test::HoldsChinese;
 
 using S = SessionBox;
 
@@ -45,26 +48,6 @@ TEST(WorkbenchInEnglish, ADesignsKeyFiguresAndHeadings) {
     EXPECT_NE(std::find(winding.begin(), winding.end(), FigureRow{"Window fill within 55%", "yes"}), winding.end());
     EXPECT_EQ(v.chartTitle, "KTB130060, 50 turns, 5 A, stack of 1");
     EXPECT_EQ(s.Title(), "Design workbench *");
-}
-
-// Chinese or English as used in Chinese: a CJK character or full-width punctuation.
-bool HoldsChinese(const std::string& utf8) {
-    for (std::size_t i = 0; i + 2 < utf8.size(); ++i) {
-        const auto byte = [&](std::size_t k) { return static_cast<unsigned>(static_cast<unsigned char>(utf8[k])); };
-        if ((byte(i) & 0xF0u) != 0xE0u) continue;
-        const unsigned code = ((byte(i) & 0x0Fu) << 12) | ((byte(i + 1) & 0x3Fu) << 6) | (byte(i + 2) & 0x3Fu);
-        if ((code >= 0x4E00 && code <= 0x9FFF) || (code >= 0x3000 && code <= 0x303F) ||
-            (code >= 0xFF00 && code <= 0xFFEF))
-            return true;
-    }
-    return false;
-}
-
-TEST(HoldsChinese, TellsChineseFromEnglish) {
-    EXPECT_TRUE(HoldsChinese("电感量"));
-    EXPECT_TRUE(HoldsChinese("a，b"));  // full-width comma
-    EXPECT_TRUE(HoldsChinese("（"));
-    EXPECT_FALSE(HoldsChinese("Inductance 20 °C (μH) ΔB ≤ 0.3 — yes"));
 }
 
 using Texts = std::vector<std::pair<std::string, std::string>>;

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "commands/maker_info.h"
+#include "support/chinese_text.h"
 #include "tests/ui/modal_watcher.h"
 #include "tests/ui/widget_lookup.h"
 #include "ui/frm_about.h"
@@ -241,15 +242,6 @@ TEST_F(Language_, TheCalculatorsResultAndTheSelectionsRunAndRefusalAreSaidInEngl
     EXPECT_EQ(result->text(), QStringLiteral("电感量为：126.920μH"));
 }
 
-// Whether a text holds a CJK character or full-width punctuation.
-bool HoldsChinese(const QString& text) {
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if ((u >= 0x4E00 && u <= 0x9FFF) || (u >= 0x3000 && u <= 0x303F) || (u >= 0xFF00 && u <= 0xFFEF)) return true;
-    }
-    return false;
-}
-
 // The buck converter's run, switched to English: what the workbench shows of
 // the library (title, point, figures, warnings, status, the candidates'
 // columns and cells) holds no Chinese, and back in Chinese it is as it was.
@@ -276,10 +268,10 @@ TEST_F(Language_, TheWorkbenchSaysItsRunInEnglishAndBack) {
         return texts;
     };
     const QStringList chinese = shown();
-    ASSERT_TRUE(HoldsChinese(chinese.join(QLatin1Char('\n'))));
+    ASSERT_TRUE(zova::test::HoldsChinese(chinese.join(QLatin1Char('\n')).toStdString()));
     Switch(Language::English);
     const QStringList english = shown();
-    for (const QString& text : english) EXPECT_FALSE(HoldsChinese(text)) << text.toStdString();
+    for (const QString& text : english) EXPECT_FALSE(zova::test::HoldsChinese(text.toStdString())) << text.toStdString();
     EXPECT_TRUE(english.contains(QStringLiteral("Part number")));
     Switch(Language::Chinese);
     EXPECT_EQ(shown(), chinese);
