@@ -55,8 +55,8 @@ Language SavedLanguage() {
 }
 
 void SaveLanguage(Language language) {
-    ProgramSettings()->setValue(kLanguageKey, QString::fromLatin1(LanguageCode(language).data(),
-                                                                  static_cast<qsizetype>(LanguageCode(language).size())));
+    const std::string_view code = LanguageCode(language);
+    ProgramSettings()->setValue(kLanguageKey, QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())));
 }
 
 void ApplyLanguage(Language language) {

@@ -1,6 +1,6 @@
-// The page's language and its own texts. The texts are the library's page
-// phrases (src/language/texts/page.def), which the web build writes into
-// texts.mjs; index.html holds their Chinese, so the default needs no filling.
+// The page's language and its own texts. The texts are the library's catalogue
+// (src/language/texts/*.def), which the web build writes into texts.mjs;
+// index.html holds the Chinese of its own, so the default needs no filling.
 // The language comes from the address (?lang=en), else from what this browser
 // kept, else it is the library's default (the first of its languages).
 import { LANGUAGES, TEXTS } from './texts.mjs';
