@@ -4,7 +4,7 @@ import { execFile } from 'node:child_process';
 import fs from 'node:fs';
 import { promisify } from 'node:util';
 import { expect, test } from '@playwright/test';
-import { driver, tool } from '../paths.mjs';
+import { tool } from '../paths.mjs';
 
 const tab = (page, name) => page.getByRole('tab', { name });
 const panel = (page, name) => page.getByRole('tabpanel', { name });
@@ -27,13 +27,11 @@ async function selectTenAmpsHundredMicrohenries(page) {
   return selection;
 }
 
-test('page ready within a second, with the first result shown', async ({ page }, info) => {
+// Its time is measured by the benchmark (bench/speed.bench.mjs), not here.
+test('page ready with the first result shown', async ({ page }) => {
   await open(page, '/#cc=KTB130060&cn=50&ci=5');
   await expect(page.locator('#calc-result')).toHaveText('电感量为：126.920μH');
-  const ready = await page.evaluate(() => performance.getEntriesByName('zova-ready')[0].startTime);
-  info.annotations.push({ type: 'ready', description: `${ready.toFixed(0)} ms` });
-  console.log(`page ready after ${ready.toFixed(0)} ms`);
-  expect(ready).toBeLessThan(1000);
+  expect(await page.evaluate(() => performance.getEntriesByName('zova-ready').length)).toBe(1);
 });
 
 test('calculator: KTB130060, 50 turns, 5 A', async ({ page }) => {
@@ -406,30 +404,6 @@ test('the converter ranks its candidates by total loss; its design file opens in
     expect(decimals).toBeGreaterThan(0);
     expect(Number(shown), caption).toBeCloseTo(json[key], decimals);
   }
-});
-
-// The library's selection call itself (its JSON text, no parsing) in Chromium
-// against the same call in the native driver, measured in the same run.
-test('the 10 A / 100 μH selection in Chromium takes at most 3 times the native time', async ({ page }, info) => {
-  await open(page);
-  const browserMicros = await page.evaluate(async () => {
-    const { default: createZova } = await import('/zova.mjs');
-    const zova = await createZova();
-    const times = [];
-    for (let i = 0; i < 350; ++i) {
-      const start = performance.now();
-      zova.select('10', '100', '1');
-      if (i >= 50) times.push((performance.now() - start) * 1000);  // after the engine's warm-up
-    }
-    return times.sort((a, b) => a - b)[times.length >> 1];
-  });
-  const { stdout } = await promisify(execFile)('sh', ['-c', `printf 'bench\\t300\\t10\\t100\\t1\\n' | "${driver}"`]);
-  const nativeMicros = JSON.parse(stdout.split('\x1e\n')[0]).medianMicroseconds;
-  const ratio = browserMicros / nativeMicros;
-  const took = `Chromium ${browserMicros.toFixed(0)} μs, native ${nativeMicros.toFixed(0)} μs, ratio ${ratio.toFixed(2)}`;
-  info.annotations.push({ type: 'selection', description: took });
-  console.log(`selection 10 A / 100 μH: ${took}`);
-  expect(ratio).toBeLessThanOrEqual(3);
 });
 
 // Boost 100 → 400 V, 2 A, 100 kHz, r = 2: many candidates run hotter than
