@@ -49,6 +49,7 @@ export function createDesign(engine) {
   const fileMessage = $('design-file-message');
   const openButton = $('design-open');
   const openFile = $('design-open-file');
+  const openAsk = $('design-open-ask');
   const saveButton = $('design-save');
   const reportButton = $('design-report');
   const message = $('design-message');
@@ -135,6 +136,7 @@ export function createDesign(engine) {
   function render(s) {
     session = s;
     stale = false;
+    if (!s.unsaved) openAsk.hidden = true;  // saved meanwhile: nothing left to ask
     showBoxes(s);
     const d = s.design;
     const c = s.converter;
@@ -320,7 +322,27 @@ export function createDesign(engine) {
   }
 
   // Design files.
-  openButton.addEventListener('click', () => openFile.click());
+  // A file would replace unsaved changes: asked beside the buttons, 取消 first.
+  const closeAsk = () => {
+    openAsk.hidden = true;
+    openButton.focus();
+  };
+  openButton.addEventListener('click', () => {
+    if (!session?.unsaved) {
+      openFile.click();
+      return;
+    }
+    openAsk.hidden = false;
+    $('design-open-cancel').focus();
+  });
+  $('design-open-discard').addEventListener('click', () => {
+    closeAsk();
+    openFile.click();
+  });
+  $('design-open-cancel').addEventListener('click', closeAsk);
+  openAsk.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape') closeAsk();
+  });
   openFile.addEventListener('change', async () => {
     const [file] = openFile.files;
     openFile.value = '';

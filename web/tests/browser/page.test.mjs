@@ -441,3 +441,41 @@ test('the converter puts warned candidates last and hides them on request; the m
   ]);
   expect(download.suggestedFilename()).toMatch(/^[A-Z0-9]+_\d+T\.cir$/);
 });
+
+// A file would replace unsaved changes: the page asks beside its buttons
+// (取消 focused, as the desktop's question defaults to it) and opens only when
+// told to discard them.
+test('opening a design over unsaved changes asks first; 取消 keeps them', async ({ page }) => {
+  await open(page, '/#t=design&dc=KTA092060&dn=54&di=10&dk=1');
+  const design = panel(page, '设计分析');
+  const [download] = await Promise.all([
+    page.waitForEvent('download'),
+    design.getByRole('button', { name: '保存设计' }).click(),
+  ]);
+  const file = test.info().outputPath('saved.json');
+  await download.saveAs(file);
+  const ask = design.getByRole('alert');
+  // Saved: opening asks nothing.
+  const chooser = page.waitForEvent('filechooser');
+  await design.getByRole('button', { name: '打开设计…' }).click();
+  await (await chooser).setFiles([]);
+  await expect(ask).toBeHidden();
+
+  await design.getByLabel('绕线圈数').fill('60');
+  await design.getByRole('button', { name: '打开设计…' }).click();
+  await expect(ask).toContainText('设计已修改，尚未保存。打开另一设计将放弃这些改动。');
+  await expect(ask.getByRole('button', { name: '取消' })).toBeFocused();
+  await page.keyboard.press('Escape');
+  await expect(ask).toBeHidden();
+  await expect(design.getByLabel('绕线圈数')).toHaveValue('60');
+
+  await design.getByRole('button', { name: '打开设计…' }).click();
+  const [discarding] = await Promise.all([
+    page.waitForEvent('filechooser'),
+    ask.getByRole('button', { name: '放弃改动并打开…' }).click(),
+  ]);
+  await discarding.setFiles(file);
+  await expect(ask).toBeHidden();
+  await expect(design.getByLabel('绕线圈数')).toHaveValue('54');
+  await expect(page.locator('#design-title')).toHaveText('设计分析 - saved.json');
+});
