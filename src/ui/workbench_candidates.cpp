@@ -28,6 +28,7 @@ constexpr std::size_t kFillPiece = 8;
 constexpr int kWidthSampleRows = 32;
 // The table never shows fewer rows than this.
 constexpr int kLeastCandidateRows = 5;
+constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
 
 }  // namespace
 
@@ -77,9 +78,22 @@ void WorkbenchCandidates::grdCandidates_Sort(std::size_t column, bool descending
 }
 
 void WorkbenchCandidates::chkHideWarned_Toggle(bool checked) {
+    // The chosen line stays chosen where it is still shown; it is loaded
+    // already, and loading it again would undo what was typed since.
+    const int row = ui_.grdCandidates->currentIndex().row();
+    const std::vector<std::size_t>& order = model_->order();
+    const std::size_t line = row >= 0 && static_cast<std::size_t>(row) < order.size()
+                                 ? order[static_cast<std::size_t>(row)]
+                                 : kNoLine;
     session_.HideWarned(checked);
     ShowOrder();
     ShowStatus();
+    const std::vector<std::size_t>& shown = model_->order();
+    const auto at = std::find(shown.begin(), shown.end(), line);
+    if (at == shown.end()) return;
+    const QSignalBlocker quiet(ui_.grdCandidates->selectionModel());
+    ui_.grdCandidates->selectRow(static_cast<int>(at - shown.begin()));
+    ui_.grdCandidates->scrollTo(model_->index(static_cast<int>(at - shown.begin()), 0));
 }
 
 void WorkbenchCandidates::ShowRun() {

@@ -6,6 +6,7 @@
 // command's by total loss.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -107,6 +108,31 @@ TEST_F(Switching, TheConverterPageIsReachedByItsKeysAndRunByEnter) {
     // A box changed after the run: the point shown is the run's, and says so.
     QTest::keyClicks(get<QLineEdit>("txtVin"), QStringLiteral("0"));
     EXPECT_TRUE(get<QLabel>("labConverter")->text().startsWith(QStringLiteral("输入已改动")));
+}
+
+// Boost 100 -> 400 V, 2 A, 100 kHz, r = 2: warned candidates come last, so
+// the second row is unwarned and stays shown when the warned are hidden.
+TEST_F(Switching, HidingTheWarnedKeepsTheChosenRowAndWhatWasTypedSince) {
+    get<QComboBox>("cmbTopology")->setCurrentIndex(1);  // 升压 (boost)
+    get<QLineEdit>("txtVin")->setText(QStringLiteral("100"));
+    get<QLineEdit>("txtVout")->setText(QStringLiteral("400"));
+    get<QLineEdit>("txtIout")->setText(QStringLiteral("2"));
+    get<QLineEdit>("txtConverterFrequency")->setText(QStringLiteral("100"));
+    get<QLineEdit>("txtRippleRatio")->setText(QStringLiteral("2"));
+    QTest::mouseClick(get<QPushButton>("cmdConverter"), Qt::LeftButton);
+    auto* grid = get<QTableView>("grdCandidates");
+    const int all = grid->model()->rowCount();
+    grid->selectRow(1);
+    const QString part = grid->model()->headerData(1, Qt::Vertical).toString();
+    ASSERT_EQ(get<QComboBox>("cmbCore")->currentText(), part);
+    get<QLineEdit>("txtTurns")->setText(QStringLiteral("7"));
+    for (const bool hide : {true, false}) {
+        get<QCheckBox>("chkHideWarned")->setChecked(hide);
+        EXPECT_EQ(grid->model()->rowCount() < all, hide);
+        ASSERT_TRUE(grid->currentIndex().isValid()) << hide;
+        EXPECT_EQ(grid->model()->headerData(grid->currentIndex().row(), Qt::Vertical).toString(), part) << hide;
+        EXPECT_EQ(get<QLineEdit>("txtTurns")->text(), QStringLiteral("7")) << hide;
+    }
 }
 
 }  // namespace
