@@ -47,7 +47,7 @@ async function start() {
   // The switch: the library and the page's own texts in the other language,
   // each tab said again as it stands, every box keeping what is typed.
   document.querySelector('.languages').addEventListener('click', (event) => {
-    const button = event.target.closest('[data-language]');
+    const button = event.target.closest('button[data-language]');
     if (!button || button.dataset.language === currentLanguage()) return;
     const { known, language } = engine.setLanguage(button.dataset.language);
     if (!known) return;

@@ -46,6 +46,7 @@ const ATTRIBUTES = ['aria-label', 'placeholder', 'content', 'href'];
 export function useLanguage(code) {
   current = code;
   document.documentElement.lang = say('page.languageTag');
+  document.documentElement.dataset.language = code;
   for (const element of document.querySelectorAll('[data-say]')) {
     const text = say(element.dataset.say);
     if (element.textContent !== text) element.textContent = text;
@@ -55,9 +56,10 @@ export function useLanguage(code) {
       element.setAttribute(attribute, say(element.getAttribute(`data-say-${attribute}`)));
     }
   }
-  for (const button of document.querySelectorAll('[data-language]')) {
+  for (const button of document.querySelectorAll('button[data-language]')) {
     button.setAttribute('aria-pressed', String(button.dataset.language === code));
   }
+  delete document.documentElement.dataset.saying;  // index.html's guard against a flash of the other language
 }
 
 // Keeps the language in the address (?lang=, beside the inputs after #) and in this browser.

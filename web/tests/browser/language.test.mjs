@@ -8,8 +8,20 @@ async function open(page, address) {
 }
 
 test('?lang=en shows the page in English; the switch keeps the inputs; the browser keeps the choice', async ({ page }) => {
+  // When <html lang> turns English, against the first paint of any text:
+  // the Chinese of index.html is never shown first.
+  await page.addInitScript(() => {
+    new MutationObserver(() => {
+      if (document.documentElement.lang === 'en') window.zovaEnglishAt ??= performance.now();
+    }).observe(document, { attributes: true, subtree: true, attributeFilter: ['lang'] });
+  });
   await open(page, '/?lang=en#cc=KTB130060&cn=50&ci=5');
   await expect(page.locator('html')).toHaveAttribute('lang', 'en');
+  const { englishAt, textPainted } = await page.evaluate(() => ({
+    englishAt: window.zovaEnglishAt,
+    textPainted: performance.getEntriesByName('first-contentful-paint')[0].startTime,
+  }));
+  expect(textPainted).toBeGreaterThanOrEqual(englishAt);
   await expect(page).toHaveTitle('ZOVA Core Design Tool');
   const calc = page.getByRole('tabpanel', { name: 'Inductance calculator' });
   await expect(calc.getByLabel('Core part number')).toBeVisible();
