@@ -154,12 +154,14 @@ bool WorkbenchSession::TakeSelection(std::shared_ptr<const SelectionOutcome> run
     sortDescending_ = false;
     ranked_ = false;
     failure_.clear();
+    chosen_.reset();
     if (run_ && !run_->cores.empty()) LoadCandidate(0);
     return true;
 }
 
 void WorkbenchSession::LoadCandidate(std::size_t line) {
     if (!run_ || line >= run_->cores.size()) return;
+    chosen_ = line;
     if (line < rows_.size()) {
         LoadRow(rows_[line]);
         return;
@@ -222,6 +224,7 @@ void WorkbenchSession::RunConverter() {
     point_ = o.point;
     rows_.clear();
     failure_.clear();
+    chosen_.reset();
     CandidateRowsOutcome rows = CandidateRows(*run_, 0, run_->cores.size(), conditions_);
     if (rows.end != DesignEnd::Found) {
         failure_ = rows.message;
@@ -234,7 +237,9 @@ void WorkbenchSession::RunConverter() {
     sortDescending_ = false;
     ranked_ = true;
     Reorder();
-    if (!order_.empty()) LoadRow(rows_[order_.front()]);
+    if (order_.empty()) return;
+    chosen_ = order_.front();
+    LoadRow(rows_[*chosen_]);
 }
 
 bool WorkbenchSession::RunIsOld() const {

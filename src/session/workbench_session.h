@@ -84,6 +84,9 @@ public:
     // converter's frequency and their own ripple.
     bool TakeSelection(std::shared_ptr<const SelectionOutcome> run);
     void LoadCandidate(std::size_t line);
+    // The run's line loaded last (the row a face shows chosen), none before a
+    // run or when its candidates failed.
+    std::optional<std::size_t> ChosenCandidate() const { return chosen_; }
 
     // Runs the converter on its boxes: the operating point, then every candidate's
     // figures, ranked by total loss, the first loaded.
@@ -161,6 +164,7 @@ private:
     CandidateConditions conditions_;
     mutable std::vector<CandidateRow> rows_;
     std::vector<std::size_t> order_;
+    std::optional<std::size_t> chosen_;
     std::size_t sortColumn_ = 0;
     bool sortDescending_ = false;
     bool ranked_ = false;      // as the converter ranks: warned rows after the others

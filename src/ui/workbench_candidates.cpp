@@ -28,7 +28,6 @@ constexpr std::size_t kFillPiece = 8;
 constexpr int kWidthSampleRows = 32;
 // The table never shows fewer rows than this.
 constexpr int kLeastCandidateRows = 5;
-constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
 
 }  // namespace
 
@@ -78,22 +77,19 @@ void WorkbenchCandidates::grdCandidates_Sort(std::size_t column, bool descending
 }
 
 void WorkbenchCandidates::chkHideWarned_Toggle(bool checked) {
-    // The chosen line stays chosen where it is still shown; it is loaded
-    // already, and loading it again would undo what was typed since.
-    const int row = ui_.grdCandidates->currentIndex().row();
-    const std::vector<std::size_t>& order = model_->order();
-    const std::size_t line = row >= 0 && static_cast<std::size_t>(row) < order.size()
-                                 ? order[static_cast<std::size_t>(row)]
-                                 : kNoLine;
     session_.HideWarned(checked);
     ShowOrder();
     ShowStatus();
+    // The chosen line stays chosen where it is still shown. It is loaded
+    // already: loading it again would undo what was typed since.
+    const std::optional<std::size_t> chosen = session_.ChosenCandidate();
     const std::vector<std::size_t>& shown = model_->order();
-    const auto at = std::find(shown.begin(), shown.end(), line);
+    const auto at = chosen ? std::find(shown.begin(), shown.end(), *chosen) : shown.end();
     if (at == shown.end()) return;
+    const int row = static_cast<int>(at - shown.begin());
     const QSignalBlocker quiet(ui_.grdCandidates->selectionModel());
-    ui_.grdCandidates->selectRow(static_cast<int>(at - shown.begin()));
-    ui_.grdCandidates->scrollTo(model_->index(static_cast<int>(at - shown.begin()), 0));
+    ui_.grdCandidates->selectRow(row);
+    ui_.grdCandidates->scrollTo(model_->index(row, 0));
 }
 
 void WorkbenchCandidates::ShowRun() {

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "session/workbench_session.h"
 #include "support/json_reader.h"
@@ -60,6 +61,24 @@ TEST(WorkbenchSession, AConvertersDesignFollowsItsVoltSecondsUntilItsCurrentChan
     ASSERT_TRUE(s.HasDesign());
     EXPECT_FALSE(keepsConverter(s));
     EXPECT_EQ(s.Inputs().ripple, ripple);
+}
+
+// The line a face shows chosen is the session's: the ranked first after a
+// run, then the one loaded; a line beyond the run changes nothing.
+TEST(WorkbenchSession, TheChosenCandidateIsTheLineLoadedLast) {
+    WorkbenchSession s;
+    EXPECT_FALSE(s.ChosenCandidate());
+    runBuck(s);
+    while (s.ComputeCandidates(64)) {}
+    const std::vector<std::size_t> order = s.CandidateOrder();
+    ASSERT_GE(order.size(), 2u);
+    EXPECT_EQ(s.ChosenCandidate(), order.front());
+    for (const std::size_t line : {order.front(), order[1], s.CandidateTotal()}) {
+        s.LoadCandidate(line);
+        const std::size_t expected = line < s.CandidateTotal() ? line : order[1];
+        EXPECT_EQ(s.ChosenCandidate(), expected) << line;
+        EXPECT_EQ(s.Text(S::Turns), std::to_string(s.Candidates()[expected].core.turns)) << line;
+    }
 }
 
 TEST(WorkbenchSession, AConvertersFileOpensAsTheConvertersDesign) {

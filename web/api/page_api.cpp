@@ -33,15 +33,11 @@ namespace {
 
 using Json = text::JsonWriter;
 
-// The page's workbench between calls, as a window keeps its own, and what the
-// page is told of its candidates: which run they belong to, the line loaded
-// last and the order asked for.
+// The page's workbench between calls, as a window keeps its own, and which
+// run its candidates belong to (the page builds its table once per run).
 struct Page {
     WorkbenchSession session;
     long long run = 0;
-    long long chosen = -1;
-    std::size_t sortColumn = 0;
-    bool descending = false;
 };
 std::unique_ptr<Page>& page() {
     static std::unique_ptr<Page> p = std::make_unique<Page>();
@@ -194,7 +190,7 @@ void sessionMembers(Json& j) {
         .key("status").string(s.CandidatesStatus())
         .key("total").integer(static_cast<long long>(s.CandidateTotal()))
         .key("converterRun").boolean(s.ConverterRun())
-        .key("chosen").integer(p.chosen)
+        .key("chosen").integer(s.ChosenCandidate() ? static_cast<long long>(*s.ChosenCandidate()) : -1)
         .key("warnedHidden").boolean(s.WarnedHidden())
         .endObject();
     j.key("fileNames").beginObject()
@@ -352,9 +348,6 @@ std::string selectAnswer(std::string_view currentText, std::string_view inductan
         Page& p = *page();
         p.session.TakeSelection(std::make_shared<const SelectionOutcome>(std::move(o)));
         ++p.run;
-        p.chosen = 0;
-        p.sortColumn = 0;
-        p.descending = false;
     }
     return j.text();
 }
@@ -389,23 +382,13 @@ std::string RunConverterJson() {
     LoadCatalogue();
     Page& p = *page();
     p.session.RunConverter();
-    if (!p.session.Converter().failed) {
-        ++p.run;
-        const std::vector<std::size_t>& order = p.session.CandidateOrder();
-        p.chosen = order.empty() ? -1 : static_cast<long long>(order.front());
-        p.sortColumn = CandidateColumn("totalLoss");
-        p.descending = false;
-    }
+    if (!p.session.Converter().failed) ++p.run;
     return SessionJson();
 }
 
 std::string LoadCandidateJson(std::size_t line) {
     LoadCatalogue();
-    Page& p = *page();
-    if (line < p.session.CandidateTotal()) {
-        p.session.LoadCandidate(line);
-        p.chosen = static_cast<long long>(line);
-    }
+    session().LoadCandidate(line);
     return SessionJson();
 }
 
@@ -443,8 +426,8 @@ std::string CandidatesJson() {
     for (const std::size_t i : s.CandidateOrder()) j.integer(static_cast<long long>(i));
     j.endArray();
     j.key("sort").beginObject()
-        .key("column").integer(static_cast<long long>(p.sortColumn))
-        .key("descending").boolean(p.descending)
+        .key("column").integer(static_cast<long long>(s.SortColumn()))
+        .key("descending").boolean(s.SortDescending())
         .endObject();
     j.endObject();
     return j.text();
@@ -457,8 +440,6 @@ std::string CandidateOrderJson(std::size_t column, bool descending) {
     if (column < kCandidateColumns && p.session.CandidateTotal() > 0) {
         computeCandidates(p.session);
         p.session.SortCandidates(column, descending);
-        p.sortColumn = column;
-        p.descending = descending;
         for (const std::size_t i : p.session.CandidateOrder()) j.integer(static_cast<long long>(i));
     }
     j.endArray().endObject();
