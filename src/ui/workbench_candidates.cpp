@@ -89,7 +89,8 @@ void WorkbenchCandidates::chkHideWarned_Toggle(bool checked) {
     const int row = static_cast<int>(at - shown.begin());
     const QSignalBlocker quiet(ui_.grdCandidates->selectionModel());
     ui_.grdCandidates->selectRow(row);
-    ui_.grdCandidates->scrollTo(model_->index(row, 0));
+    // Into view up or down only: the columns stay scrolled as they were.
+    ui_.grdCandidates->scrollTo(model_->index(row, ui_.grdCandidates->columnAt(0)));
 }
 
 void WorkbenchCandidates::ShowRun() {
