@@ -62,8 +62,7 @@ FrmDiangan::~FrmDiangan() = default;
 
 void FrmDiangan::Form_Load() {
     FilterCoreList(QString());  // every offered core, none selected
-    ShowResult(q(CalculatorHelpText()));
-    showingHelp_ = true;
+    ShowHelp();
     SizeLabels();
     ui_->txtSearch->setFocus();
 }
@@ -92,8 +91,7 @@ void FrmDiangan::SayLibraryTextsAgain() {
     const QString partNo = SelectedPartNo();
     if (!partNo.isEmpty()) ui_->labCoreInfo->setText(q(CoreDetailsText(u8(partNo))));
     if (showingHelp_) {
-        ShowResult(q(CalculatorHelpText()));
-        showingHelp_ = true;
+        ShowHelp();
     } else if (TurnsAndCoreGiven()) {
         const InductanceOutcome outcome = Calculate();
         if (outcome.end != InductanceEnd::OutOfRange) ShowResult(q(outcome.resultText));
@@ -195,6 +193,11 @@ QString FrmDiangan::SelectedPartNo() const {
 
 bool FrmDiangan::TurnsAndCoreGiven() const {
     return !ui_->txtXianquanN->text().isEmpty() && !SelectedPartNo().isEmpty();
+}
+
+void FrmDiangan::ShowHelp() {
+    ShowResult(q(CalculatorHelpText()));
+    showingHelp_ = true;
 }
 
 void FrmDiangan::ShowResult(const QString& text) {

@@ -47,6 +47,7 @@ private:
     QString SelectedPartNo() const;
     bool TurnsAndCoreGiven() const;
     void ShowResult(const QString& text);
+    void ShowHelp();  // the result box says how to use the window
     void SayLibraryTextsAgain();
 
     std::unique_ptr<Ui::frmDiangan> ui_;

@@ -17,6 +17,6 @@ const { languages, phrases } = JSON.parse(module.catalogue(''));
 fs.writeFileSync(out, `// The page's texts in each language, written by the web build from the
 // library's catalogue (src/language/texts/*.def). Not to be edited.
 export const LANGUAGES = ${JSON.stringify(languages)};
-export const TEXTS = ${JSON.stringify(phrases, null, 1)};
+export const TEXTS = ${JSON.stringify(phrases)};
 `);
 console.log(`${out}: ${Object.keys(phrases).length} texts in ${languages.join(', ')}`);
